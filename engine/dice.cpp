@@ -1,0 +1,136 @@
+#include "engine/dice.h"
+
+#include <algorithm>
+
+#include "engine/course.h"
+
+namespace kelmira {
+
+namespace {
+
+constexpr int kMaxDice = 12;
+
+// Sorts the faces into the rows; returns the largest number of equal faces.
+int sortIntoRows(GameState& s, const int* d, int n) {
+    int m = 0;
+    for (int k = 0; k < n; ++k) m = std::max(m, d[k]);
+    auto countOf = [&](int v) {
+        int c = 0;
+        for (int k = 0; k < n; ++k)
+            if (d[k] == v) ++c;
+        return c;
+    };
+    const int top = countOf(m);
+    s.diceRows[6] = DiceRow{top, m, top, 0};
+    int largest = top;
+    int i = 1;
+    for (int v = 1; v <= m - 1; ++v) {
+        const int c = countOf(v);
+        if (c > 0) {
+            largest = std::max(largest, c);
+            s.diceRows[i] = DiceRow{c, v, c, 0};
+            ++i;
+        }
+    }
+    for (; i <= 5; ++i) s.diceRows[i] = DiceRow{0, 0, 0, 0};
+    return largest;
+}
+
+}  // namespace
+
+void Wuerfelwurf(Game& g) {
+    GameState& s = g.s;
+    // A corrupt dice count must not overrun the roll; the dice that exist are at most 9 + 3.
+    const int white = std::clamp(s.dice.whiteDice, 0, kMaxDice);
+    const int yellow = std::clamp(s.dice.yellowDice, 0, kMaxDice - white);
+    const int n = white + yellow;
+    if (n < 1) return;
+
+    int d[kMaxDice] = {};
+    for (;;) {
+        for (int k = 0; k < n; ++k) d[k] = g.rng.Random(6) + 1;
+        const int largest = sortIntoRows(s, d, n);
+        if (largest < 8) break;
+        ++g.rollOverflows;
+        if (g.traceOn) g.trace("Würfelwurf: CountMax =  ", largest);
+    }
+
+    for (int k = 0; k < yellow; ++k) {
+        for (int r = 1; r <= kDiceRows; ++r) {
+            if (s.diceRows[r].value == d[white + k]) {
+                ++s.diceRows[r].yellow;
+                --s.diceRows[r].white;
+                break;
+            }
+        }
+    }
+
+    g.refresh(Refresh::Dice);
+    g.input.chosenRow = 0;
+    AblaufAktion(g, s.currentPlayer, kMoveDiceOverview, 0);
+
+    if (g.traceOn)
+        for (int i = 6; i >= 1; --i)
+            g.trace("Würfelwurf: Zeile ", i, " : ", s.diceRows[i].count, " mal die Zahl ",
+                    s.diceRows[i].value);
+
+    const int p = s.currentPlayer;
+    if (p >= 1 && p <= kMaxPlayers && n >= 8 && n <= 12)
+        for (int i = 1; i <= kDiceRows; ++i) {
+            const int c = s.diceRows[i].count;
+            if (c >= 0 && c <= 10) ++g.diceStats.counts[p][n][i][c];
+        }
+}
+
+void KaufeGelbeWuerfel(Game& g, int player, int wanted) {
+    if (player < 1 || player > kMaxPlayers) return;
+    PlayerState& ps = g.s.player(player);
+    const int bought = std::min({wanted, 3, ps.gold});
+    if (bought > 0) {
+        g.s.dice.yellowDice = bought;
+        ps.gold -= bought;
+        g.refresh(Refresh::PlayerPanel, player);
+    }
+}
+
+bool GelberWuerfelKlick(Game& g, bool selectedBefore) {
+    PlayerState& ps = g.s.player(1);
+    if (!selectedBefore) {
+        if (ps.gold < 1) {
+            g.internalFault(1, "Dice49Click");
+            return false;
+        }
+        --ps.gold;
+        ++g.s.dice.yellowDice;
+        g.markInput();
+        if (g.traceOn)
+            g.trace("Auswahl gelber Würfel; insgesamt ausgewählt ", g.s.dice.yellowDice);
+        g.refresh(Refresh::PlayerPanel, 1);
+        return true;
+    }
+    --g.s.dice.yellowDice;
+    ++ps.gold;
+    if (g.traceOn) g.trace("Abwahl gelber Würfel; insgesamt ausgewählt ", g.s.dice.yellowDice);
+    g.refresh(Refresh::PlayerPanel, 1);
+    return false;
+}
+
+void KorrekturWuerfelzeile(Game& g, int row, bool leftButton) {
+    if (!g.correctionMode || row < 1 || row > kDiceRows) return;
+    DiceRow& r = g.s.diceRows[row];
+    if (leftButton) {
+        if (r.count < 8) {
+            ++r.white;
+            ++r.count;
+        }
+    } else if (r.white >= 1) {
+        --r.white;
+        --r.count;
+    } else if (r.yellow > 0) {
+        --r.yellow;
+        --r.count;
+    }
+    g.refresh(Refresh::Dice);
+}
+
+}  // namespace kelmira

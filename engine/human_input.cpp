@@ -1,0 +1,15 @@
+#include "engine/human_input.h"
+
+#include "engine/game.h"
+
+namespace kelmira {
+
+void ZugEingabeStart(Game& g) {
+    HumanTurnInput& in = g.input;
+    in = HumanTurnInput{};
+    in.inputState = 6;
+    for (int r = 1; r <= kRegions; ++r)
+        for (int k = 1; k <= kSouksPerRegion; ++k) in.ownSoukSnapshot[r][k] = true;
+}
+
+}  // namespace kelmira

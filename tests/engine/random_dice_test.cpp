@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/dice.h"
+#include "engine/random.h"
+#include "support/test_game.h"
+
+namespace kelmira {
+namespace {
+
+TEST(Random, FollowsTheLinearCongruentialDefinition) {
+    Rng r;
+    r.RandSeed = 0;
+    EXPECT_EQ(r.Random(5), 0);
+    EXPECT_EQ(r.RandSeed, 1u);
+    r.RandSeed = 0;
+    EXPECT_EQ(r.Random(1000000), 0);
+    r.RandSeed = 1;
+    r.Random(7);
+    EXPECT_EQ(r.RandSeed, 134775814u);
+    // The wrap modulo 2^32 and the high half of the 64-bit product.
+    r.RandSeed = 0xFFFFFFFFu;
+    const std::uint32_t next = 0xFFFFFFFFu * 134775813u + 1u;
+    EXPECT_EQ(r.Random(6), static_cast<int>((static_cast<std::uint64_t>(next) * 6) >> 32));
+    EXPECT_EQ(r.RandSeed, next);
+    // n <= 0 still consumes exactly one step.
+    r.RandSeed = 1;
+    EXPECT_EQ(r.Random(0), 0);
+    EXPECT_EQ(r.RandSeed, 134775814u);
+}
+
+TEST(Random, RandomizeUsesMillisecondsOfTheDayAndDecorDrawsAreSeparate) {
+    Rng r;
+    r.Randomize(TimeOfDay{13, 5, 59, 250});
+    EXPECT_EQ(r.RandSeed, static_cast<std::uint32_t>(((13 * 60 + 5) * 60 + 59) * 1000 + 250));
+    r.RandSeed = 99;
+    r.decorSeed = 0;
+    EXPECT_EQ(r.DecorRandom(10), 0);
+    EXPECT_EQ(r.decorSeed, 1u);
+    EXPECT_EQ(r.RandSeed, 99u);
+    Rng plain;
+    plain.RandSeed = 99;
+    r.DecorRandom(3);
+    EXPECT_EQ(r.Random(1000), plain.Random(1000));
+}
+
+class DiceTest : public ::testing::Test {
+protected:
+    test::TestGame t{4, true};
+    GameState& s = t.g.s;
+
+    void roll(std::uint32_t seed, int white, int yellow) {
+        s.dice.whiteDice = white;
+        s.dice.yellowDice = yellow;
+        s.currentPlayer = 2;
+        t.g.rng.RandSeed = seed;
+        Wuerfelwurf(t.g);
+    }
+    void expectRow(int i, int count, int value, int white, int yellow) {
+        EXPECT_EQ(s.diceRows[i].count, count) << "row " << i;
+        EXPECT_EQ(s.diceRows[i].value, value) << "row " << i;
+        EXPECT_EQ(s.diceRows[i].white, white) << "row " << i;
+        EXPECT_EQ(s.diceRows[i].yellow, yellow) << "row " << i;
+    }
+};
+
+TEST_F(DiceTest, EightEqualFacesAreRolledAgainAndRowsSortByValue) {
+    // Seed 32491 first rolls 4,5,4,4,4,4,4,4,4 and then 4,6,5,3,1,1,2,1,3.
+    roll(32491, 9, 0);
+    EXPECT_EQ(t.g.rollOverflows, 1);
+    EXPECT_TRUE(t.host.traced("Würfelwurf: CountMax =  8"));
+    expectRow(6, 1, 6, 1, 0);
+    expectRow(1, 3, 1, 3, 0);
+    expectRow(2, 1, 2, 1, 0);
+    expectRow(3, 2, 3, 2, 0);
+    expectRow(4, 1, 4, 1, 0);
+    expectRow(5, 1, 5, 1, 0);
+    EXPECT_TRUE(t.host.traced("Würfelwurf: Zeile 6 : 1 mal die Zahl 6"));
+    EXPECT_TRUE(t.host.traced("Würfelwurf: Zeile 1 : 3 mal die Zahl 1"));
+    // The lines run from row 6 down to row 1, after the overflow line.
+    auto at = [&](const std::string& l) {
+        return std::find(t.host.trace.begin(), t.host.trace.end(), l) - t.host.trace.begin();
+    };
+    EXPECT_LT(at("Würfelwurf: CountMax =  8"), at("Würfelwurf: Zeile 6 : 1 mal die Zahl 6"));
+    EXPECT_LT(at("Würfelwurf: Zeile 6 : 1 mal die Zahl 6"),
+              at("Würfelwurf: Zeile 1 : 3 mal die Zahl 1"));
+    // Two full rolls of nine draws each.
+    Rng r;
+    r.RandSeed = 32491;
+    for (int k = 0; k < 18; ++k) r.Random(6);
+    EXPECT_EQ(t.g.rng.RandSeed, r.RandSeed);
+    // The dice overview goes to the course.
+    ASSERT_FALSE(t.host.events.empty());
+    EXPECT_EQ(t.host.events.back().actionKind, 96);
+    EXPECT_EQ(t.host.events.back().dice[1].count, 3);
+}
+
+TEST_F(DiceTest, YellowDiceAreBookedOnTheRowOfTheirFace) {
+    // Seed 4242 rolls 1,3,4,4,5,3,5,6,1 white and 4,2 yellow.
+    roll(4242, 9, 2);
+    EXPECT_EQ(t.g.rollOverflows, 0);
+    expectRow(6, 1, 6, 1, 0);
+    expectRow(1, 2, 1, 2, 0);
+    expectRow(2, 1, 2, 0, 1);
+    expectRow(3, 2, 3, 2, 0);
+    expectRow(4, 3, 4, 2, 1);
+    expectRow(5, 2, 5, 2, 0);
+    // Statistics count the row sizes under 11 dice for the current player.
+    EXPECT_EQ(t.g.diceStats.counts[2][11][4][3], 1);
+    EXPECT_EQ(t.g.diceStats.counts[2][11][6][1], 1);
+    EXPECT_EQ(t.g.diceStats.counts[2][9][4][3], 0);
+}
+
+TEST_F(DiceTest, FewDistinctValuesLeaveUpperRowsEmpty) {
+    // Search a seed whose eight dice show only two distinct values below the maximum.
+    for (std::uint32_t seed = 1;; ++seed) {
+        Rng r;
+        r.RandSeed = seed;
+        int faces[8];
+        bool seen[7] = {};
+        int distinct = 0;
+        for (int& f : faces) {
+            f = r.Random(6) + 1;
+            if (!seen[f]) ++distinct;
+            seen[f] = true;
+        }
+        if (distinct != 3) continue;
+        roll(seed, 8, 0);
+        EXPECT_GT(s.diceRows[1].count, 0);
+        EXPECT_GT(s.diceRows[2].count, 0);
+        for (int i = 3; i <= 5; ++i) expectRow(i, 0, 0, 0, 0);
+        EXPECT_GT(s.diceRows[6].value, s.diceRows[2].value);
+        EXPECT_GT(s.diceRows[2].value, s.diceRows[1].value);
+        EXPECT_EQ(s.diceRows[1].count + s.diceRows[2].count + s.diceRows[6].count, 8);
+        break;
+    }
+}
+
+TEST_F(DiceTest, BuyingAndTogglingYellowDice) {
+    PlayerState& p3 = s.player(3);
+    p3.gold = 1;
+    KaufeGelbeWuerfel(t.g, 3, 3);
+    EXPECT_EQ(s.dice.yellowDice, 1);
+    EXPECT_EQ(p3.gold, 0);
+    s.dice.yellowDice = 0;
+    KaufeGelbeWuerfel(t.g, 3, 3);
+    EXPECT_EQ(s.dice.yellowDice, 0);
+    p3.gold = 7;
+    KaufeGelbeWuerfel(t.g, 3, 5);
+    EXPECT_EQ(s.dice.yellowDice, 3);
+    EXPECT_EQ(p3.gold, 4);
+
+    s.dice.yellowDice = 0;
+    s.player(1).gold = 3;
+    EXPECT_TRUE(GelberWuerfelKlick(t.g, false));
+    EXPECT_TRUE(GelberWuerfelKlick(t.g, false));
+    EXPECT_TRUE(GelberWuerfelKlick(t.g, false));
+    EXPECT_EQ(s.player(1).gold, 0);
+    EXPECT_EQ(s.dice.yellowDice, 3);
+    EXPECT_TRUE(t.host.traced("Auswahl gelber Würfel; insgesamt ausgewählt 3"));
+    EXPECT_FALSE(GelberWuerfelKlick(t.g, true));
+    EXPECT_EQ(s.dice.yellowDice, 2);
+    EXPECT_EQ(s.player(1).gold, 1);
+    EXPECT_TRUE(t.host.traced("Abwahl gelber Würfel; insgesamt ausgewählt 2"));
+    // Without gold the selection is refused as an internal fault.
+    s.player(1).gold = 0;
+    EXPECT_FALSE(GelberWuerfelKlick(t.g, false));
+    EXPECT_EQ(s.dice.yellowDice, 2);
+    ASSERT_EQ(t.host.faults.size(), 1u);
+    EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure Dice49Click");
+}
+
+TEST_F(DiceTest, CorrectionModeEditsARow) {
+    s.diceRows[2] = DiceRow{2, 3, 1, 1};
+    KorrekturWuerfelzeile(t.g, 2, true);
+    EXPECT_EQ(s.diceRows[2].count, 2) << "only in correction mode";
+    t.g.correctionMode = true;
+    KorrekturWuerfelzeile(t.g, 2, true);
+    EXPECT_EQ(s.diceRows[2].count, 3);
+    EXPECT_EQ(s.diceRows[2].white, 2);
+    KorrekturWuerfelzeile(t.g, 2, false);
+    KorrekturWuerfelzeile(t.g, 2, false);
+    EXPECT_EQ(s.diceRows[2].white, 0);
+    EXPECT_EQ(s.diceRows[2].yellow, 1);
+    KorrekturWuerfelzeile(t.g, 2, false);
+    EXPECT_EQ(s.diceRows[2].yellow, 0);
+    EXPECT_EQ(s.diceRows[2].count, 0);
+    s.diceRows[3] = DiceRow{8, 2, 8, 0};
+    KorrekturWuerfelzeile(t.g, 3, true);
+    EXPECT_EQ(s.diceRows[3].count, 8);
+}
+
+}  // namespace
+}  // namespace kelmira
