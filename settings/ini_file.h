@@ -14,7 +14,7 @@
 namespace kelmira {
 
 class IniFile {
-public:
+  public:
     IniFile() = default;
     explicit IniFile(const std::filesystem::path& path) { open(path); }
 
@@ -55,9 +55,9 @@ public:
     // The whole content as it would be written (UTF-8, CRLF line ends).
     std::string text() const;
 
-private:
+  private:
     struct Line {
-        std::string raw;     // the line as written, without its line end
+        std::string raw;  // the line as written, without its line end
         bool isKey = false;
         std::string key;     // trimmed, as written
         std::string folded;  // key for case-blind comparison

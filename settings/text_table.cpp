@@ -1,0 +1,148 @@
+#include "settings/text_table.h"
+
+#include <utility>
+
+namespace kelmira {
+
+namespace {
+
+struct Entry {
+    int number;
+    const char* text;
+};
+
+// Entries 23 and 24 share their text (and its typo): both label the same value in two
+// places, and a translator keys them once.
+constexpr Entry kDefaults[] = {
+    {3, "Spieler"},
+    {4, "Du"},
+    {16, "Nächster"},
+    {18, "Abbruch"},
+    {19, "Nächster Spieler"},
+    {20, "Test: S&chreibe Language File"},
+    {21, "Test-&Grafik"},
+    {23, "Siegunkte"},
+    {24, "Siegunkte"},
+    {25, "Abbruch der Simulation"},
+    {26, "Fortschritt der Simulation"},
+    {27, "Trace/Debug"},
+    {28, "Programm beenden"},
+    {29, "Neues Spiel"},
+    {30, "Korrekturmodus"},
+    {31, "Hilfe"},
+    {32, "rückgängig"},
+    {33, "wiederherstellen"},
+    {34, "Strategieparameter modifizieren"},
+    {35, "Spiel laden"},
+    {36, "Spiel speichern"},
+    {37, "Trace on"},
+    {38, "Tag:"},
+    {39, "Woche:"},
+    {40, "History:"},
+    {41, "von"},
+    {42, "Korrektur"},
+    {43, "Kelmira: Trace / Debug Fenster"},
+    {44, "Programm Trace"},
+    {45, "Fenster immer im Vordergrund"},
+    {46, "&Löschen"},
+    {47, "&Speichern"},
+    {48, "&Schließen"},
+    {49, "Neue Karte auswählen:"},
+    {50, "Karte entfernen"},
+    {51, "Karte austauschen"},
+    {52, "Karte einfügen"},
+    {53, "OK"},
+    {54, "Kamele:"},
+    {55, "Karte: Tauschen"},
+    {56, "Tauschmenge: "},
+    {57, "Kamel"},
+    {58, "Stein"},
+    {59, "Cancel"},
+    {60, "Gold:"},
+    {61, "Siegpunkte kaufen"},
+    {62, "Karte: Siegpunkte kaufen"},
+    {63, "Anzahl Siegpunkte:"},
+    {64, "Skalierung"},
+    {65, "Vergrößern / Verkleinern des Hauptformulars auf"},
+    {66, "Prozent"},
+    {67, "Kelmira"},
+    {68, ""},
+    {69, "Nach einem Brettspiel um Basare, Kamele und eine Karawane"},
+    {70, "Programm: Kelmira-Team, 2025"},
+    {71, "Info"},
+    {72, "Spielende"},
+    {73, "Deine Gegner waren:"},
+    {74, "Achtung !"},
+    {75, "Programm wird beendet !"},
+    {76, "Anzahl Spiele gesamt:"},
+    {77, "Davon gewonnen (Prozent):"},
+    {78, "Einstellungen"},
+    {79, "Spieler"},
+    {80, "Strategie"},
+    {81, "Gold"},
+    {82, "Kamele"},
+    {83, "Spieler 1 simuliert der Computer !"},
+    {84, "Anzahl Spieldurchläufe"},
+    {85, "Beschreibung"},
+    {86, "Beschreibung der Strategien"},
+    {87, "Zusätzlichen gelben Würfel kaufen (1 Gold)"},
+    {88, "Würfeln"},
+    {89, "Würfelgruppe auswählen"},
+    {90, "Startspieler"},
+    {91, "Steine"},
+    {92, "Karawane"},
+    {93, "Einer deiner Steine wird zur Karawane geschickt. "},
+    {94, "Möchtest Du zur Abwehr ein Kamel bezahlen ?"},
+    {95, "Ja"},
+    {96, "Nein"},
+    {97, "Stadtviertel:"},
+    {98, "Siegpunkte:"},
+    {99, "Sack"},
+    {100, "Fass"},
+    {101, "Truhe"},
+    {102, "Vase"},
+    {103, "2 Steine werden zur Karawane geschickt: Welcher zuerst ?"},
+    {104, "Aufseher"},
+    {105, "Karte ziehen"},
+    {106, "Karte"},
+    {107, "Ablauf"},
+    {108, "Gebäude bauen"},
+    {109, "Weide: +1 Kamel"},
+    {110, "Geschäft: +2 Gold"},
+    {111, "Badehaus: Aufseher-Zugweite bis zu 3 Felder kostenlos verändern"},
+    {112, "Karawanserei: +1 Karte, falls eigener Stein zur Karawane geschickt wird"},
+    {113, "Markt: +2 Siegpunkte für jeden vollendeten Basar"},
+    {114, "Lastenaufzug: +1 Stein beim Einsetzen"},
+    {115, "Nachziehstapel"},
+    {116, "Abwurfstapel"},
+    {117, "Spieler 1 hat keine Karten"},
+    {118, "aktiver Spieler"},
+    {119, "Karten"},
+    {120, "Karte spielen"},
+    {121, "Sprachpaket: Deutsch (eingebaut)"},
+    {122, "Du hast kein Kamel zur Abwehr !"},
+};
+
+const std::string kEmpty;
+
+}  // namespace
+
+const char* DefaultText(int entry) {
+    for (const Entry& e : kDefaults)
+        if (e.number == entry) return e.text;
+    return "";
+}
+
+void TextTable::setDefaults() {
+    for (int i = 0; i < kCount; ++i) text[i] = DefaultText(i);
+}
+
+const std::string& TextTable::get(int entry) const {
+    return entry >= 0 && entry < kCount ? text[entry] : kEmpty;
+}
+
+void TextTable::set(int entry, std::string value) {
+    if (entry >= 0 && entry < kCount) text[entry] = std::move(value);
+}
+
+}  // namespace kelmira
