@@ -4,6 +4,7 @@
 
 #include <concepts>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -18,6 +19,15 @@
 #include "engine/strategy_params.h"
 
 namespace kelmira {
+
+// The field whose cube the supervisor has just sent to the caravan while its computer owner
+// is asked (turnPhase 1) whether to defend it with a camel; KamelAbwehr sets it before the
+// question, the strategies' answers read it.
+struct CamelDefenceQuestion {
+    int region = 0;
+    int souk = 0;
+    int field = 0;
+};
 
 struct TimerControl {
     int tickCount = 0;
@@ -67,14 +77,20 @@ public:
     bool menuVariant1 = false;
     bool menuVariant2 = false;
     bool menuVariant3 = false;
+    // "A&ufseher Hinweis": the human is told when a cube cannot be defended for want of a camel.
+    bool showSupervisorHint = true;
 
     // Simulation marks.
     bool simulationRunning = false;
     bool simulationSwitch = false;
     int simulationGames = 0;
+    // The simulation run that the new-game driver starts instead of a single game while the
+    // simulation switch is on; it lives in records/, which the engine does not depend on.
+    std::function<void(Game&)> runSimulation;
 
     TimerControl timer;
     HumanTurnInput input;
+    CamelDefenceQuestion camelQuestion;
 
     StrategyParamSet params{};
     // Kept while a game strength 1..3 has replaced the user's blocks.

@@ -88,7 +88,30 @@ public:
     // Questions for the human player.
     // The human's cube was hit by the supervisor: pay a camel to keep the field?
     virtual bool askCamelDefence(int /*region*/, int /*souk*/, int /*field*/) { return false; }
+    // The same situation when the human has no camel to pay: the dialog only tells so.
+    virtual void tellNoCamelDefence(int /*region*/, int /*souk*/, int /*field*/) {}
+    // Two cubes of different players go to the caravan and the order changes their points:
+    // 1 = the cube of `firstOwner` first, 2 = that of `secondOwner` first.
+    virtual int askCubeOrder(int /*firstOwner*/, int /*secondOwner*/) { return 1; }
+    // Exchange card: `amount` > 0 turns that many camels into gold, < 0 that much gold into
+    // camels. False when the dialog was cancelled.
+    virtual bool askExchange(int /*gold*/, int /*camels*/, int& /*amount*/) { return false; }
+    // Victory-point card: the points to buy. Camel mode offers even numbers up to
+    // min(2 x camels, 8), gold mode up to min(gold, 10); `available` is the camels or gold.
+    // False when the dialog was cancelled.
+    virtual bool askVictoryPoints(bool /*camelMode*/, int /*available*/, int& /*points*/) {
+        return false;
+    }
+    // Correction mode on the hand: the card kind (1..9) and the action (0 remove, 1 exchange,
+    // 2 insert). False when cancelled.
+    virtual bool askCardCorrection(int /*currentKind*/, int& /*kind*/, int& /*action*/) {
+        return false;
+    }
     virtual void showEndOfGame(const EndOfGameData& /*data*/) {}
+    // The victory-point detail of the finished game goes to the trace (written by records/).
+    virtual void pointsDetail(Game& /*g*/) {}
+    // A finished game may be saved now (menu item and tool button).
+    virtual void enableGameSave() {}
 
     // The long-term counters changed and should be saved.
     virtual void saveCounters() {}

@@ -84,7 +84,9 @@ struct StrategyParams {
     std::int32_t operator[](int i) const { return v[static_cast<std::size_t>(i)]; }
 
     std::int32_t strategy(int slot) const { return (*this)[sp::Strategie_Sp(slot)]; }
-    bool sim() const { return (*this)[sp::Sim] != 0; }
+    // Slot 0 holds a one-byte flag; the other three bytes of its word carry no meaning, so a
+    // stored block with anything in them must not switch the simulation on.
+    bool sim() const { return ((*this)[sp::Sim] & 0xFF) != 0; }
 };
 static_assert(sizeof(StrategyParams) == kParamBlockBytes);
 

@@ -159,6 +159,15 @@ TEST(StrategyParamsBlock, DefaultsAndByteImage) {
     EXPECT_EQ(back.forPlayers(3)[200], -5);
     EXPECT_EQ(back.forPlayers(4)[18], 1000);
     EXPECT_EQ(std::memcmp(&back, &set, sizeof set), 0);
+
+    // The simulation switch is the low byte of slot 0 only.
+    StrategyParams flag{};
+    flag[sp::Sim] = 0x100;
+    EXPECT_FALSE(flag.sim());
+    flag[sp::Sim] = 0x101;
+    EXPECT_TRUE(flag.sim());
+    flag[sp::Sim] = -256;
+    EXPECT_FALSE(flag.sim());
 }
 
 }  // namespace

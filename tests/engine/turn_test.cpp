@@ -1,0 +1,534 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/actions.h"
+#include "engine/computer_players.h"
+#include "engine/dice.h"
+#include "engine/scoring.h"
+#include "engine/turn.h"
+#include "support/positions.h"
+
+namespace kelmira {
+namespace {
+
+using test::HostedGame;
+
+// Computer players that roll when they open the day and otherwise pass, or, with `act`, take
+// the row worth most to them.
+class RollingPlayers : public ComputerPlayers {
+public:
+    bool act = false;
+    int turns = 0;
+    int rolls = 0;
+    std::vector<int> turnsOf;  // the player of each turn
+    std::function<void(Game&)> duringTurn;
+
+    bool ComputerZug(Game& g, int player) override {
+        ++turns;
+        turnsOf.push_back(player);
+        if (g.s.turnInRound == 1) {
+            Wuerfelwurf(g);
+            ++rolls;
+        }
+        if (duringTurn) duringTurn(g);
+        if (act) takeBestRow(g, player);
+        return true;
+    }
+    bool FesteKamelabwehr(Game&, int, int, int) override { return false; }
+    void StrategienZuweisen(Game&) override {}
+    std::string StrategieName(const Game&, int strategy) const override {
+        return "S" + std::to_string(strategy);
+    }
+
+private:
+    static void takeBestRow(Game& g, int player) {
+        int best = 0;
+        for (int row = 1; row <= kDiceRows; ++row)
+            if (ZeilenWert(g, player, row) > (best ? ZeilenWert(g, player, best) : 0)) best = row;
+        if (best == 1)
+            A_Nehme_Kamele(g, player, false);
+        else if (best == 6)
+            A_Nehme_Gold(g, player, false);
+        else if (best >= 2)
+            test::PlaceRowCubes(g, player, best);
+    }
+};
+
+struct TurnGame : HostedGame {
+    RollingPlayers computers;
+    explicit TurnGame(int players = 4, bool trace = true) : HostedGame(players, trace) {
+        g.setPlayers(&computers);
+    }
+    GameState& s() { return g.s; }
+    std::pair<int, int> turn() const { return {g.s.currentPlayer, g.s.turnInRound}; }
+};
+
+using Turn = std::pair<int, int>;
+
+TEST(Turns, TwoPlayersStartPlayerTakesTheFirstAndThirdTurn) {
+    TurnGame t(2);
+    t.setup(99, 2);
+    ASSERT_EQ(t.turn(), Turn(2, 1));
+    EXPECT_FALSE(t.s().rollPending);
+
+    std::vector<Turn> seen;
+    for (int k = 0; k < 6; ++k) {
+        t.s().dice.yellowDice = 2;
+        NaechsterSpieler(t.g);
+        EXPECT_EQ(t.s().dice.yellowDice, 0);
+        seen.push_back(t.turn());
+        if (k == 2) {
+            // Day 2 opens with player 1, who has to roll first.
+            EXPECT_EQ(t.s().day, 2);
+            EXPECT_EQ(t.s().startPlayer, 1);
+            EXPECT_TRUE(t.s().rollPending);
+            EXPECT_FALSE(IstMenschAmZug(t.g));
+            t.s().rollPending = 0;
+        }
+    }
+    const std::vector<Turn> expected = {{1, 2}, {2, 3}, {1, 1}, {2, 2}, {1, 3}, {2, 1}};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(t.s().day, 3);
+    EXPECT_EQ(t.s().roundNumber, 3);
+
+    // A snapshot whenever the turn reaches player 1.
+    EXPECT_EQ(t.history.takes, 3);
+    for (int p : t.history.takenForPlayer) EXPECT_EQ(p, 1);
+}
+
+TEST(Turns, FourPlayersRotateTheStartPlayer) {
+    TurnGame t(4);
+    t.setup(5, 3);
+    t.host.clear();
+    std::vector<int> order{t.s().currentPlayer};
+    for (int k = 0; k < 11; ++k) {
+        NaechsterSpieler(t.g);
+        order.push_back(t.s().currentPlayer);
+    }
+    const std::vector<int> expected = {3, 4, 1, 2, 4, 1, 2, 3, 1, 2, 3, 4};
+    EXPECT_EQ(order, expected);
+    EXPECT_TRUE(t.host.traced("Nächster Spieler: 4"));
+    EXPECT_TRUE(t.host.traced("Neue Runde: Woche = 1 , Tag = 2 , Startspieler = 4"));
+    EXPECT_TRUE(t.host.traced("Neue Runde: Woche = 1 , Tag = 3 , Startspieler = 1"));
+
+    // Course of the round change: separator, week and day, separator, the start player marked.
+    const auto days = t.host.eventsOf(CourseKind::WeekDay);
+    ASSERT_EQ(days.size(), 2u);
+    EXPECT_EQ(days[0].week, 1);
+    EXPECT_EQ(days[0].day, 2);
+    const auto turns = t.host.eventsOf(CourseKind::PlayerTurn);
+    ASSERT_EQ(turns.size(), 11u);
+    EXPECT_EQ(turns[0].player, 4);
+    EXPECT_FALSE(turns[0].startMark);
+    EXPECT_EQ(turns[3].player, 4);
+    EXPECT_TRUE(turns[3].startMark);
+    // The round change writes its separator before the week/day line, the turn its own after.
+    std::vector<CourseKind> kinds;
+    for (const CourseEvent& e : t.host.events) kinds.push_back(e.kind);
+    const std::vector<CourseKind> change = {CourseKind::Separator, CourseKind::WeekDay,
+                                            CourseKind::Separator, CourseKind::PlayerTurn};
+    EXPECT_EQ(std::vector<CourseKind>(kinds.begin() + 6, kinds.begin() + 10), change);
+}
+
+TEST(Turns, LastRoundOfFourPlayersRunsFromLastToLeader) {
+    TurnGame t(4);
+    t.setup(5, 2);
+    GameState& s = t.s();
+    s.week = 3;
+    s.day = 6;
+    s.roundNumber = 20;
+    s.startPlayer = 2;
+    s.currentPlayer = 1;
+    s.turnInRound = 4;
+    const int points[5] = {0, 10, 10, 8, 12};
+    for (int p = 1; p <= 4; ++p) s.player(p).victoryPoints = points[p];
+    t.host.clear();
+
+    NaechsterSpieler(t.g);
+    EXPECT_TRUE(s.lastRound);
+    EXPECT_EQ(s.lastRoundOrder[1], 3);
+    EXPECT_EQ(s.lastRoundOrder[2], 1);
+    EXPECT_EQ(s.lastRoundOrder[3], 2);
+    EXPECT_EQ(s.lastRoundOrder[4], 4);
+    EXPECT_TRUE(t.host.traced("Siegpunkte vor der letzten Runde: Spieler 4 : 12"));
+    EXPECT_TRUE(t.host.traced("Reihenfolge letzte Runde: Position 1 : Spieler 3"));
+    EXPECT_TRUE(t.host.traced("Reihenfolge letzte Runde: Position 4 : Spieler 4"));
+    EXPECT_EQ(s.day, 7);
+    EXPECT_EQ(s.startPlayer, 3);
+    EXPECT_EQ(t.turn(), Turn(3, 1));
+
+    std::vector<int> order;
+    for (int k = 0; k < 3; ++k) {
+        NaechsterSpieler(t.g);
+        order.push_back(s.currentPlayer);
+    }
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 4}));
+    EXPECT_FALSE(s.gameOver);
+
+    const int takes = t.history.takes;
+    NaechsterSpieler(t.g);
+    EXPECT_TRUE(s.gameOver);
+    EXPECT_EQ(s.roundNumber, 21);
+    EXPECT_EQ(s.week, 3);
+    EXPECT_EQ(s.day, 7);
+    EXPECT_EQ(s.currentPlayer, 1);
+    EXPECT_TRUE(t.host.traced("Spielende erkannt: Anzahl Runden = 21"));
+    EXPECT_TRUE(t.host.traced("Spielende !!"));
+    EXPECT_EQ(t.host.endOfGame.size(), 1u);
+    EXPECT_GT(t.history.takes, takes);
+    EXPECT_TRUE(t.host.faults.empty());
+}
+
+TEST(Turns, LastRoundOrdersOfTwoAndThreePlayers) {
+    TurnGame three(3);
+    three.setup(1, 1);
+    GameState& s3 = three.s();
+    const int expected3[4][5] = {{}, {0, 2, 3, 1, 2}, {0, 3, 1, 2, 3}, {0, 1, 2, 3, 1}};
+    for (int st = 1; st <= 3; ++st) {
+        s3.startPlayer = st;
+        s3.player(st).victoryPoints = 30;  // points do not matter with three players
+        ReihenfolgeLetzteRunde(three.g);
+        for (int k = 1; k <= 4; ++k) EXPECT_EQ(s3.lastRoundOrder[k], expected3[st][k]) << st;
+    }
+    EXPECT_TRUE(three.host.traced("Reihenfolge letzte Runde: Standard, da 3 Spieler ! "));
+
+    TurnGame two(2);
+    two.setup(1, 1);
+    GameState& s2 = two.s();
+    auto order = [&] {
+        return std::vector<int>{s2.lastRoundOrder[1], s2.lastRoundOrder[2], s2.lastRoundOrder[3]};
+    };
+    s2.startPlayer = 1;
+    ReihenfolgeLetzteRunde(two.g);
+    EXPECT_EQ(order(), (std::vector<int>{2, 1, 2}));
+    s2.startPlayer = 2;
+    ReihenfolgeLetzteRunde(two.g);
+    EXPECT_EQ(order(), (std::vector<int>{1, 2, 1}));
+    s2.player(2).victoryPoints = 3;
+    ReihenfolgeLetzteRunde(two.g);
+    EXPECT_EQ(order(), (std::vector<int>{1, 2, 1}));
+    s2.player(1).victoryPoints = 4;
+    ReihenfolgeLetzteRunde(two.g);
+    EXPECT_EQ(order(), (std::vector<int>{2, 1, 2}));
+
+    // The two-player last round is played in that order, the behind player rolling.
+    s2.week = 3;
+    s2.day = 6;
+    s2.startPlayer = 2;
+    s2.currentPlayer = 2;
+    s2.turnInRound = 3;
+    s2.player(1).victoryPoints = 1;
+    std::vector<Turn> seen;
+    for (int k = 0; k < 3; ++k) {
+        NaechsterSpieler(two.g);
+        seen.push_back(two.turn());
+    }
+    EXPECT_EQ(seen, (std::vector<Turn>{{1, 1}, {2, 2}, {1, 3}}));
+    EXPECT_EQ(s2.startPlayer, 1);
+}
+
+TEST(Turns, ANewWeekScoresClearsTheBoardAndReturnsTheCubes) {
+    TurnGame t(3);
+    t.setup(42, 1);
+    GameState& s = t.s();
+    s.day = 7;
+    s.roundNumber = 7;
+    test::CompleteSouk(s, 2, 2, 1);   // 3 points
+    test::PutCubes(s, 3, 1, 4, 4);
+    test::PutCubes(s, 1, 3, 2, 1);
+    test::SetCaravan(s, {1, 3});
+    s.supervisorStreet = 3;
+    s.supervisorPos = 4;
+    s.streets[2].positions[3].adjacent[0].markGold = 1;
+    s.streets[4].positions[0].adjacent[0].markFree = 1;
+    test::SetDiceRow(s, 6, 6, 2);
+    s.turnInRound = 3;
+    s.currentPlayer = 3;
+
+    NaechsterSpieler(t.g);
+    EXPECT_EQ(s.week, 2);
+    EXPECT_EQ(s.day, 1);
+    EXPECT_EQ(s.roundNumber, 8);
+    EXPECT_EQ(s.startPlayer, 2);
+    // Souk points and caravan points of week 1 are booked in week 1.
+    EXPECT_EQ(s.player(2).victoryPoints, 3);
+    EXPECT_EQ(s.player(2).weekPoints[1].fromSouks, 3);
+    EXPECT_EQ(s.player(1).weekPoints[1].fromCaravan, 1);
+    EXPECT_EQ(s.player(2).weekPoints[2].fromSouks, 0);
+    for (int r = 1; r <= kRegions; ++r)
+        for (int k = 1; k <= kSouksPerRegion; ++k) {
+            const Souk& so = s.souk(r, k);
+            EXPECT_EQ(so.owner, 0);
+            EXPECT_EQ(so.occupiedCount, 0);
+            EXPECT_FALSE(so.completed);
+            for (int f = 1; f <= kMaxFields; ++f) EXPECT_FALSE(so.fields[f].occupied);
+        }
+    EXPECT_EQ(s.player(1).cubes, 49);  // one cube still in the caravan
+    EXPECT_EQ(s.player(2).cubes, 50);
+    EXPECT_EQ(s.player(3).cubes, 49);
+    EXPECT_EQ(s.caravanCount, 2);
+    EXPECT_EQ(s.supervisorStreet, 1);
+    EXPECT_EQ(s.supervisorPos, 0);
+    EXPECT_FALSE(s.streets[2].positions[3].adjacent[0].markGold);
+    EXPECT_FALSE(s.streets[4].positions[0].adjacent[0].markFree);
+    EXPECT_EQ(s.diceRows[6].count, 0);
+    EXPECT_FALSE(s.gameOver);
+}
+
+TEST(Timer, ComputerStepsFollowTheHumanAfterTwoTicks) {
+    TurnGame t(4);
+    t.setup(8, 2);
+    GameState& s = t.s();
+
+    // Computer turns one tick each until the human is on turn.
+    for (int k = 1; k <= 3; ++k) {
+        TimerTick(t.g);
+        EXPECT_EQ(t.computers.turns, k);
+    }
+    ASSERT_EQ(s.currentPlayer, 1);
+    ASSERT_TRUE(IstMenschAmZug(t.g));
+    for (int k = 0; k < 5; ++k) TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 3);
+    EXPECT_TRUE(t.g.timer.humanSeen);
+
+    // "Nächster" is refused before the standard action.
+    NaechsterKlick(t.g);
+    EXPECT_EQ(s.currentPlayer, 1);
+    EXPECT_FALSE(t.host.traced("Spieler 1 beendet seinen Zug"));
+    t.g.input.actionDone = true;
+    t.g.input.buildingBought = 3;
+    NaechsterKlick(t.g);
+    EXPECT_EQ(s.currentPlayer, 3);  // the new day opens with player 3
+    EXPECT_EQ(t.g.input.buildingBought, 0);
+    EXPECT_TRUE(t.host.traced("Spieler 1 beendet seinen Zug"));
+    EXPECT_FALSE(t.g.timer.stepBusy);
+
+    TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 3);
+    TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 4);
+    EXPECT_EQ(t.computers.rolls, 2);
+    EXPECT_EQ(s.currentPlayer, 4);
+    TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 5);
+    EXPECT_EQ(s.currentPlayer, 1);
+    // The human's input starts afresh with the new turn.
+    EXPECT_FALSE(t.g.input.actionDone);
+    EXPECT_EQ(t.g.input.inputState, 6);
+    for (int k = 0; k < 4; ++k) TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 5);
+
+    // Ticks count modulo 10000 and advance the animations every third tick.
+    const int animations = t.host.animationSteps;
+    t.g.timer.tickCount = 9998;
+    TimerTick(t.g);
+    EXPECT_EQ(t.g.timer.tickCount, 9999);
+    TimerTick(t.g);
+    EXPECT_EQ(t.g.timer.tickCount, 0);
+    EXPECT_EQ(t.host.animationSteps, animations + 2);  // 9999 and 0
+}
+
+TEST(Timer, SingleStepAndTheStepGuard) {
+    TurnGame t(3);
+    t.setup(8, 2);
+    GameState& s = t.s();
+
+    SinglestepUmschalten(t.g);
+    for (int k = 0; k < 5; ++k) TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 0);
+    NaechsterKlick(t.g);  // a computer is on turn: one step is requested
+    EXPECT_TRUE(t.g.timer.stepRequest);
+    TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 1);
+    EXPECT_EQ(s.currentPlayer, 3);
+    TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 1);
+
+    // A step in progress blocks the tick; the tick still uses up the request.
+    t.g.timer.stepBusy = true;
+    NaechsterKlick(t.g);
+    TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 1);
+    EXPECT_FALSE(t.g.timer.stepRequest);
+    t.g.timer.stepBusy = false;
+    SinglestepUmschalten(t.g);
+    TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 2);
+    EXPECT_EQ(s.currentPlayer, 1);
+
+    // No game, no step.
+    s.gameOver = 1;
+    s.currentPlayer = 2;
+    TimerTick(t.g);
+    TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 2);
+    EXPECT_FALSE(SchrittComputer(t.g, 2));
+    s.gameOver = 0;
+    EXPECT_FALSE(SchrittComputer(t.g, 1));  // player 1 is the human
+    EXPECT_EQ(s.currentPlayer, 2);
+}
+
+TEST(Timer, ClosingWaitsForTheNextTick) {
+    TurnGame t(4);
+    t.setup(8, 2);
+    t.computers.duringTurn = [](Game& g) { ProgrammBeenden(g); };
+
+    TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 1);
+    // The step ran to its end: the turn has passed.
+    EXPECT_EQ(t.s().currentPlayer, 3);
+    EXPECT_EQ(t.host.closes, 0);
+    TimerTick(t.g);
+    EXPECT_EQ(t.host.closes, 1);
+    for (int k = 0; k < 3; ++k) TimerTick(t.g);
+    EXPECT_EQ(t.computers.turns, 1);
+    EXPECT_EQ(t.host.closes, 1);
+}
+
+TEST(NewGame, TheDriverSetsUpOrHandsOverToTheSimulation) {
+    TurnGame t(4);
+    int runs = 0;
+    t.g.runSimulation = [&](Game&) { ++runs; };
+
+    t.g.simulationSwitch = true;
+    t.g.simulationGames = 0;
+    NeuesSpiel(t.g);
+    EXPECT_EQ(runs, 0);
+    EXPECT_TRUE(t.s().gameOver);
+    t.g.simulationGames = 10;
+    NeuesSpiel(t.g);
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(t.s().gameOver);
+    t.g.simulationRunning = true;
+    NeuesSpiel(t.g);
+    EXPECT_EQ(runs, 1);
+    t.g.simulationRunning = false;
+    t.g.simulationSwitch = false;
+
+    t.g.timer.stepBusy = true;
+    NeuesSpiel(t.g);
+    EXPECT_TRUE(t.s().gameOver);
+    t.g.timer.stepBusy = false;
+
+    t.g.params.forPlayers(4)[sp::SetUpStartspieler] = 1;
+    t.g.input.cardClickGuard = true;
+    t.host.clear();
+    NeuesSpiel(t.g);
+    EXPECT_FALSE(t.s().gameOver);
+    EXPECT_FALSE(t.g.input.cardClickGuard);
+    EXPECT_FALSE(t.g.timer.stepBusy);
+    EXPECT_EQ(t.history.resets, 1);
+    EXPECT_EQ(t.history.takes, 1);
+    ASSERT_EQ(t.host.events.size(), 2u);
+    EXPECT_EQ(t.host.events[0].kind, CourseKind::Clear);
+    EXPECT_EQ(t.host.events[1].kind, CourseKind::PlayerTurn);
+    EXPECT_EQ(t.host.events[1].player, 1);
+    EXPECT_TRUE(t.host.events[1].startMark);
+
+    // A computer start player: no snapshot.
+    t.g.params.forPlayers(4)[sp::SetUpStartspieler] = 3;
+    NeuesSpiel(t.g);
+    EXPECT_EQ(t.history.resets, 2);
+    EXPECT_EQ(t.history.takes, 1);
+}
+
+// Plays a whole game on timer ticks alone; returns the ticks used.
+int PlayOnTicks(TurnGame& t) {
+    int ticks = 0;
+    while (!t.s().gameOver && ticks < 5000) {
+        TimerTick(t.g);
+        ++ticks;
+    }
+    return ticks;
+}
+
+TEST(WholeGame, TwentyOneRoundsOnTimerTicks) {
+    for (int players = 2; players <= 4; ++players) {
+        TurnGame t(players);
+        t.s().isComputer[1] = 1;
+        t.g.params.forPlayers(players)[sp::SetUpStartspieler] = 0;
+        t.g.rng.RandSeed = 2024u + static_cast<unsigned>(players);
+        NeuesSpiel(t.g);
+        const int start = t.s().startPlayer;
+        PlayOnTicks(t);
+
+        const GameState& s = t.s();
+        const int turnsPerRound = players == 2 ? 3 : players;
+        ASSERT_TRUE(s.gameOver) << players;
+        EXPECT_EQ(t.computers.turns, 21 * turnsPerRound);
+        EXPECT_EQ(t.computers.rolls, 21);
+        EXPECT_EQ(s.roundNumber, 21);
+        EXPECT_EQ(s.week, 3);
+        EXPECT_EQ(s.day, 7);
+        EXPECT_TRUE(s.lastRound);
+        EXPECT_EQ(s.currentPlayer, 1);
+        EXPECT_EQ(t.host.eventsOf(CourseKind::WeekDay).size(), 20u);
+        EXPECT_TRUE(t.host.traced("Spielende erkannt: Anzahl Runden = 21"));
+        EXPECT_TRUE(t.host.faults.empty());
+        // Day 1 opens with the drawn start player, each later day with the next one.
+        EXPECT_EQ(t.computers.turnsOf[0], start);
+        EXPECT_EQ(t.computers.turnsOf[static_cast<std::size_t>(turnsPerRound)],
+                  start % players + 1);
+
+        // Nobody scored: everybody ties and player 1 takes the win.
+        ASSERT_EQ(t.host.endOfGame.size(), 1u);
+        const EndOfGameData& d = t.host.endOfGame[0];
+        EXPECT_TRUE(d.won);
+        EXPECT_EQ(d.points[1], "0");
+        EXPECT_EQ(d.points[players], "0");
+        if (players < 4) {
+            EXPECT_EQ(d.points[4], "");
+        }
+        EXPECT_EQ(d.gamesPlayed, 1);
+        EXPECT_EQ(d.percentWon, 100);
+        EXPECT_EQ(t.g.counters.G_AnzSpiele, 1);
+        EXPECT_EQ(t.g.counters.G_PersAnzSpiele[players], 1);
+        EXPECT_EQ(t.host.counterSaves, 1);
+
+        // A finished game ignores further ticks.
+        for (int k = 0; k < 10; ++k) TimerTick(t.g);
+        EXPECT_EQ(t.computers.turns, 21 * turnsPerRound);
+        EXPECT_EQ(t.host.endOfGame.size(), 1u);
+    }
+}
+
+TEST(WholeGame, PlayingRowsKeepsCubesAndPointsConsistent) {
+    for (std::uint32_t seed : {1u, 77u, 31337u}) {
+        TurnGame t(4, false);
+        t.computers.act = true;
+        t.s().isComputer[1] = 1;
+        t.g.rng.RandSeed = seed;
+        NeuesSpiel(t.g);
+        PlayOnTicks(t);
+        const GameState& s = t.s();
+        ASSERT_TRUE(s.gameOver);
+        EXPECT_EQ(t.computers.turns, 84);
+        int total = 0;
+        for (int p = 1; p <= 4; ++p) {
+            const PlayerState& ps = s.player(p);
+            EXPECT_EQ(ps.cubes + test::CubesOnBoard(s, p), 50) << p;
+            int booked = 0;
+            for (int w = 1; w <= 3; ++w) {
+                const WeekPoints& wp = ps.weekPoints[w];
+                EXPECT_EQ(wp.fromCaravan + wp.fromCards + wp.fromBuildings, 0);
+                booked += wp.fromSouks;
+            }
+            EXPECT_EQ(ps.victoryPoints, booked) << p;
+            total += ps.victoryPoints;
+        }
+        EXPECT_GT(total, 0);
+        EXPECT_TRUE(t.host.faults.empty());
+        // The end-of-game places agree with the points.
+        for (int p = 1; p <= 4; ++p)
+            for (int q = 1; q <= 4; ++q)
+                if (s.player(p).victoryPoints > s.player(q).victoryPoints) {
+                    EXPECT_LT(t.g.place[p], t.g.place[q]);
+                }
+    }
+}
+
+}  // namespace
+}  // namespace kelmira
