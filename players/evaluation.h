@@ -89,11 +89,12 @@ int SperrZeile(Game& g, int p);
 
 // True when exactly one listed building is missing and q lacks at most one of its two
 // resources; needCamels / needGold receive what is missing of it (0 when a card covers it).
-bool EinGebaeudeFehlt(const Game& g, int q, const Gebaeudeliste& list, int& needCamels,
+// (Non-const only because the building costs come from KostenGebaeude.)
+bool EinGebaeudeFehlt(Game& g, int q, const Gebaeudeliste& list, int& needCamels,
                       int& needGold);
 
 // Sums the costs of the listed buildings (entries 1..6 only) that q does not own.
-void GebaeudeBedarf(const Game& g, int q, const Gebaeudeliste& list, int& needGold,
+void GebaeudeBedarf(Game& g, int q, const Gebaeudeliste& list, int& needGold,
                     int& needCamels);
 
 // True when q owns every building named in the list.

@@ -4,7 +4,7 @@
 // live in the dispatcher, so these routines play a whole turn and nothing else.
 //
 // Each routine starts its turn with the frame of players/dispatch.h: `RollIfFirst` (with the
-// yellow-dice decision of `BuysYellowDice` / `GrosshandelBuysYellowDice`), then its own
+// yellow-dice decision of `BuysYellowDice`), then its own
 // decisions, and returns true. None of them passes the turn on.
 
 #include "engine/game.h"

@@ -1,0 +1,72 @@
+#pragma once
+// How a computer player picks a supervisor target: the option tables over every die value and
+// street position, the acceptance test for the player's own cubes, and the moves built on them
+// (own caravan moves and the moves against player 1).
+
+#include "engine/game.h"
+
+namespace kelmira {
+
+// What the supervisor would find at one street position, seen by the player of interest.
+struct SupervisorOption {
+    bool hit = false;           // the adjacent field's souk belongs to the player of interest
+    bool occupied = false;      // the adjacent field holds a cube
+    int points = 0;             // `points` of that souk
+    int region = 0;             // region of that field
+    bool halfHit = false;       // own cube in an uncompleted souk (own table only)
+    bool goodHit = false;       // acceptable target; meaning depends on the table
+    bool someCubes = false;     // the souk holds at least one cube
+    bool severalCubes = false;  // the souk holds more than one cube
+    bool completed = false;     // the souk is completed
+    int cost = 0;               // gold the mover pays to get there with this die value
+};
+
+// One record per die value 1..6, street 1..4 and position 1..length(street). Positions beyond a
+// street's length stay default and are never read.
+struct SupervisorOptionTable {
+    OneBased<OneBased<OneBased<SupervisorOption, kMaxStreetPos>, kStreets>, 6> options{};
+
+    SupervisorOption& at(int die, int street, int pos) { return options[die][street][pos]; }
+    const SupervisorOption& at(int die, int street, int pos) const {
+        return options[die][street][pos];
+    }
+};
+
+// Gold to move from (curStreet, curPos) to (targetStreet, targetPos) with die value d.
+int AufseherKosten(int curStreet, int curPos, int targetStreet, bool hasBadehaus, int d,
+                   int targetPos);
+
+// Fills the table for p's own cubes (costs for p from the supervisor's current position).
+void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table);
+
+// Fills the table for the cubes of target player t, with the costs of mover p.
+void AufseherOptionenGegen(const Game& g, int p, int t, SupervisorOptionTable& table);
+
+// True if p accepts losing the cube(s) next to position j of street s.
+bool TrefferAnnehmbar(const Game& g, int p, int s, int j);
+
+// The caravan move for p's own benefit: the double target at position 1 of streets 1 and 4
+// (up to cost maxCostDouble), else any good own target up to cost maxCost.
+bool EigenerAufseherzug(Game& g, int p, int maxCostDouble, const SupervisorOptionTable& table,
+                        int maxCost);
+
+// Sends one of p's cubes from an uncompleted souk, cheapest target first.
+bool HalbvollerAufseherzug(Game& g, int p, int maxCost, const SupervisorOptionTable& table);
+
+// Sends two cubes of player 1 at once from position 1 of street 1 or 4 (target table of
+// player 1).
+bool DoppelterAergerzug(Game& g, int p, int maxCost, const SupervisorOptionTable& table);
+
+// Breaks the most valuable completed souk of t, from 14 points down to minPoints.
+bool TeurerAergerzug(Game& g, int p, int t, const SupervisorOptionTable& table, int minPoints);
+
+// Whether player t still has a turn today, seen from mover p (the rule of TeurerAergerzug).
+bool StillHasTurnToday(const Game& g, int p, int t);
+
+// count := t's cubes in the caravan; free := caravan slots still empty.
+void KarawanenAnteil(const Game& g, int t, int& count, int& free);
+
+// A supervisor move of computer player p against the human player 1.
+bool SupervisorAergerzug(Game& g, int p);
+
+}  // namespace kelmira
