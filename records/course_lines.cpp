@@ -90,7 +90,8 @@ std::vector<CourseLine> CourseLinesFor(const CourseEvent& e, const TextTable& t)
     }
     if (e.actionKind == 96) {
         std::vector<CourseLine> lines;
-        for (int i = 1; i <= kDiceRows; ++i) lines.push_back(AblaufZeile(e.player, diceRowText(e.dice[i])));
+        for (int i = 1; i <= kDiceRows; ++i)
+            lines.push_back(AblaufZeile(e.player, diceRowText(e.dice[i])));
         return lines;
     }
     switch (e.actionKind) {
