@@ -50,7 +50,7 @@ bool StrategieparameterSchreiben(const ProfileSettings& settings, IniFile& profi
         const StrategyParams& block = settings.params.forPlayers(n);
         for (const StrategyKey& k : StrategySectionKeys()) {
             if (k.index == sp::Sim)
-                profile.writeBool(section, k.key, block[k.index] != 0);
+                profile.writeBool(section, k.key, block.sim());
             else
                 profile.writeInteger(section, k.key, block[k.index]);
         }
@@ -64,7 +64,7 @@ bool StrategieparameterLesen(ProfileSettings& settings, IniFile& profile) {
         StrategyParams& block = settings.params.forPlayers(n);
         for (const StrategyKey& k : StrategySectionKeys()) {
             if (k.index == sp::Sim) {
-                const bool v = profile.readBool(section, k.key, block[k.index] != 0);
+                const bool v = profile.readBool(section, k.key, block.sim());
                 block[k.index] = v ? 1 : 0;
                 profile.writeBool(section, k.key, v);
             } else {

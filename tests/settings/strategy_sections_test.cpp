@@ -54,6 +54,7 @@ TEST(StrategySections, SaveAndLoadRoundTrip) {
     live.forPlayers(4)[sp::Strategie_s_P(7, sp::k67::R_PG)] = 21;
     live.forPlayers(4)[sp::Strategie_s_P(15, sp::r815::X_Sup)] = 0;
     live.forPlayers(4)[sp::Strategie_s_P(6, sp::k67::X_2)] = 42;  // editor only
+    live.forPlayers(3)[sp::Sim] = 0x100;  // only the low byte is the switch
     {
         ProfileSettings s;
         IniFile ini(dir / "Kelmira.ini");
@@ -65,6 +66,7 @@ TEST(StrategySections, SaveAndLoadRoundTrip) {
               (std::vector<std::string>{"Strategie_2_Spieler", "Strategie_3_Spieler",
                                         "Strategie_4_Spieler"}));
     EXPECT_EQ(file.readString("Strategie_2_Spieler", "Sim", ""), "1");
+    EXPECT_EQ(file.readString("Strategie_3_Spieler", "Sim", ""), "0");
     EXPECT_EQ(file.keys("Strategie_4_Spieler").size(), StrategySectionKeys().size());
 
     ProfileSettings s;
@@ -73,6 +75,7 @@ TEST(StrategySections, SaveAndLoadRoundTrip) {
     StrategieparameterEinlesen(loaded, s, ini);
     StrategyParamSet expected = live;
     expected.forPlayers(4)[sp::Strategie_s_P(6, sp::k67::X_2)] = 0;
+    expected.forPlayers(3)[sp::Sim] = 0;
     for (int n = 2; n <= 4; ++n)
         for (int i = 0; i < kParamCount; ++i)
             EXPECT_EQ(loaded.forPlayers(n)[i], expected.forPlayers(n)[i]) << n << " " << i;
