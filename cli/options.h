@@ -1,0 +1,37 @@
+#pragma once
+// The command line of kelmira-sim.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelmira::cli {
+
+struct Options {
+    int players = 4;
+    std::optional<int> games;           // default: AnzahlSim of the block
+    std::optional<std::uint32_t> seed;  // default: from the clock
+    std::vector<int> strategies;        // slots 1.. in order; empty: the block's
+    bool variant1 = false;
+    bool variant2 = false;
+    bool variant3 = false;
+    std::string traceFile;   // empty: no trace
+    std::string reportFile;  // empty: standard output
+    int jobs = 1;
+    bool signature = false;
+    bool help = false;
+};
+
+struct ParseResult {
+    Options options;
+    std::string error;  // one line naming the option; empty when the command line is good
+};
+
+ParseResult ParseOptions(const std::vector<std::string>& args);
+
+// The text printed by --help.
+const char* UsageText();
+
+}  // namespace kelmira::cli

@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifndef KELMIRA_SIM_PATH
+#error "KELMIRA_SIM_PATH must name the kelmira-sim binary"
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream ss(text);
+    std::string line;
+    while (std::getline(ss, line)) lines.push_back(line);
+    return lines;
+}
+
+bool hasLine(const std::string& text, const std::string& line) {
+    for (const std::string& l : linesOf(text))
+        if (l == line) return true;
+    return false;
+}
+
+// A private folder per test, removed afterwards.
+class SimCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char name[] = "/tmp/kelmira-sim-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(name), nullptr);
+        dir = name;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Runs the binary with the arguments (each quoted for the shell).
+    Result run(const std::vector<std::string>& args) {
+        std::string cmd = std::string("'") + KELMIRA_SIM_PATH + "'";
+        for (const std::string& a : args) cmd += " '" + a + "'";
+        const fs::path out = dir / "stdout.txt";
+        const fs::path err = dir / "stderr.txt";
+        cmd += " >'" + out.string() + "' 2>'" + err.string() + "' </dev/null";
+        const int raw = std::system(cmd.c_str());
+        Result r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = readFile(out);
+        r.err = readFile(err);
+        fs::remove(out);
+        fs::remove(err);
+        return r;
+    }
+
+    // Files in the folder other than the ones named.
+    std::vector<std::string> strayFiles(const std::vector<std::string>& expected) {
+        std::vector<std::string> stray;
+        for (const auto& e : fs::directory_iterator(dir)) {
+            const std::string n = e.path().filename().string();
+            bool known = false;
+            for (const std::string& x : expected) known = known || n == x;
+            if (!known) stray.push_back(n);
+        }
+        return stray;
+    }
+
+    // Internal-fault lines decide the exit status.
+    static void expectStatusMatchesFaults(const Result& r) {
+        const bool faults = r.err.find("Internal Fault ") != std::string::npos;
+        EXPECT_EQ(r.status, faults ? 3 : 0) << r.err;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(SimCli, HelpAndBadOptions) {
+    const Result help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("kelmira-sim [options]"), std::string::npos);
+    EXPECT_NE(help.out.find("--strategies A,B[,C[,D]]"), std::string::npos);
+    EXPECT_NE(help.out.find("--signature"), std::string::npos);
+
+    const std::vector<std::pair<std::vector<std::string>, std::string>> bad = {
+        {{"--players", "5"}, "--players"},
+        {{"-p", "1"}, "-p"},
+        {{"--games", "ten"}, "--games"},
+        {{"-n", "0"}, "-n"},
+        {{"--seed", "-3"}, "--seed"},
+        {{"--seed", "4294967296"}, "--seed"},
+        {{"--strategies", "8"}, "--strategies"},
+        {{"--strategies", "8,18"}, "--strategies"},
+        {{"--strategies", "8,8,8,8,8"}, "--strategies"},
+        {{"--jobs", "0"}, "--jobs"},
+        {{"--trace"}, "--trace"},
+        {{"--bogus"}, "--bogus"},
+        {{"--signature=yes"}, "--signature"},
+        {{"extra"}, "extra"},
+    };
+    for (const auto& [args, option] : bad) {
+        const Result r = run(args);
+        EXPECT_EQ(r.status, 2) << option;
+        EXPECT_TRUE(r.out.empty()) << option;
+        EXPECT_EQ(linesOf(r.err).size(), 1u) << r.err;
+        EXPECT_NE(r.err.find(option), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(SimCli, ReportIsDeterministicAndGoesToStdoutOrFile) {
+    const Result a = run({"-n", "3", "-s", "42", "--signature"});
+    const Result b = run({"--games=3", "--seed=42", "--signature"});
+    expectStatusMatchesFaults(a);
+    EXPECT_EQ(a.out, b.out);
+    const auto lines = linesOf(a.out);
+    ASSERT_GT(lines.size(), 100u);
+    EXPECT_EQ(lines[0], "**********************************************");
+    EXPECT_EQ(lines[1], "*****        STATISTIC                   *****");
+    EXPECT_TRUE(hasLine(a.out, "number of games: 3"));
+    EXPECT_TRUE(hasLine(a.out, "Number of players : 4"));
+    const std::string sig = lines.back();
+    ASSERT_EQ(sig.size(), std::string("signature: ").size() + 16) << sig;
+    EXPECT_EQ(sig.substr(0, 11), "signature: ");
+    EXPECT_EQ(sig.find_first_not_of("0123456789abcdef", 11), std::string::npos);
+
+    const Result other = run({"-n", "3", "-s", "43", "--signature"});
+    EXPECT_NE(linesOf(other.out).back(), sig);
+
+    // The same report into a file; the signature stays on standard output.
+    const fs::path report = dir / "report.txt";
+    const Result f = run({"-n", "3", "-s", "42", "--signature", "--report", report.string()});
+    expectStatusMatchesFaults(f);
+    EXPECT_EQ(f.out, sig + "\n");
+    EXPECT_EQ(readFile(report) + sig + "\n", a.out);
+    EXPECT_EQ(strayFiles({"report.txt"}), std::vector<std::string>{});
+}
+
+TEST_F(SimCli, OptionsReachTheRun) {
+    const Result r = run({"-p", "2", "-n", "2", "-s", "7", "--strategies", "4,6"});
+    expectStatusMatchesFaults(r);
+    EXPECT_TRUE(hasLine(r.out, "Number of players : 2"));
+    EXPECT_TRUE(hasLine(r.out, "Strategy  player 1 : 4"));
+    EXPECT_TRUE(hasLine(r.out, "Strategy  player 2 : 6"));
+    EXPECT_FALSE(hasLine(r.out, "Strategy  player 3 : 8"));
+    EXPECT_TRUE(hasLine(r.out, "Start cubes player 4 : 50"));
+    EXPECT_TRUE(hasLine(r.out, "number of games: 2"));
+
+    const Result v = run({"-n", "2", "-s", "7", "--variant1", "--variant2", "--variant3"});
+    const Result plain = run({"-n", "2", "-s", "7"});
+    expectStatusMatchesFaults(v);
+    EXPECT_NE(v.out, plain.out);
+}
+
+TEST_F(SimCli, TraceFileHoldsTheGamesAndTheReport) {
+    const fs::path trace = dir / "trace.txt";
+    const Result r = run({"-n", "2", "-s", "5", "--trace", trace.string()});
+    expectStatusMatchesFaults(r);
+    const std::string t = readFile(trace);
+    const auto lines = linesOf(t);
+    int ends = 0, details = 0;
+    for (const std::string& l : lines) {
+        ends += l == "Spielende !!";
+        details += l == "Pl  :     S    B    C    V  Sum  ";
+    }
+    EXPECT_EQ(ends, 2);
+    EXPECT_EQ(details, 2);
+    EXPECT_TRUE(hasLine(t, "Spielstart: Nachziehstapel mischen "));
+    // The report closes the trace and is the same as on standard output.
+    ASSERT_GE(t.size(), r.out.size());
+    EXPECT_EQ(t.substr(t.size() - r.out.size()), r.out);
+    EXPECT_EQ(strayFiles({"trace.txt"}), std::vector<std::string>{});
+
+    // Same seed, same trace.
+    const fs::path again = dir / "again.txt";
+    run({"-n", "2", "-s", "5", "--trace", again.string()});
+    EXPECT_EQ(readFile(again), t);
+}
+
+TEST_F(SimCli, JobsGiveTheSameResultEveryTime) {
+    const Result a = run({"-n", "6", "-s", "11", "--jobs", "2", "--signature"});
+    const Result b = run({"-n", "6", "-s", "11", "--jobs", "2", "--signature"});
+    expectStatusMatchesFaults(a);
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_TRUE(hasLine(a.out, "number of games: 6"));
+    const Result one = run({"-n", "6", "-s", "11", "--signature"});
+    EXPECT_NE(linesOf(one.out).back(), linesOf(a.out).back());
+
+    const fs::path t1 = dir / "t1.txt";
+    const fs::path t2 = dir / "t2.txt";
+    run({"-n", "4", "-s", "3", "--jobs", "2", "--trace", t1.string()});
+    run({"-n", "4", "-s", "3", "--jobs", "2", "--trace", t2.string()});
+    const std::string trace = readFile(t1);
+    EXPECT_EQ(trace, readFile(t2));
+    int ends = 0;
+    for (const std::string& l : linesOf(trace)) ends += l == "Spielende !!";
+    EXPECT_EQ(ends, 4);
+    EXPECT_EQ(strayFiles({"t1.txt", "t2.txt"}), std::vector<std::string>{});
+}
+
+TEST_F(SimCli, UnwritableOutputFailsCleanly) {
+    const fs::path missing = dir / "no" / "such" / "report.txt";
+    const Result r = run({"-n", "1", "-s", "1", "--report", missing.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find(missing.string()), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(missing));
+
+    const Result t = run({"-n", "1", "-s", "1", "--trace", missing.string()});
+    EXPECT_EQ(t.status, 1);
+    EXPECT_NE(t.err.find(missing.string()), std::string::npos) << t.err;
+
+    // A folder in the way of the report: nothing half-written stays behind.
+    fs::create_directory(dir / "taken");
+    const Result d = run({"-n", "1", "-s", "1", "--report", (dir / "taken").string()});
+    EXPECT_EQ(d.status, 1);
+    EXPECT_TRUE(fs::is_directory(dir / "taken"));
+    EXPECT_EQ(strayFiles({"taken"}), std::vector<std::string>{});
+}
+
+TEST_F(SimCli, InterruptEndsTheRunWithTheReportOfTheFinishedGames) {
+    const fs::path trace = dir / "trace.txt";
+    const fs::path out = dir / "out.txt";
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        std::freopen(out.c_str(), "w", stdout);
+        std::freopen("/dev/null", "w", stderr);
+        ::execl(KELMIRA_SIM_PATH, KELMIRA_SIM_PATH, "-n", "1000000", "-s", "9", "--trace",
+                trace.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    // Trace lines are written only once the run (and its Ctrl-C handling) has begun.
+    bool started = false;
+    for (int i = 0; i < 600 && !started; ++i) {
+        for (const auto& e : fs::directory_iterator(dir))
+            if (e.path().filename().string().rfind("trace.txt.tmp-", 0) == 0 &&
+                fs::file_size(e.path()) > 0)
+                started = true;
+        if (!started) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_TRUE(started);
+    ::kill(pid, SIGINT);
+    int raw = 0;
+    ASSERT_EQ(::waitpid(pid, &raw, 0), pid);
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_TRUE(WEXITSTATUS(raw) == 0 || WEXITSTATUS(raw) == 3);
+
+    const std::string report = readFile(out);
+    long games = -1;
+    for (const std::string& l : linesOf(report))
+        if (l.rfind("number of games: ", 0) == 0) games = std::stol(l.substr(17));
+    EXPECT_GE(games, 1);
+    EXPECT_LT(games, 1000000);
+    int ends = 0;
+    for (const std::string& l : linesOf(readFile(trace))) ends += l == "Spielende !!";
+    EXPECT_EQ(ends, games);
+}
+
+}  // namespace
