@@ -19,5 +19,6 @@ int main(int argc, char** argv) {
         std::fputs(UsageText(), stdout);
         return kExitOk;
     }
+    if (!parsed.options.dumpFile.empty()) return RunDump(parsed.options);
     return RunSimulation(parsed.options);
 }

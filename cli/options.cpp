@@ -24,6 +24,13 @@ const char* UsageText() {
            "      --jobs N                   play the games on N threads (default 1)\n"
            "      --signature                after the report print \"signature: \" + 16 hex "
            "digits\n"
+           "      --save FILE.kel            with one job: save the last game with its "
+           "history as a game file\n"
+           "      --profile DIR              read the strategy parameters from DIR's "
+           "Kelmira.ini (the file is not changed)\n"
+           "\n"
+           "kelmira-sim --dump FILE.kel      load a game file as the program does and print "
+           "its history and puzzle dumps\n"
            "  -h, --help                     print this text\n";
 }
 
@@ -70,6 +77,7 @@ bool parseStrategies(const std::string& text, std::vector<int>& out) {
 ParseResult ParseOptions(const std::vector<std::string>& args) {
     ParseResult r;
     Options& o = r.options;
+    std::string runOption;  // the first option that belongs to a run
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> inlineValue;
@@ -97,6 +105,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
 
         std::string v;
         long long n = 0;
+        if (runOption.empty() && name != "--dump" && name != "-h" && name != "--help")
+            runOption = name;
         if (name == "-h" || name == "--help") {
             if (!flag()) return fail("option " + name + " takes no value");
             o.help = true;
@@ -142,11 +152,28 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
         } else if (name == "--signature") {
             if (!flag()) return fail("option --signature takes no value");
             o.signature = true;
+        } else if (name == "--save") {
+            if (!value(v) || v.empty()) return fail("option --save needs a file name");
+            o.saveFile = v;
+        } else if (name == "--profile") {
+            if (!value(v) || v.empty()) return fail("option --profile needs a folder");
+            o.profileDir = v;
+        } else if (name == "--dump") {
+            if (!value(v) || v.empty()) return fail("option --dump needs a file name");
+            o.dumpFile = v;
         } else if (!name.empty() && name[0] == '-') {
             return fail("unknown option " + name);
         } else {
             return fail("unexpected argument '" + name + "'");
         }
+    }
+    if (!o.dumpFile.empty() && !runOption.empty()) {
+        r.error = "option --dump lists a game file and cannot be combined with " + runOption;
+        return r;
+    }
+    if (!o.saveFile.empty() && o.jobs != 1) {
+        r.error = "option --save needs a run of one job, not --jobs " + std::to_string(o.jobs);
+        return r;
     }
     return r;
 }

@@ -21,6 +21,9 @@ struct Options {
     std::string reportFile;  // empty: standard output
     int jobs = 1;
     bool signature = false;
+    std::string saveFile;    // the last game as a game file; empty: not saved
+    std::string profileDir;  // strategy parameters from this folder's profile
+    std::string dumpFile;    // not a run: list the dumps of this game file
     bool help = false;
 };
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,12 @@
 #include "cli/progress_bar.h"
 #include "cli/sim_host.h"
 #include "engine/setup.h"
+#include "records/game_file.h"
+#include "records/history.h"
+#include "records/trace_dumps.h"
+#include "settings/ini_file.h"
+#include "settings/profile.h"
+#include "settings/strategy_sections.h"
 #include "players/strategies.h"
 #include "records/parallel_simulation.h"
 #include "records/signature.h"
@@ -28,12 +35,12 @@ void printError(const std::string& message) {
 
 // The settings a run of the program starts from: the default parameter blocks, the menu's
 // player count and variants, and the simulation switch on.
-void configure(Game& g, const Options& o, int& games) {
+void configure(Game& g, const Options& o, const StrategyParamSet& params, int& games) {
     g.menuPlayerCount = o.players;
     g.menuVariant1 = o.variant1;
     g.menuVariant2 = o.variant2;
     g.menuVariant3 = o.variant3;
-    StrategieparameterInitialisieren(g.params);
+    g.params = params;
     ProgramStart(g);
 
     StrategyParams& b = g.params.forPlayers(o.players);
@@ -52,9 +59,71 @@ void configure(Game& g, const Options& o, int& games) {
         g.rng.Randomize();
 }
 
+// The parameter blocks of a run: the defaults, or what "Strategieparameter einlesen" would
+// read from a profile. False with `error` set when the profile cannot be read.
+bool loadParams(const Options& o, StrategyParamSet& params, std::string& error) {
+    StrategieparameterInitialisieren(params);
+    if (o.profileDir.empty()) return true;
+    namespace fs = std::filesystem;
+    const fs::path file = fs::path(o.profileDir) / kProfileFileName;
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) {
+        error = "option --profile: there is no profile '" + file.string() + "'";
+        return false;
+    }
+    IniFile ini;
+    if (!ini.open(file)) {
+        error = "option --profile: cannot read the profile '" + file.string() + "'";
+        return false;
+    }
+    ReadStrategySections(params, ini);
+    return true;
+}
+
+// The history of every game, so that the last one played (also after Ctrl-C) can be saved.
+class GameHistory {
+  public:
+    explicit GameHistory(Game& g) : g_(g) {
+        g_.setHistory(&history_);
+        g_.historyInSimulation = true;
+    }
+    ~GameHistory() {
+        g_.historyInSimulation = false;
+        g_.setHistory(nullptr);
+    }
+
+    // As a new game of the program: a fresh record, and the first entry when player 1 starts.
+    void newGame() {
+        history_.SichereHistory(g_, true);
+        // The file opens as an ordinary game: a stored simulation switch would make the
+        // program start a run instead of showing it.
+        StrategyParamSet stored = g_.params;
+        for (int n = 2; n <= 4; ++n) stored.forPlayers(n)[sp::Sim] = 0;
+        stored.toBytes(history_.record().strategyParams);
+        if (g_.s.currentPlayer == 1) history_.SichereHistory(g_, false);
+    }
+
+    // Player 1 was played by the computer; in the file it is the human's seat again, so that
+    // the game can be stepped through with undo and redo, or taken over at any entry.
+    std::optional<FileMessage> save(const std::string& file) {
+        GameRecord& r = history_.record();
+        for (int i = 1; i <= r.MaxHistory && i <= kHistoryEntries; ++i)
+            r.History[i].isComputer[1] = 0;
+        return SaveGameFile(g_, history_, file);
+    }
+
+  private:
+    Game& g_;
+    MoveHistory history_;
+};
+
 class BarProgress : public SimulationProgress {
   public:
-    BarProgress(ProgressBar& bar, StateSignature* sig) : bar_(bar), sig_(sig) {}
+    BarProgress(ProgressBar& bar, StateSignature* sig, GameHistory* history)
+        : bar_(bar), sig_(sig), history_(history) {}
+    void gameStarted(Game& /*g*/, int /*number*/) override {
+        if (history_) history_->newGame();
+    }
     void gameFinished(Game& g, int done) override {
         if (sig_) sig_->add(g.s);
         bar_.update(done);
@@ -63,13 +132,73 @@ class BarProgress : public SimulationProgress {
   private:
     ProgressBar& bar_;
     StateSignature* sig_;
+    GameHistory* history_;
 };
 
+// A game file can only be written into an existing folder; checked before the first game.
+bool saveTargetUsable(const std::string& file, std::string& error) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path folder = fs::path(file).parent_path();
+    if (folder.empty()) folder = ".";
+    if (!fs::is_directory(folder, ec) || ::access(folder.c_str(), W_OK) != 0) {
+        error = "cannot write the game file '" + file + "': its folder is missing or read-only";
+        return false;
+    }
+    if (fs::is_directory(file, ec)) {
+        error = "cannot write the game file '" + file + "': it is a folder";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+int RunDump(const Options& o) {
+    Strategies players;
+    Game g{nullptr, &players};
+    StrategieparameterInitialisieren(g.params);
+    ProgramStart(g);
+    FaultPrinter printer(nullptr);
+    SimHost host(printer, nullptr);
+    g.setHost(&host);
+    g.traceOn = true;
+    MoveHistory history;
+    g.setHistory(&history);
+
+    LoadResult result;
+    const std::vector<std::string> lines = DumpGameFile(g, history, o.dumpFile, &result);
+    if (!result.loaded) {
+        const FileMessage m =
+            result.message.value_or(FileMessage{"kelmira-sim", "the file could not be loaded"});
+        printError(o.dumpFile + ": " + m.caption + ": " + m.text);
+        return kExitOutputFailed;
+    }
+    for (const std::string& line : lines) {
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+    if (std::fflush(stdout) != 0) {
+        printError("cannot write to standard output");
+        return kExitOutputFailed;
+    }
+    return printer.count() > 0 ? kExitInternalFault : kExitOk;
+}
 
 int RunSimulation(const Options& o) {
     bool outputFailed = false;
     const bool keepTrace = !o.traceFile.empty();
+
+    StrategyParamSet params;
+    std::string error;
+    if (!loadParams(o, params, error)) {
+        printError(error);
+        return kExitBadOptions;
+    }
+    if (!o.saveFile.empty() && !saveTargetUsable(o.saveFile, error)) {
+        printError(error);
+        return kExitOutputFailed;
+    }
 
     // Every output file is created before the first game, so that a wrong path costs no time.
     OutputFile traceFile;
@@ -86,7 +215,12 @@ int RunSimulation(const Options& o) {
     int games = 0;
     Strategies players;
     Game g{nullptr, &players};
-    configure(g, o, games);
+    configure(g, o, params, games);
+    if (games < 1) {
+        printError("option --profile: the profile's AnzahlSim for " + std::to_string(o.players) +
+                   " players is " + std::to_string(games) + "; give the number with --games");
+        return kExitBadOptions;
+    }
     ProgressBar bar(games, ::isatty(STDERR_FILENO) == 1);
     FaultPrinter printer(&bar);
     SimHost host(printer, keepTrace ? traceFile.stream() : nullptr);
@@ -100,7 +234,9 @@ int RunSimulation(const Options& o) {
         StateSignature signature;
         SimulationControl control;
         control.keepTrace = keepTrace;
-        BarProgress progress(bar, o.signature ? &signature : nullptr);
+        std::unique_ptr<GameHistory> history;
+        if (!o.saveFile.empty()) history = std::make_unique<GameHistory>(g);
+        BarProgress progress(bar, o.signature ? &signature : nullptr, history.get());
         control.progress = &progress;
         {
             InterruptToAbort interrupt(control.abort);
@@ -108,6 +244,13 @@ int RunSimulation(const Options& o) {
         }
         bar.finish();
         signatureHex = signature.hex();
+        if (history) {
+            if (const auto message = history->save(o.saveFile)) {
+                printError("cannot write the game file '" + o.saveFile + "': " +
+                           message->caption + ": " + message->text);
+                outputFailed = true;
+            }
+        }
     } else {
         // Each worker traces into a file of its own; they are joined in worker order, which
         // is the global order of the games.

@@ -84,6 +84,9 @@ public:
     bool simulationRunning = false;
     bool simulationSwitch = false;
     int simulationGames = 0;
+    // The command line keeps the history of a run's games so that one can be saved; the
+    // program never sets it.
+    bool historyInSimulation = false;
     // The simulation run that the new-game driver starts instead of a single game while the
     // simulation switch is on; it lives in records/, which the engine does not depend on.
     std::function<void(Game&)> runSimulation;
@@ -138,7 +141,7 @@ public:
     }
 
     void takeHistory() {
-        if (history_ && !simulationRunning) history_->take(*this);
+        if (history_ && (!simulationRunning || historyInSimulation)) history_->take(*this);
     }
     void resetHistory() {
         if (history_) history_->reset(*this);

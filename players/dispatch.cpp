@@ -159,46 +159,6 @@ bool RollIfFirst(Game& g, int player, bool buyYellow) {
     return true;
 }
 
-std::string DefaultStrategieName(int strategy) {
-    switch (strategy) {
-        case 1:
-            return "Passe !";
-        case 2:
-        case 3:
-            return "Einzelhandel V1";
-        case 4:
-        case 5:
-            return "Grosshandel V1";
-        case 6:
-        case 7:
-            return "Karawanserei V1";
-        case 8:
-        case 9:
-            return "Zelmar Basar V1";
-        case 10:
-        case 11:
-            return "Zelmar Basar V2";
-        case 12:
-        case 13:
-            return "Karwan Baschi V1";
-        case 14:
-        case 15:
-            return "Sheikh Flunkerbart V1";
-        default:
-            return "";
-    }
-}
-
-StrategyNames::StrategyNames() {
-    for (int i = 1; i <= kStrategyNameCount; ++i)
-        names[static_cast<std::size_t>(i)] = DefaultStrategieName(i);
-}
-
-std::string StrategyNames::operator()(int strategy) const {
-    if (strategy < 1 || strategy > kStrategyNameCount) return "";
-    return names[static_cast<std::size_t>(strategy)];
-}
-
 namespace {
 
 template <std::size_t N>

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "engine/game.h"
+#include "engine/strategy_names.h"
 
 namespace kelmira {
 
 constexpr int kStrategyCount = 17;
-constexpr int kStrategyNameCount = 50;
 
 // The strategy number that player p plays in the running game: Strategie_Sp<p> of the block
 // for playerCount, with every number outside 1..17 played as 1.
@@ -46,16 +46,6 @@ bool BuysYellowDice(const Game& g, int player, int strategy);
 bool RollIfFirst(Game& g, int player, bool buyYellow);
 
 // --- Strategy names ---
-
-// Built-in display name of a strategy number 1..50 ("" where there is none).
-std::string DefaultStrategieName(int strategy);
-
-// The name table, indexed 1..50; a language file may replace the entries.
-struct StrategyNames {
-    std::array<std::string, kStrategyNameCount + 1> names;  // [0] unused
-    StrategyNames();
-    std::string operator()(int strategy) const;
-};
 
 // --- Strategy assignment and game strength ---
 

@@ -52,7 +52,7 @@ MoveHistory::MoveHistory(std::function<double()> clock)
 
 void MoveHistory::SichereHistory(Game& g, bool neu) {
     // During a simulation run the record keeps whatever it held.
-    if (g.simulationRunning || historyBusy_) return;
+    if ((g.simulationRunning && !g.historyInSimulation) || historyBusy_) return;
     GameRecord& r = *record_;
     if (neu) {
         BusyScope busy(*this);

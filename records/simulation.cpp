@@ -35,6 +35,7 @@ int SimulationSpielen(Game& g, Statistics& st, SimulationControl& c, int games) 
     for (int i = 1; i <= games; ++i) {
         Setup(g);
         g.s.isComputer[1] = 1;
+        if (c.progress) c.progress->gameStarted(g, i);
         playOneGame(g);
         g.host().processMessages();
         Rangfolge(g);

@@ -16,6 +16,8 @@ class SimulationProgress {
     virtual ~SimulationProgress() = default;
     // Gauge range 0..games at position 0, shown with the abort button; "Nächster" hidden.
     virtual void started(Game& /*g*/, int /*games*/) {}
+    // Game number `number` (from 1) is set up and about to be played.
+    virtual void gameStarted(Game& /*g*/, int /*number*/) {}
     // Game number `done` (from 1) is over, ranked and added; g.s is its final state.
     virtual void gameFinished(Game& /*g*/, int /*done*/) {}
     // Gauge and abort button hidden, "Nächster" shown; `done` games were played.

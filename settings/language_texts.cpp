@@ -176,32 +176,6 @@ const std::string& EndOfGameTexts::highscoreLabel(int playerCount) const {
     return playerCount >= 2 && playerCount <= 4 ? text[Highscore2 + playerCount - 2] : kEmpty;
 }
 
-void StrategyNames::setDefaults() {
-    static constexpr const char* kNames[16] = {
-        "",
-        "Passe !",
-        "Einzelhandel V1",
-        "Einzelhandel V1",
-        "Grosshandel V1",
-        "Grosshandel V1",
-        "Karawanserei V1",
-        "Karawanserei V1",
-        "Zelmar Basar V1",
-        "Zelmar Basar V1",
-        "Zelmar Basar V2",
-        "Zelmar Basar V2",
-        "Karwan Baschi V1",
-        "Karwan Baschi V1",
-        "Sheikh Flunkerbart V1",
-        "Sheikh Flunkerbart V1",
-    };
-    for (int s = 0; s <= kCount; ++s) name[s] = s < 16 ? kNames[s] : "";
-}
-
-const std::string& StrategyNames::get(int strategy) const {
-    return strategy >= 1 && strategy <= kCount ? name[strategy] : kEmpty;
-}
-
 void LanguageTexts::setDefaults() {
     menu = DefaultMenuBar();
     cards.setDefaults();

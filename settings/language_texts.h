@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/strategy_names.h"
 #include "settings/text_table.h"
 
 namespace kelmira {
@@ -81,18 +82,6 @@ struct EndOfGameTexts {
     const std::string& get(int index) const;
     // "Dein Highscore(n Personen):" for n = 2..4, "" otherwise.
     const std::string& highscoreLabel(int playerCount) const;
-};
-
-// Display names of the strategy numbers 1..50; numbers above 15 have none.
-struct StrategyNames {
-    static constexpr int kCount = 50;
-
-    std::string name[kCount + 1];  // [0] unused
-
-    StrategyNames() { setDefaults(); }
-    void setDefaults();
-    // "" for a number outside 1..50.
-    const std::string& get(int strategy) const;
 };
 
 struct LanguageTexts {

@@ -44,10 +44,12 @@ const std::vector<StrategyKey>& StrategySectionKeys() {
     return keys;
 }
 
-bool StrategieparameterSchreiben(const ProfileSettings& settings, IniFile& profile) {
+namespace {
+
+void writeSections(const StrategyParamSet& params, IniFile& profile) {
     for (int n = 2; n <= 4; ++n) {
         const std::string section = StrategySectionName(n);
-        const StrategyParams& block = settings.params.forPlayers(n);
+        const StrategyParams& block = params.forPlayers(n);
         for (const StrategyKey& k : StrategySectionKeys()) {
             if (k.index == sp::Sim)
                 profile.writeBool(section, k.key, block.sim());
@@ -55,24 +57,32 @@ bool StrategieparameterSchreiben(const ProfileSettings& settings, IniFile& profi
                 profile.writeInteger(section, k.key, block[k.index]);
         }
     }
+}
+
+}  // namespace
+
+bool StrategieparameterSchreiben(const ProfileSettings& settings, IniFile& profile) {
+    writeSections(settings.params, profile);
     return profile.flush();
 }
 
-bool StrategieparameterLesen(ProfileSettings& settings, IniFile& profile) {
+void ReadStrategySections(StrategyParamSet& params, const IniFile& profile) {
     for (int n = 2; n <= 4; ++n) {
         const std::string section = StrategySectionName(n);
-        StrategyParams& block = settings.params.forPlayers(n);
+        StrategyParams& block = params.forPlayers(n);
         for (const StrategyKey& k : StrategySectionKeys()) {
-            if (k.index == sp::Sim) {
-                const bool v = profile.readBool(section, k.key, block.sim());
-                block[k.index] = v ? 1 : 0;
-                profile.writeBool(section, k.key, v);
-            } else {
+            if (k.index == sp::Sim)
+                block[k.index] = profile.readBool(section, k.key, block.sim()) ? 1 : 0;
+            else
                 block[k.index] = profile.readInteger(section, k.key, block[k.index]);
-                profile.writeInteger(section, k.key, block[k.index]);
-            }
         }
     }
+}
+
+bool StrategieparameterLesen(ProfileSettings& settings, IniFile& profile) {
+    ReadStrategySections(settings.params, profile);
+    // Writing every value back completes a file that lacked keys.
+    writeSections(settings.params, profile);
     return profile.flush();
 }
 

@@ -26,6 +26,9 @@ const std::vector<StrategyKey>& StrategySectionKeys();
 
 // Writes the profile record's three blocks into their sections, then flushes.
 bool StrategieparameterSchreiben(const ProfileSettings& settings, IniFile& profile);
+// Reads the three sections into `params`, each key with the block's current value as default;
+// the file is left as it is.
+void ReadStrategySections(StrategyParamSet& params, const IniFile& profile);
 // Reads the three sections into the record's blocks, each key with the record's current
 // value as default, and writes every value straight back (a read completes the file); then
 // flushes. Values are taken as they stand, without range checks.

@@ -119,6 +119,10 @@ TEST_F(SimCli, HelpAndBadOptions) {
         {{"--bogus"}, "--bogus"},
         {{"--signature=yes"}, "--signature"},
         {{"extra"}, "extra"},
+        {{"--save", "g.kel", "--jobs", "2"}, "--save"},
+        {{"--dump", "g.kel", "-n", "3"}, "--dump"},
+        {{"--profile"}, "--profile"},
+        {{"--profile", "/no/such/folder"}, "--profile"},
     };
     for (const auto& [args, option] : bad) {
         const Result r = run(args);
@@ -276,6 +280,81 @@ TEST_F(SimCli, InterruptEndsTheRunWithTheReportOfTheFinishedGames) {
     int ends = 0;
     for (const std::string& l : linesOf(readFile(trace))) ends += l == "Spielende !!";
     EXPECT_EQ(ends, games);
+}
+
+TEST_F(SimCli, SavedGameLoadsBackWithItsWholeHistory) {
+    const fs::path game = dir / "game.kel";
+    const Result saved = run({"-n", "2", "-s", "21", "--save", game.string()});
+    expectStatusMatchesFaults(saved);
+    ASSERT_TRUE(fs::exists(game));
+    EXPECT_EQ(strayFiles({"game.kel"}), std::vector<std::string>{});
+    // Keeping the history does not change the games.
+    EXPECT_EQ(run({"-n", "2", "-s", "21"}).out, saved.out);
+
+    const Result dump = run({"--dump", game.string()});
+    EXPECT_EQ(dump.status, 0) << dump.err;
+    const auto lines = linesOf(dump.out);
+    ASSERT_GT(lines.size(), 30u);
+    EXPECT_EQ(lines[0], " History: ");
+    EXPECT_TRUE(hasLine(dump.out, "AnzSpieler: 4"));
+    EXPECT_TRUE(hasLine(dump.out, "Print Puzzle Data"));
+    EXPECT_TRUE(hasLine(dump.out, "With UNDO"));
+    // The game was saved when it was over, with an entry for every turn of player 1.
+    EXPECT_TRUE(hasLine(dump.out, "End of game reached "));
+    long act = -1, max = -1;
+    for (const std::string& l : lines) {
+        if (l.rfind("ActHistory: ", 0) == 0) act = std::stol(l.substr(12));
+        if (l.rfind("MaxHistory: ", 0) == 0) max = std::stol(l.substr(12));
+    }
+    EXPECT_GE(max, 21);
+    EXPECT_LE(max, 40);
+    EXPECT_EQ(act, max);
+    int weekRows = 0;
+    for (const std::string& l : lines) weekRows += l.rfind("1,1,", 0) == 0;
+    EXPECT_GE(weekRows, 1);
+
+    // A file that is no game file: the message box, status 1, nothing on standard output.
+    const fs::path junk = dir / "junk.kel";
+    std::ofstream(junk) << "not a game";
+    const Result bad = run({"--dump", junk.string()});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(bad.out.empty());
+    EXPECT_NE(bad.err.find("File access error 0"), std::string::npos) << bad.err;
+
+    // An unusable folder is refused before the first game.
+    const fs::path nowhere = dir / "missing" / "game.kel";
+    const Result refused = run({"-n", "1", "-s", "1", "--save", nowhere.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_NE(refused.err.find(nowhere.string()), std::string::npos) << refused.err;
+}
+
+TEST_F(SimCli, ProfileGivesTheParametersAndIsLeftAsItWas) {
+    const fs::path profile = dir / "Kelmira.ini";
+    const std::string content =
+        "; tuned by hand\r\n[Strategie_3_Spieler]\r\nstrategie_sp2=6\r\nAnzahlSim=2\r\n"
+        "[Strategie_4_Spieler]\r\nStrategie_Sp1=4\r\n";
+    std::ofstream(profile, std::ios::binary) << content;
+
+    const Result three = run({"-p", "3", "-s", "4", "--profile", dir.string()});
+    expectStatusMatchesFaults(three);
+    EXPECT_TRUE(hasLine(three.out, "number of games: 2"));
+    EXPECT_TRUE(hasLine(three.out, "Strategy  player 2 : 6"));
+    // Options on the command line win over the profile.
+    const Result four =
+        run({"-n", "1", "-s", "4", "--strategies", "9,9,9,9", "--profile", dir.string()});
+    EXPECT_TRUE(hasLine(four.out, "Strategy  player 1 : 9"));
+    const Result fromProfile = run({"-n", "1", "-s", "4", "--profile", dir.string()});
+    EXPECT_TRUE(hasLine(fromProfile.out, "Strategy  player 1 : 4"));
+
+    EXPECT_EQ(readFile(profile), content);
+    EXPECT_EQ(strayFiles({"Kelmira.ini"}), std::vector<std::string>{});
+
+    // A profile whose run would have no games.
+    std::ofstream(profile, std::ios::binary) << "[Strategie_4_Spieler]\r\nAnzahlSim=-5\r\n";
+    const Result none = run({"-s", "4", "--profile", dir.string()});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_NE(none.err.find("--profile"), std::string::npos) << none.err;
 }
 
 }  // namespace

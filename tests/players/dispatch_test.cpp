@@ -456,7 +456,7 @@ TEST(StrategieName, TableAndTheEngineInterface) {
     EXPECT_EQ(players.StrategieName(g, 15), "Sheikh Flunkerbart V1");
     for (int s : {0, 16, 17, 50, 51, -1}) EXPECT_EQ(players.StrategieName(g, s), "") << s;
     // A language file may replace entries, including the empty ones.
-    players.names.names[16] = "Neu";
+    players.names.name[16] = "Neu";
     EXPECT_EQ(players.StrategieName(g, 16), "Neu");
 
     // The setup of a new game draws the strategies through the interface.
