@@ -17,6 +17,7 @@
 #include "players/strategies.h"
 #include "records/game_file.h"
 #include "records/history.h"
+#include "support/temp_folder.h"
 #include "support/test_game.h"
 
 namespace kelmira::test {
@@ -75,31 +76,7 @@ struct RecordsGame {
     }
 };
 
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::string tmpl =
-            (std::filesystem::temp_directory_path() / "kelmira-records-XXXXXX").string();
-        if (!::mkdtemp(tmpl.data())) ADD_FAILURE() << "mkdtemp failed";
-        path_ = tmpl;
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
-             !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-            std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+using ScratchFolder = TempFolder;
 
 inline std::vector<std::uint8_t> FileBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);

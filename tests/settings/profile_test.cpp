@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace kelmira {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace kelmira {
 namespace {

@@ -15,7 +15,7 @@ class TempFolder {
   public:
     TempFolder() {
         std::string tmpl =
-            (std::filesystem::temp_directory_path() / "kelmira-settings-XXXXXX").string();
+            (std::filesystem::temp_directory_path() / "kelmira-test-XXXXXX").string();
         if (!::mkdtemp(tmpl.data())) ADD_FAILURE() << "mkdtemp failed";
         path_ = tmpl;
     }
