@@ -197,15 +197,6 @@ bool placeCubes(Game& g, int p, int region, const RegionPlans* plans, bool usePl
 
 bool ownsBuilding(const GameState& s, int p, int b) { return s.player(p).buildings[b] != 0; }
 
-// A used building card leaves the hand for the discard pile; its slot is looked up afresh
-// because an exchange card played before may have moved it.
-void discardBuildingCard(Game& g, int p, int kind) {
-    const int slot = FindeKarte(g, p, kind);
-    if (slot < 1) return;
-    EinfuegenAbwurfKarte(g, kind);
-    KarteAusHand(g, p, slot);
-}
-
 }  // namespace
 
 int ErsteFreieGruppe(const GameState& s, int region) {
@@ -261,60 +252,6 @@ bool Blockadezug(Game& g, int p) {
     return false;
 }
 
-bool ComputerKaufeGebaeude(Game& g, int p, int b, bool allowExchange, bool allowBuildCards) {
-    if (!validPlayer(p) || b < 1 || b > kBuildingKinds) return false;
-    int gc = 0;
-    int cc = 0;
-    KostenGebaeude(g, b, gc, cc);
-
-    bool goldCard = false;
-    bool camelCard = false;
-    if (allowBuildCards) {
-        // The Weide costs no gold, so the gold card would be wasted on it.
-        if (b != kWeide && FindeKarte(g, p, kBauenOhneGold) >= 1) {
-            gc = 0;
-            goldCard = true;
-        }
-        if (FindeKarte(g, p, kBauenOhneKamele) >= 1) {
-            cc = 0;
-            camelCard = true;
-        }
-    }
-
-    PlayerState& ps = g.s.player(p);
-    if (ownsBuilding(g.s, p, b) || ps.cubes < 1) return false;
-    if (gc > ps.gold || cc > ps.camels) {
-        if (gc + cc > ps.gold + ps.camels || !allowExchange ||
-            FindeKarte(g, p, kTauscheGoldKamel) < 1)
-            return false;
-        if (cc > ps.camels)
-            KarteNutzen_TauscheGoldKamel(g, p, cc - ps.camels, 0);
-        else
-            KarteNutzen_TauscheGoldKamel(g, p, 0, gc - ps.gold);
-        if (gc > ps.gold || cc > ps.camels) return false;
-    }
-
-    ps.gold -= gc;
-    ps.camels -= cc;
-    ps.cubes -= 1;
-    ps.buildings[b] = 1;
-    const int bonus = GebaeudeBonus(g, p);
-    AddVictoryPoints(g, p, bonus, PointSource::Buildings);
-    if (goldCard) discardBuildingCard(g, p, kBauenOhneGold);
-    if (camelCard) discardBuildingCard(g, p, kBauenOhneKamele);
-
-    g.refresh(Refresh::PlayerPanel, p);
-    g.refresh(Refresh::Piles);
-    if (g.traceOn)
-        g.trace("Gebäudekauf : Spieler ", p, " kauft Gebäude ", b, " für ", gc, " Gold und ", cc,
-                " Kamele; er erhält ", bonus, " Siegpunkte");
-    CourseAction a;
-    a.building = b;
-    a.cardUsed = goldCard || camelCard;
-    AblaufAktion(g, p, kMoveBuild, 0, a);
-    return true;
-}
-
 bool GebaeudeKaufen(Game& g, int p, const Gebaeudeliste& list, bool stopAtFirstMissing) {
     if (!validPlayer(p)) return false;
     for (int e : list) {
@@ -324,7 +261,7 @@ bool GebaeudeKaufen(Game& g, int p, const Gebaeudeliste& list, bool stopAtFirstM
         // The cheap buildings are not worth the exchange card while gold is scarce.
         const bool allowExchange =
             (b == kWeide || b == kGeschaeft) ? g.s.player(p).gold >= 4 : true;
-        if (ComputerKaufeGebaeude(g, p, b, allowExchange, true)) return true;
+        if (KaufeGebaeude(g, p, b, allowExchange, true)) return true;
         if (stopAtFirstMissing && !ownsBuilding(g.s, p, b)) return false;
     }
     return false;
@@ -332,7 +269,7 @@ bool GebaeudeKaufen(Game& g, int p, const Gebaeudeliste& list, bool stopAtFirstM
 
 bool AlleGebaeudeKaufen(Game& g, int p) {
     for (int b : {kWeide, kGeschaeft, kBadehaus, kKarawanserei, kLastenaufzug, kMarkt})
-        if (ComputerKaufeGebaeude(g, p, b, false, true)) return true;
+        if (KaufeGebaeude(g, p, b, false, true)) return true;
     return false;
 }
 

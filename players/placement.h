@@ -39,11 +39,6 @@ bool SetzeSteineBlock(Game& g, int p);
 // The early-week blocking placement against a human player 1. True when cubes were placed.
 bool Blockadezug(Game& g, int p);
 
-// A computer player's purchase of building b, optionally helped by the building cards and the
-// exchange card. The engine's `KaufeGebaeude` (engine/buildings.h) carries the same rule under
-// the name the strategies use; this one is the purchase as the placement routines word it.
-bool ComputerKaufeGebaeude(Game& g, int p, int b, bool allowExchange, bool allowBuildCards);
-
 // Tries the buildings of the list in order; stops with true at the first purchase, and with
 // false at the first one still missing when stopAtFirstMissing is set (the strategy saves).
 bool GebaeudeKaufen(Game& g, int p, const Gebaeudeliste& list, bool stopAtFirstMissing);
