@@ -82,6 +82,17 @@ void Wuerfelwurf(Game& g) {
         }
 }
 
+bool WuerfelnKlick(Game& g) {
+    GameState& s = g.s;
+    if (!s.rollPending || s.gameOver) return false;
+    s.rollPending = 0;
+    g.refresh(Refresh::RollControls);
+    Wuerfelwurf(g);
+    g.markInput();
+    g.refresh(Refresh::HumanControls);
+    return true;
+}
+
 void KaufeGelbeWuerfel(Game& g, int player, int wanted) {
     if (player < 1 || player > kMaxPlayers) return;
     PlayerState& ps = g.s.player(player);

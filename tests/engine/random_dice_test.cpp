@@ -4,6 +4,7 @@
 
 #include "engine/dice.h"
 #include "engine/random.h"
+#include "support/positions.h"
 #include "support/test_game.h"
 
 namespace kelmira {
@@ -189,6 +190,36 @@ TEST_F(DiceTest, CorrectionModeEditsARow) {
     s.diceRows[3] = DiceRow{8, 2, 8, 0};
     KorrekturWuerfelzeile(t.g, 3, true);
     EXPECT_EQ(s.diceRows[3].count, 8);
+}
+
+TEST(RollButton, RollsOnceWhileTheRollIsPendingAndMarksTheInput) {
+    test::HostedGame t(4, true);
+    t.setup(7, 1);
+    GameState& s = t.g.s;
+    ASSERT_TRUE(s.rollPending);
+    s.dice.yellowDice = 1;
+    const std::uint32_t before = t.g.rng.RandSeed;
+    EXPECT_TRUE(WuerfelnKlick(t.g));
+    EXPECT_FALSE(s.rollPending);
+    EXPECT_EQ(t.history.inputs, 1);
+    // Ten dice: nine white and the bought yellow one, each one generator step.
+    Rng r;
+    r.RandSeed = before;
+    for (int k = 0; k < 10; ++k) r.Random(6);
+    ASSERT_EQ(t.g.rollOverflows, 0);
+    EXPECT_EQ(t.g.rng.RandSeed, r.RandSeed);
+    int dice = 0, yellow = 0;
+    for (int i = 1; i <= kDiceRows; ++i) {
+        dice += s.diceRows[i].count;
+        yellow += s.diceRows[i].yellow;
+    }
+    EXPECT_EQ(dice, 10);
+    EXPECT_EQ(yellow, 1);
+    // A second click finds no pending roll and leaves dice and generator alone.
+    const std::uint32_t after = t.g.rng.RandSeed;
+    EXPECT_FALSE(WuerfelnKlick(t.g));
+    EXPECT_EQ(t.g.rng.RandSeed, after);
+    EXPECT_EQ(t.history.inputs, 1);
 }
 
 }  // namespace
