@@ -221,6 +221,7 @@ void parameterLines(Game& g, const StrategyParams& b, int strategy, const char* 
                     int count, int firstIndex) {
     g.trace("Parameter Strategy ", strategy, ":");
     for (int j = 0; j < count; ++j) g.trace(labels[j], b[firstIndex + j]);
+    g.trace("");
 }
 
 void parameterSections(Game& g, const StrategyParams& b) {
@@ -302,7 +303,6 @@ void StatistikReport(Game& g, const Statistics& st) {
     g.trace("");
 
     parameterSections(g, b);
-    g.trace("");
 
     g.trace("number of games: ", games);
     g.trace("Number of dice roll overflows: ", st.rollOverflows);

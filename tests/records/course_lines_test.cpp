@@ -2,6 +2,9 @@
 
 #include "records/course_lines.h"
 
+#include "engine/course.h"
+#include "support/test_game.h"
+
 namespace kelmira {
 namespace {
 
@@ -90,6 +93,48 @@ TEST(CourseLines, TurnSequenceLinesAndDiceOverview) {
     EXPECT_EQ(PlainText(lines[1]), "    X ");
     EXPECT_EQ(PlainText(lines[5]), "    6 ");
     for (const auto& l : lines) EXPECT_EQ(l[0].colour, 2);
+}
+
+TEST(CourseLines, MoveTraceLinesAndTheEventsHandedOn) {
+    test::TestGame t{4, true};
+    t.g.s.diceRows[3] = DiceRow{2, 3, 1, 1};
+    CourseAction a;
+    a.amount = 4;
+    a.building = 2;
+    a.card = 9;
+    a.cardUsed = true;
+    t.host.clear();
+    AblaufAktion(t.g, 2, kMoveStandard, 3, a);
+    AblaufAktion(t.g, 3, kMoveDrawCard, 0, a);
+    AblaufAktion(t.g, 4, kMoveSupervisor, 5, a);
+    AblaufAktion(t.g, 1, kMoveBuild, 0, a);
+    AblaufAktion(t.g, 2, kMoveCard, 0, a);
+    a.cardUsed = false;
+    AblaufAktion(t.g, 2, kMoveBuild, 0, a);
+    AblaufAktion(t.g, 1, kMoveDiceOverview, 0, a);
+    AblaufAktion(t.g, 1, kMoveUndo, 0, a);
+    AblaufAktion(t.g, 1, 50, 0, a);
+    EXPECT_EQ(t.host.trace, (std::vector<std::string>{
+                                "A:Standard-Aktion von Spieler 2 in Region 3 : 4",
+                                "A:Ziehe-Karte-Aktion von Spieler 3 in Zeile 1",
+                                "A: Aufseher bewegen von Spieler 4",
+                                "A:Gebäude bauen von Spieler 1 : 2; Karte: True",
+                                "A:Karte_nutzen von Spieler 2: BauenOhneGold",
+                                "A:Gebäude bauen von Spieler 2 : 2; Karte: False",
+                            }));
+    // Every known kind reaches the course, an unknown one does not; the dice overview
+    // carries the rows as they are now.
+    ASSERT_EQ(t.host.events.size(), 8u);
+    EXPECT_EQ(t.host.events[6].actionKind, kMoveDiceOverview);
+    EXPECT_EQ(t.host.events[6].dice[3].yellow, 1);
+    EXPECT_EQ(t.host.events[7].actionKind, kMoveUndo);
+
+    // With the trace off the course still gets the move, the trace nothing.
+    t.g.traceOn = false;
+    t.host.clear();
+    AblaufAktion(t.g, 2, kMoveCard, 0, a);
+    EXPECT_TRUE(t.host.trace.empty());
+    EXPECT_EQ(t.host.events.size(), 1u);
 }
 
 }  // namespace

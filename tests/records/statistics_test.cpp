@@ -299,6 +299,7 @@ TEST(StatistikReport, HeaderStartValuesAndParameterSections) {
         "W_Z4 : 4",
         "W_Z5 : 6",
         "W_Z6 : 2",
+        "",  // every parameter section ends with an empty line
         "Parameter Strategy 3:",
         "W_Z1 : 0",
     };
@@ -310,7 +311,8 @@ TEST(StatistikReport, HeaderStartValuesAndParameterSections) {
     const std::vector<std::string> strategy4 = {
         "W_Z1   : 2", "W_Z2   : 2", "W_Z3   : 3", "W_Z4   : 4",  "W_Z5   : 6",
         "W_Z6   : 2", "W_Kam  : 5", "W_Gold : 4", "W_Geb  : 10", "R_Geb  : 6",
-        "N_G1   : 1", "N_G2   : 0", "N:G5   : 1", "N:G6   : 1",  "Parameter Strategy 5:"};
+        "N_G1   : 1", "N_G2   : 0", "N:G5   : 1", "N:G6   : 1",  "",
+        "Parameter Strategy 5:"};
     for (std::size_t i = 0; i < strategy4.size(); ++i)
         EXPECT_EQ(L[static_cast<std::size_t>(s4) + 1 + i], strategy4[i]);
 
@@ -319,7 +321,12 @@ TEST(StatistikReport, HeaderStartValuesAndParameterSections) {
     EXPECT_EQ(L[static_cast<std::size_t>(s7) + 11], "P1_Geb : 1");
     EXPECT_EQ(L[static_cast<std::size_t>(s7) + 16], "P6_Geb : 15");
     EXPECT_EQ(L[static_cast<std::size_t>(s7) + 17], "R_PG   : 14");
-    EXPECT_EQ(L[static_cast<std::size_t>(s7) + 18], "Parameter Strategy 8:");
+    EXPECT_EQ(L[static_cast<std::size_t>(s7) + 18], "");
+    EXPECT_EQ(L[static_cast<std::size_t>(s7) + 19], "Parameter Strategy 8:");
+    const int s14 = indexOf(L, "Parameter Strategy 14:");
+    ASSERT_GE(s14, 0);
+    EXPECT_EQ(L[static_cast<std::size_t>(s14) + 3], "");
+    EXPECT_EQ(L[static_cast<std::size_t>(s14) + 4], "Parameter Strategy 15:");
 
     const int s15 = indexOf(L, "Parameter Strategy 15:");
     ASSERT_GE(s15, 0);
