@@ -56,9 +56,10 @@ bool LeseSprachdatei(LanguageTexts& texts, const std::filesystem::path& programF
                      const TraceSink& trace) {
     const std::filesystem::path path = programFolder / kLanguageFileName;
     if (!fileExists(path)) return false;
-    if (traceOn && trace) trace("language file found !");
+    // A file that cannot be read counts as missing, so it is not announced either.
     IniFile lang;
     if (!lang.open(path)) return false;
+    if (traceOn && trace) trace("language file found !");
     walkAll(texts, [&](const char* section, std::string& text, bool) {
         text = lang.readString(section, text, text);
     });

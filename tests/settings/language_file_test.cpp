@@ -1,6 +1,8 @@
 #include "settings/language_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "settings/ini_file.h"
 #include "support/temp_folder.h"
@@ -105,6 +107,24 @@ TEST(LanguageFile, MenuKeysCarryTheirAcceleratorMark) {
         LeseSprachdatei(d, empty.path(), true, [&](const std::string& l) { lines.push_back(l); }));
     EXPECT_TRUE(lines.empty());
     EXPECT_EQ(AllTexts(d), AllTexts(LanguageTexts{}));
+
+    // A file that cannot be read behaves as a missing one: no texts, and no "found" line.
+    // (Only where permissions bind the process; root reads every file.)
+    if (::geteuid() != 0) {
+        TempFolder locked;
+        WriteBytes(locked / "Lang.ini", "[Menue]\r\n&Datei=&File\r\n");
+        ASSERT_EQ(::chmod((locked / "Lang.ini").c_str(), 0), 0);
+        LanguageTexts l;
+        EXPECT_FALSE(LeseSprachdatei(l, locked.path(), true,
+                                     [&](const std::string& line) { lines.push_back(line); }));
+        EXPECT_TRUE(lines.empty());
+        EXPECT_EQ(l.menu[0].caption, "&Datei");
+        ::chmod((locked / "Lang.ini").c_str(), 0644);
+    }
+    // With the trace on, a readable file is announced once.
+    ASSERT_TRUE(
+        LeseSprachdatei(d, dir.path(), true, [&](const std::string& l) { lines.push_back(l); }));
+    EXPECT_EQ(lines, std::vector<std::string>{"language file found !"});
 }
 
 TEST(LanguageFile, WrittenFileReadsBackUnchanged) {
