@@ -107,8 +107,15 @@ class GameHistory {
     // the game can be stepped through with undo and redo, or taken over at any entry.
     std::optional<FileMessage> save(const std::string& file) {
         GameRecord& r = history_.record();
-        for (int i = 1; i <= r.MaxHistory && i <= kHistoryEntries; ++i)
-            r.History[i].isComputer[1] = 0;
+        for (int i = 1; i <= r.MaxHistory && i <= kHistoryEntries; ++i) {
+            GameState& e = r.History[i];
+            e.isComputer[1] = 0;
+            // An entry is taken as the turn reaches player 1, before any roll: on a day that
+            // player 1 opens, the human has to roll first, as in a game played in the window.
+            const bool opensDay =
+                e.currentPlayer == 1 && e.startPlayer == 1 && e.turnInRound == 1 && !e.gameOver;
+            e.rollPending = opensDay ? 1 : 0;
+        }
         return SaveGameFile(g_, history_, file);
     }
 

@@ -45,6 +45,9 @@ void Wuerfelwurf(Game& g) {
     const int yellow = std::clamp(s.dice.yellowDice, 0, kMaxDice - white);
     const int n = white + yellow;
     if (n < 1) return;
+    // Whoever rolls, the day's roll is no longer due; a flag left over from a seat that changed
+    // hands would otherwise block the human and offer a second roll.
+    s.rollPending = 0;
 
     int d[kMaxDice] = {};
     for (;;) {

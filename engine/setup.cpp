@@ -154,7 +154,8 @@ void Setup(Game& g) {
     if (g.traceOn) g.trace("Spielerdaten initialisiert ");
 
     s.currentPlayer = s.startPlayer;
-    if (s.startPlayer == 1) s.rollPending = 1;
+    // Only a human start player waits for the roll button; a computer rolls in its own turn.
+    if (s.startPlayer == 1 && !s.isComputer[1]) s.rollPending = 1;
     g.refresh(Refresh::RollControls);
 
     g.diceStats.clear();

@@ -95,7 +95,7 @@ void NaechsterSpieler(Game& g) {
         if (!s.gameOver) {
             AblaufTrennlinie(g);
             AblaufWocheTag(g);
-            if (s.startPlayer == 1) {
+            if (s.startPlayer == 1 && !s.isComputer[1]) {
                 s.rollPending = 1;
                 g.refresh(Refresh::RollControls);
             }

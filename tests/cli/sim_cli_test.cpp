@@ -5,14 +5,19 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "records/game_file.h"
+#include "records/game_record.h"
 
 #ifndef KELMIRA_SIM_PATH
 #error "KELMIRA_SIM_PATH must name the kelmira-sim binary"
@@ -312,6 +317,25 @@ TEST_F(SimCli, SavedGameLoadsBackWithItsWholeHistory) {
     int weekRows = 0;
     for (const std::string& l : lines) weekRows += l.rfind("1,1,", 0) == 0;
     EXPECT_GE(weekRows, 1);
+
+    // Taken over in the window, an entry waits for the roll button exactly on a day that
+    // player 1 opens; anywhere else a pending roll would lock the human out.
+    const std::string packed = readFile(game);
+    const std::vector<std::uint8_t> image = kelmira::InflateImage(
+        {reinterpret_cast<const std::uint8_t*>(packed.data()), packed.size()});
+    ASSERT_EQ(image.size(), sizeof(kelmira::GameRecord));
+    kelmira::GameRecord r;
+    std::memcpy(&r, image.data(), sizeof r);
+    int rollDue = 0, otherTurns = 0;
+    for (int i = 1; i <= r.MaxHistory; ++i) {
+        const kelmira::GameState& e = r.History[i];
+        const bool opens =
+            e.currentPlayer == 1 && e.startPlayer == 1 && e.turnInRound == 1 && !e.gameOver;
+        EXPECT_EQ(e.rollPending, opens ? 1 : 0) << "entry " << i;
+        (opens ? rollDue : otherTurns) += 1;
+    }
+    EXPECT_GE(rollDue, 1);
+    EXPECT_GE(otherTurns, 1);
 
     // A file that is no game file: the message box, status 1, nothing on standard output.
     const fs::path junk = dir / "junk.kel";

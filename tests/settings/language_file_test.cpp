@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
+#include <cstdlib>
+#include <set>
+
 #include "settings/ini_file.h"
 #include "support/temp_folder.h"
 
@@ -184,6 +188,83 @@ TEST(LanguageFile, TranslationMarksMissingTexts) {
     EXPECT_EQ(lang.readString("Other", "Schade !", ""), "Pity !");
     EXPECT_EQ(lang.readString("Cards", "3Gold", ""), "*** ERROR ***");
     EXPECT_EQ(t.menu[0].caption, "&Datei");  // the program's own texts stay
+}
+
+// The digit runs of a text, so that numbers survive a translation.
+std::vector<std::string> Numbers(const std::string& s) {
+    std::vector<std::string> out;
+    std::string run;
+    for (char c : s + " ") {
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            run += c;
+        } else if (!run.empty()) {
+            out.push_back(run);
+            run.clear();
+        }
+    }
+    return out;
+}
+
+// The language files shipped in lang/: English translates every text the writer knows,
+// keeping numbers and the blanks that values are appended to; German restores the defaults.
+TEST(LanguageFile, ShippedFilesCoverEveryText) {
+    const char* source = std::getenv("KELMIRA_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const std::filesystem::path langDir = std::filesystem::path(source) / "lang";
+    ASSERT_TRUE(std::filesystem::is_regular_file(langDir / "English.ini"));
+    ASSERT_TRUE(std::filesystem::is_regular_file(langDir / "Deutsch.ini"));
+
+    TempFolder dir;
+    LanguageTexts defaults;
+    AddTestMenuItems(defaults.menu, defaults.table, true, true);
+    ASSERT_TRUE(SchreibeSprachdatei(defaults, dir.path(), false, nullptr));
+    const IniFile written(dir / "Lang.ini");
+    const IniFile english(langDir / "English.ini");
+    const IniFile german(langDir / "Deutsch.ini");
+    ASSERT_EQ(written.sections(), (std::vector<std::string>{"Menue", "Cards", "Other"}));
+    for (const std::string& section : written.sections()) {
+        const std::vector<std::string> keys = written.keys(section);
+        EXPECT_EQ(english.keys(section).size(), keys.size()) << section;
+        for (const std::string& key : keys) {
+            const std::string de = written.readString(section, key, "");
+            const std::string en = english.readString(section, key, kMissingTranslation);
+            EXPECT_NE(en, kMissingTranslation) << section << ": " << key;
+            EXPECT_FALSE(en.empty()) << section << ": " << key;
+            EXPECT_EQ(en.back() == ' ', de.back() == ' ') << key;
+            EXPECT_EQ(en.front() == ' ', de.front() == ' ') << key;
+            EXPECT_EQ(Numbers(en), Numbers(de)) << key;
+            EXPECT_TRUE(german.valueExists(section, key)) << section << ": " << key;
+        }
+    }
+
+    TempFolder chosen;
+    std::filesystem::copy_file(langDir / "English.ini", chosen / "Lang.ini");
+    LanguageTexts t = defaults;
+    ASSERT_TRUE(LeseSprachdatei(t, chosen.path(), false, nullptr));
+    EXPECT_EQ(FindMenuItem(t.menu, "file")->caption, "&File");
+    EXPECT_EQ(t.table.get(32), "Undo");
+    EXPECT_EQ(t.endOfGame.get(EndOfGameTexts::AnzahlSpieler), "Number of players: ");
+    // Within every menu each item has its own accelerator.
+    auto distinct = [](auto& self, const std::vector<MenuItem>& items) -> void {
+        std::set<char> seen;
+        for (const MenuItem& m : items) {
+            const std::size_t amp = m.caption.find('&');
+            ASSERT_NE(amp, std::string::npos) << m.caption;
+            ASSERT_LT(amp + 1, m.caption.size()) << m.caption;
+            const char key =
+                static_cast<char>(std::tolower(static_cast<unsigned char>(m.caption[amp + 1])));
+            EXPECT_TRUE(seen.insert(key).second) << m.caption;
+            self(self, m.items);
+        }
+    };
+    distinct(distinct, t.menu);
+
+    std::filesystem::copy_file(langDir / "Deutsch.ini", chosen / "Lang.ini",
+                               std::filesystem::copy_options::overwrite_existing);
+    // Keys are the German texts, so a language is applied to the defaults, at start.
+    LanguageTexts back = defaults;
+    ASSERT_TRUE(LeseSprachdatei(back, chosen.path(), false, nullptr));
+    EXPECT_EQ(AllTexts(back), AllTexts(defaults));
 }
 
 }  // namespace
