@@ -258,6 +258,25 @@ TEST(GameFile, RejectedFilesLeaveTheGameAndEmptyTheHistory) {
     EXPECT_FALSE(std::filesystem::exists(dir / "long.1Z1"));
 }
 
+TEST(GameFile, FilesWithoutAZlibHeaderFailAtOnceAndKeepTheHistory) {
+    ScratchFolder dir;
+    RecordsGame b;
+    b.takeHandEntries(3);
+    const LiveSnapshot before(b.g);
+    const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> files = {
+        {"empty.kel", {}}, {"one.kel", {0x78}}, {"two.kel", {'a', 'b'}}};
+    for (const auto& [file, bytes] : files) {
+        WriteFileBytes(dir / file, bytes);
+        const LoadResult res = OpenDialog1CanClose(b.g, b.history, dir / file);
+        EXPECT_EQ(res.message, Box(0, (dir / file).string())) << file;
+        EXPECT_EQ(b.history.maxHistory(), 3) << file;
+        EXPECT_EQ(b.history.actHistory(), 3) << file;
+        EXPECT_TRUE(before.same(b.g)) << file;
+        EXPECT_EQ(LoadGameImage(b.g, b.history, bytes).message, Box(0, "")) << file;
+        EXPECT_EQ(b.history.maxHistory(), 3) << file;
+    }
+}
+
 TEST(GameFile, OutOfRangeSnapshotsAreRejectedBeforeAnythingIsCopied) {
     RecordsGame a;
     a.takeHandEntries(3);
