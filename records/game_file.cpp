@@ -161,7 +161,7 @@ void applyLoadedRecord(Game& g, MoveHistory& h, const GameRecord& loaded, LoadRe
     r = loaded;
     const GameState& entry = r.History[r.ActHistory];
 
-    result.strengthMenu = SpielstaerkeWaehlen(g, entry.dice.strengthAtStart);
+    result.strengthMenu = SpielstaerkeWaehlen(g, entry.dice.strengthAtStart, h.privateTest1);
     if (result.strengthMenu.correctionSwitchedOff) result.correctionSwitchedOff = true;
 
     ZugEingabeStart(g);

@@ -116,6 +116,15 @@ TEST(GameFile, LoadingSelectsTheStoredStrengthAndTheSimulationSwitch) {
     EXPECT_TRUE(b.g.simulationSwitch);
     EXPECT_EQ(b.g.simulationGames, 12);
     EXPECT_EQ(b.g.s.isComputer[1], 1);
+
+    // With the profile's PrivateTest1 switch the advanced settings stay usable, as they do
+    // when the strength is chosen in the menu.
+    RecordsGame c;
+    c.history.privateTest1 = true;
+    res = LoadGameImage(c.g, c.history, image);
+    ASSERT_TRUE(res.loaded);
+    EXPECT_EQ(c.g.gameStrength, 2);
+    EXPECT_TRUE(res.strengthMenu.advancedEnabled);
 }
 
 TEST(GameFile, PuzzleSaveCutsTheHistoryToTheCurrentEntry) {
