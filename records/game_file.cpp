@@ -308,6 +308,8 @@ std::string CheckHistoryEntry(const GameState& s) {
     if (!inRange(s.startPlayer, 1, n)) return "startPlayer";
     if (!inRange(s.currentPlayer, 1, n)) return "currentPlayer";
     if (!inRange(s.turnInRound, 1, n == 2 ? 3 : n)) return "turnInRound";
+    // A set-up game starts in round 1; the end of week 3 stops the count at its 21st round.
+    if (!inRange(s.roundNumber, 1, 21)) return "roundNumber";
     if (!inRange(s.week, 1, 3)) return "week";
     if (!inRange(s.day, 1, 7)) return "day";
     for (int k = 1; k <= kMaxPlayers; ++k)

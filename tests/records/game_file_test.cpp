@@ -341,6 +341,29 @@ TEST(GameFile, OutOfRangeSnapshotsAreRejectedBeforeAnythingIsCopied) {
     EXPECT_EQ(CheckHistoryEntry(r.History[4]), "playerCount");
 }
 
+TEST(GameFile, AFinishedGameReloadsButAnImpossibleRoundIsRejected) {
+    ScratchFolder dir;
+    RecordsGame a(3);
+    playedGame(a, 40, 4242);
+    ASSERT_TRUE(a.g.s.gameOver);
+    const auto file = dir / "ende.kel";
+    ASSERT_EQ(SaveDialog1CanClose(a.g, a.history, file), std::nullopt);
+    RecordsGame b;
+    const LoadResult res = OpenDialog1CanClose(b.g, b.history, file);
+    ASSERT_TRUE(res.loaded) << (res.message ? res.message->caption : "");
+    EXPECT_EQ(b.g.s.roundNumber, 21);
+
+    const GameRecord& good = a.history.record();
+    for (int round : {0, 22, 2147483647}) {
+        auto bad = std::make_unique<GameRecord>(good);
+        bad->History[1].roundNumber = round;
+        EXPECT_EQ(CheckHistoryEntry(bad->History[1]), "roundNumber") << round;
+        EXPECT_EQ(LoadGameImage(b.g, b.history, compressed(*bad)).message,
+                  Box(6, "Datei inkompatibel !"))
+            << round;
+    }
+}
+
 TEST(GameFile, TheStreamIsZlibLevelOneByteForByte) {
     ScratchFolder dir;
     RecordsGame a(2);
