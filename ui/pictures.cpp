@@ -1,7 +1,7 @@
 #include "ui/pictures.h"
 
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>

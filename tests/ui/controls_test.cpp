@@ -31,8 +31,8 @@ class ControlsTest : public QObject {
 
         die.setFaceNumber(5);
         QImage five = die.grab().toImage();
-        for (QPoint p : {QPoint(15, 15), QPoint(35, 15), QPoint(15, 35), QPoint(35, 35),
-                         QPoint(25, 25)})
+        for (QPoint p :
+             {QPoint(15, 15), QPoint(35, 15), QPoint(15, 35), QPoint(35, 35), QPoint(25, 25)})
             QCOMPARE(five.pixelColor(p), ink);
         QCOMPARE(five.pixelColor(15, 25), cream);  // no middle pips on a five
         QCOMPARE(five.pixelColor(5, 25), cream);   // between the outline and the pips
@@ -83,7 +83,8 @@ class ControlsTest : public QObject {
     void courseInsertAtTopPushesDownAndKeepsAll() {
         CourseView view;
         QSignalSpy changed(&view, &CourseView::changed);
-        for (int i = 0; i < 3000; ++i) view.appendPart(view.insertLine(0)).setText(QString::number(i));
+        for (int i = 0; i < 3000; ++i)
+            view.appendPart(view.insertLine(0)).setText(QString::number(i));
         QCOMPARE(view.lineCount(), 3000);
         QCOMPARE(view.line(0).at(0).text, QStringLiteral("2999"));
         QCOMPARE(view.line(2999).at(0).text, QStringLiteral("0"));

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+// After <cstdio>: jpeglib.h uses FILE without declaring it.
 #include <jpeglib.h>
 
 #include "ui/pictures.h"

@@ -91,7 +91,8 @@ void CourseView::setLineHeight(int h) {
 
 int CourseView::effectiveLineHeight() const {
     // The text height of "W" is the font's full cell height, as a text line needs it.
-    return std::max(lineHeight_, fontMetrics().size(Qt::TextSingleLine, QStringLiteral("W")).height());
+    return std::max(lineHeight_,
+                    fontMetrics().size(Qt::TextSingleLine, QStringLiteral("W")).height());
 }
 
 QRect CourseView::area() const {
