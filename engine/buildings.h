@@ -21,7 +21,8 @@ int CountBuildings(const GameState& s, int player);
 int GebaeudeBonus(const GameState& s, int player);
 inline int GebaeudeBonus(const Game& g, int player) { return GebaeudeBonus(g.s, player); }
 
-// The human's purchase; the out values receive the costs actually paid.
+// The human's purchase. The out values receive the building's table costs, also when a
+// building card made one of them free: the card, not the price, decides what is paid.
 bool Gebaeudekauf(Game& g, int player, int kind, int& camelCost, int& goldCost);
 
 // A computer player's purchase, optionally with the building cards and the exchange card.

@@ -158,10 +158,12 @@ struct Placer {
     }
 };
 
-// Ends a placement: the row is used up, the given-up card is paid, the move is recorded.
-bool finishPlacement(Game& g, int p, int region, int cardSlot, const CubeBudget& budget,
-                     int placed) {
-    if (placed < 1) return false;
+// Ends a placement: the row is used up, the given-up card is paid, the move is recorded. A
+// placement along a plan has committed the row even when the board refused every cube; it
+// then reports the action as taken, so that the caller does not spend a second row.
+bool finishPlacement(Game& g, int p, int region, int cardSlot, const CubeBudget& budget, int placed,
+                     bool usePlan) {
+    if (placed < 1 && !usePlan) return false;
     EntferneWuerfelzeile(g, region + 1);
     bool cardUsed = false;
     if (budget.cardPaid && placed == budget.cubes) {
@@ -192,7 +194,7 @@ bool placeCubes(Game& g, int p, int region, const RegionPlans* plans, bool usePl
     if (!opened && usePlan && plans && planUse != PlanUse::None)
         placer.followPlan((*plans)[region]);
     placer.fill(rule);
-    return finishPlacement(g, p, region, cardSlot, budget, placer.placed);
+    return finishPlacement(g, p, region, cardSlot, budget, placer.placed, usePlan);
 }
 
 bool ownsBuilding(const GameState& s, int p, int b) { return s.player(p).buildings[b] != 0; }

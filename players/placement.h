@@ -19,8 +19,9 @@ inline int LetzteFreieGruppe(const Game& g, int region) { return LetzteFreieGrup
 // Places the cubes of row region+1 into the region: first along regionPlans[region] when
 // usePlan is set (plans may be null otherwise), then by completing own souks and opening the
 // lowest free one. cardSlot >= 1 names the hand card given up for one more cube; it is
-// discarded only when the stock covered that cube too. True when cubes were placed; the row
-// is then used up and the move recorded.
+// discarded only when the stock covered that cube too. True when cubes were placed, or when
+// usePlan was set and the row had cubes to give: the row is then used up and the move
+// recorded, also with no cube placed.
 bool SetzeSteineNachPlan(Game& g, int p, int region, const RegionPlans* regionPlans, bool usePlan,
                          int cardSlot);
 

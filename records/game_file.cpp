@@ -53,6 +53,7 @@ void deflateStream(const ReadChunk& read, const WriteChunk& write, std::vector<s
 // `limit` bytes. A stream that would inflate past `kInflateCap` is no game file and fails
 // rather than keeping the reader busy.
 constexpr std::size_t kInflateCap = 16u << 20;
+constexpr uLong kZlibHeaderBytes = 2;
 
 void inflateStream(const ReadChunk& read, const WriteChunk& write, std::size_t limit,
                    std::vector<std::uint8_t>& in, std::vector<std::uint8_t>& out) {
@@ -63,8 +64,14 @@ void inflateStream(const ReadChunk& read, const WriteChunk& write, std::size_t l
     for (;;) {
         if (zs.avail_in == 0) {
             const std::size_t got = read(in.data(), in.size());
-            // A stream cut short yields what it held; the record check decides.
-            if (got == 0) return;
+            if (got == 0) {
+                // Input that ends before the two header bytes were read and accepted is no
+                // zlib stream at all (an empty file, a single byte).
+                if (zs.total_in < kZlibHeaderBytes)
+                    throw ZlibError("no zlib header", ZlibError::Stage::Stream);
+                // A stream cut short yields what it held; the record check decides.
+                return;
+            }
             zs.next_in = in.data();
             zs.avail_in = static_cast<uInt>(got);
         }
@@ -154,7 +161,7 @@ void applyLoadedRecord(Game& g, MoveHistory& h, const GameRecord& loaded, LoadRe
     r = loaded;
     const GameState& entry = r.History[r.ActHistory];
 
-    result.strengthMenu = SpielstaerkeWaehlen(g, entry.dice.strengthAtStart);
+    result.strengthMenu = SpielstaerkeWaehlen(g, entry.dice.strengthAtStart, h.privateTest1);
     if (result.strengthMenu.correctionSwitchedOff) result.correctionSwitchedOff = true;
 
     ZugEingabeStart(g);
@@ -301,6 +308,8 @@ std::string CheckHistoryEntry(const GameState& s) {
     if (!inRange(s.startPlayer, 1, n)) return "startPlayer";
     if (!inRange(s.currentPlayer, 1, n)) return "currentPlayer";
     if (!inRange(s.turnInRound, 1, n == 2 ? 3 : n)) return "turnInRound";
+    // A set-up game starts in round 1; the end of week 3 stops the count at its 21st round.
+    if (!inRange(s.roundNumber, 1, 21)) return "roundNumber";
     if (!inRange(s.week, 1, 3)) return "week";
     if (!inRange(s.day, 1, 7)) return "day";
     for (int k = 1; k <= kMaxPlayers; ++k)

@@ -66,8 +66,9 @@ class TTest {
 
 // The zlib stream of a byte image: level 1, 15-bit window, memory level 8, default strategy.
 std::vector<std::uint8_t> DeflateImage(std::span<const std::uint8_t> data);
-// The first `limit` inflated bytes; a stream that ends early yields what it held. Raises
-// ZlibError when the data is not a zlib stream, fails its check word, or inflates past 16 MiB.
+// The first `limit` inflated bytes; a stream that ends early after its header yields what it
+// held. Raises ZlibError when the data is not a zlib stream (also when it is empty or ends
+// inside the header), fails its check word, or inflates past 16 MiB.
 std::vector<std::uint8_t> InflateImage(std::span<const std::uint8_t> compressed,
                                        std::size_t limit = kGameRecordBytes);
 

@@ -82,6 +82,9 @@ class MoveHistory : public HistoryHooks {
 
     // Profile switches the history and the game file read; set by the program.
     PuzzleSwitches switches;
+    // The profile's PrivateTest1 switch: a loaded game selects its strength as the menu does,
+    // which keeps the advanced settings usable at the strengths 1..3.
+    bool privateTest1 = false;
     PuzzleLock puzzleLock;
     // Told whenever ZeigeHistoryButtons changes the controls.
     std::function<void(const HistoryButtons&)> onButtons;

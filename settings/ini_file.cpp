@@ -334,7 +334,16 @@ bool IniFile::flush() {
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && (old.st_mode & S_IWUSR) == 0) return false;  // read-only attribute
 
-    const std::string content = utf8Bom_ ? "\xEF\xBB\xBF" + text() : Utf8ToCp1252(text());
+    // Windows-1252 as long as it holds every text exactly; a single character it cannot hold
+    // turns the whole file into UTF-8 with a byte-order mark, which readers recognise, rather
+    // than storing a "?" in its place.
+    const std::string utf8 = text();
+    std::string content;
+    if (!utf8Bom_) {
+        content = Utf8ToCp1252(utf8);
+        if (Cp1252ToUtf8(content) != utf8) utf8Bom_ = true;
+    }
+    if (utf8Bom_) content = "\xEF\xBB\xBF" + utf8;
 
     std::filesystem::path temp;
     int fd = -1;

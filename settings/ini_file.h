@@ -2,8 +2,9 @@
 // Initialisation files with the rules of the Windows profile functions: sections and keys are
 // found without regard to case, blanks around keys and values do not count, booleans are
 // "1"/"0", integers decimal, and a value that cannot be read yields the caller's default.
-// The file is Windows-1252 on disk and UTF-8 in memory. Everything a user wrote into the
-// file (comments, unknown keys, the order of keys and sections) survives a rewrite.
+// The file is Windows-1252 on disk, or UTF-8 with a byte-order mark once it holds a character
+// that Windows-1252 lacks, and UTF-8 in memory. Everything a user wrote into the file
+// (comments, unknown keys, the order of keys and sections) survives a rewrite.
 
 #include <cstdint>
 #include <filesystem>

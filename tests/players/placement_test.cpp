@@ -163,17 +163,27 @@ TEST(Placement, SetzeSteineNachPlanFollowsThePlanThenTheFiller) {
     EXPECT_EQ(Occupied(own, 1, 1), 1);
 }
 
-TEST(Placement, ARegionClosedToThePlayerKeepsTheRow) {
+TEST(Placement, ARegionClosedToThePlayerKeepsTheRowUnlessAPlanWasFollowed) {
     PlacementPosition pos;
-    pos.souk(4, 1, 1, 1).souk(4, 2, 3, 1).souk(4, 3, 4, 1).dice(5, 2);
+    pos.souk(4, 1, 1, 1).souk(4, 2, 3, 1).souk(4, 3, 4, 1).dice(5, 2).hand(2, {kTauscheGoldKamel});
     RegionPlans plans{};
     plans[4][1].souk = 3;
-    EXPECT_FALSE(SetzeSteineNachPlan(pos.g, 2, 4, &plans, true, 0));
     EXPECT_FALSE(SetzeSteineGross(pos.g, 2, 4, 0));
+    EXPECT_FALSE(SetzeSteineNachPlan(pos.g, 2, 4, &plans, false, 1));
     EXPECT_EQ(pos.st().diceRows[5].count, 2);
-    EXPECT_EQ(pos.player(2).cubes, 20);
-    EXPECT_TRUE(pos.host.faults.empty());
     EXPECT_TRUE(pos.actions(kMoveStandard).empty());
+
+    // Along a plan the row is spent and the action recorded even though no cube went down;
+    // the card was not used.
+    EXPECT_TRUE(SetzeSteineNachPlan(pos.g, 2, 4, &plans, true, 1));
+    EXPECT_EQ(pos.st().diceRows[5].count, 0);
+    EXPECT_EQ(pos.player(2).cubes, 20);
+    EXPECT_EQ(pos.player(2).cardCount, 1);
+    EXPECT_TRUE(pos.host.faults.empty());
+    const auto moves = pos.actions(kMoveStandard);
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves[0].action.amount, 0);
+    EXPECT_FALSE(moves[0].action.bonus);
 
     // Cubes beyond the free fields are forfeited, but the action counts.
     PlacementPosition full;

@@ -116,6 +116,15 @@ TEST(GameFile, LoadingSelectsTheStoredStrengthAndTheSimulationSwitch) {
     EXPECT_TRUE(b.g.simulationSwitch);
     EXPECT_EQ(b.g.simulationGames, 12);
     EXPECT_EQ(b.g.s.isComputer[1], 1);
+
+    // With the profile's PrivateTest1 switch the advanced settings stay usable, as they do
+    // when the strength is chosen in the menu.
+    RecordsGame c;
+    c.history.privateTest1 = true;
+    res = LoadGameImage(c.g, c.history, image);
+    ASSERT_TRUE(res.loaded);
+    EXPECT_EQ(c.g.gameStrength, 2);
+    EXPECT_TRUE(res.strengthMenu.advancedEnabled);
 }
 
 TEST(GameFile, PuzzleSaveCutsTheHistoryToTheCurrentEntry) {
@@ -258,6 +267,25 @@ TEST(GameFile, RejectedFilesLeaveTheGameAndEmptyTheHistory) {
     EXPECT_FALSE(std::filesystem::exists(dir / "long.1Z1"));
 }
 
+TEST(GameFile, FilesWithoutAZlibHeaderFailAtOnceAndKeepTheHistory) {
+    ScratchFolder dir;
+    RecordsGame b;
+    b.takeHandEntries(3);
+    const LiveSnapshot before(b.g);
+    const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> files = {
+        {"empty.kel", {}}, {"one.kel", {0x78}}, {"two.kel", {'a', 'b'}}};
+    for (const auto& [file, bytes] : files) {
+        WriteFileBytes(dir / file, bytes);
+        const LoadResult res = OpenDialog1CanClose(b.g, b.history, dir / file);
+        EXPECT_EQ(res.message, Box(0, (dir / file).string())) << file;
+        EXPECT_EQ(b.history.maxHistory(), 3) << file;
+        EXPECT_EQ(b.history.actHistory(), 3) << file;
+        EXPECT_TRUE(before.same(b.g)) << file;
+        EXPECT_EQ(LoadGameImage(b.g, b.history, bytes).message, Box(0, "")) << file;
+        EXPECT_EQ(b.history.maxHistory(), 3) << file;
+    }
+}
+
 TEST(GameFile, OutOfRangeSnapshotsAreRejectedBeforeAnythingIsCopied) {
     RecordsGame a;
     a.takeHandEntries(3);
@@ -311,6 +339,29 @@ TEST(GameFile, OutOfRangeSnapshotsAreRejectedBeforeAnythingIsCopied) {
     r.History[4].playerCount = 77;
     EXPECT_EQ(CheckGameRecord(r), 0);
     EXPECT_EQ(CheckHistoryEntry(r.History[4]), "playerCount");
+}
+
+TEST(GameFile, AFinishedGameReloadsButAnImpossibleRoundIsRejected) {
+    ScratchFolder dir;
+    RecordsGame a(3);
+    playedGame(a, 40, 4242);
+    ASSERT_TRUE(a.g.s.gameOver);
+    const auto file = dir / "ende.kel";
+    ASSERT_EQ(SaveDialog1CanClose(a.g, a.history, file), std::nullopt);
+    RecordsGame b;
+    const LoadResult res = OpenDialog1CanClose(b.g, b.history, file);
+    ASSERT_TRUE(res.loaded) << (res.message ? res.message->caption : "");
+    EXPECT_EQ(b.g.s.roundNumber, 21);
+
+    const GameRecord& good = a.history.record();
+    for (int round : {0, 22, 2147483647}) {
+        auto bad = std::make_unique<GameRecord>(good);
+        bad->History[1].roundNumber = round;
+        EXPECT_EQ(CheckHistoryEntry(bad->History[1]), "roundNumber") << round;
+        EXPECT_EQ(LoadGameImage(b.g, b.history, compressed(*bad)).message,
+                  Box(6, "Datei inkompatibel !"))
+            << round;
+    }
 }
 
 TEST(GameFile, TheStreamIsZlibLevelOneByteForByte) {

@@ -75,6 +75,30 @@ TEST(Profile, FirstStartWritesEveryKeyOfTheTable) {
     EXPECT_FALSE(ini.dirty());
 }
 
+TEST(Profile, AFolderOutsideWindows1252IsKeptByWritingUtf8) {
+    for (const std::string folder : {"/home/user/Игры/сохранения", "/home/user/日本/spiele"}) {
+        TempFolder dir;
+        WriteBytes(dir / "Kelmira.ini",
+                   "[Global]\r\nwwwRefA=Gr\xF6\xDF"
+                   "e\r\n");
+        ProfileSettings s;
+        IniFile ini;
+        LanguageTexts texts;
+        ASSERT_TRUE(LeseProfil(s, ini, texts, StartIn(dir)).ok());
+        s.SaveDir = folder;
+        ASSERT_TRUE(SchreibeProfil(s, ini));
+        const std::string bytes = ReadBytes(dir / "Kelmira.ini");
+        EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF", 0), 0u) << folder;
+        EXPECT_NE(bytes.find("SaveDir=" + folder + "\r\n"), std::string::npos) << folder;
+
+        ProfileSettings back;
+        IniFile again;
+        ASSERT_TRUE(LeseProfil(back, again, texts, StartIn(dir)).ok());
+        EXPECT_EQ(back.SaveDir, folder);
+        EXPECT_EQ(back.wwwRefA, "Größe");
+    }
+}
+
 TEST(Profile, ExistingValuesAreReadAndUnreadableOnesFallBack) {
     TempFolder dir;
     WriteBytes(dir / "Kelmira.ini",

@@ -23,6 +23,8 @@ struct FatPart {
     void setText(const QString& t);
     void setTextColor(const QColor& c);
     void setBackColor(const QColor& c);
+    // A link part shows its text (or the link itself when it has none) and reports clicks.
+    void setLink(const QString& l);
 };
 
 using FatLine = std::vector<FatPart>;
@@ -67,8 +69,23 @@ class CourseView : public QWidget {
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
   private:
+    struct Cell {
+        QRect rect;
+        const FatPart* part;
+        QColor text;
+        QColor back;
+    };
+    // The drawing area inside the frame.
+    QRect area() const;
+    int lineHeightOf(const FatLine& line) const;
+    // Lays out the visible lines and hands every text and link cell to `visit`.
+    template <class Visit>
+    void forEachVisibleCell(Visit&& visit) const;
+    void linesChanged();
+
     std::vector<FatLine> lines_;
     QColor color_ = QColor(190, 160, 80);
     bool singleBorder_ = true;
