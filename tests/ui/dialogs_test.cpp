@@ -8,11 +8,14 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <functional>
 
 #include "settings/language_texts.h"
 #include "ui/dialogs/camel_defence_dialog.h"
 #include "ui/dialogs/card_correction_dialog.h"
 #include "ui/dialogs/cube_order_dialog.h"
+#include "ui/dialogs/dialog_host.h"
 #include "ui/dialogs/end_of_game_dialog.h"
 #include "ui/dialogs/exchange_dialog.h"
 #include "ui/dialogs/info_dialog.h"
@@ -40,6 +43,15 @@ struct Pictures {
 // Presses a button of the modal dialog that is about to run.
 void PressSoon(QAbstractButton* button) {
     QTimer::singleShot(0, button, [button] { button->click(); });
+}
+
+// Acts on the modal dialog that is about to run.
+void AnswerSoon(std::function<void(QDialog*)> answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        answer(d);
+    });
 }
 
 }  // namespace
@@ -158,7 +170,6 @@ class DialogsTest : public QObject {
         QVERIFY(d.okButton()->isHidden());
         QCOMPARE(d.message(), QString("Einer deiner Steine wird zur Karawane geschickt. "
                                       "Möchtest Du zur Abwehr ein Kamel bezahlen ?"));
-        QVERIFY(!d.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
         QStringList shown;
         for (QLabel* l : d.findChildren<QLabel*>()) shown << l->text();
         QVERIFY(shown.contains("Truhe"));
@@ -283,6 +294,30 @@ class DialogsTest : public QObject {
         d.setSet(2);
         QVERIFY(pictures.asked.contains("Bild2.jpg"));
         QVERIFY(!pictures.asked.contains("Bild1.jpg"));
+    }
+
+    void questionsForwardTheAnswers() {
+        LanguageTexts texts;
+        QWidget window;
+        DialogQuestions questions(&window, texts, {});
+        int points = -1;
+        AnswerSoon([](QDialog* d) { d->accept(); });
+        QVERIFY(questions.askVictoryPoints(true, 5, points));
+        QCOMPARE(points, 8);
+
+        int amount = -1;
+        AnswerSoon([](QDialog* d) {
+            d->findChild<QSpinBox*>()->setValue(2);
+            d->reject();
+        });
+        QVERIFY(!questions.askExchange(3, 0, amount));
+        QCOMPARE(amount, 0);
+
+        AnswerSoon([](QDialog* d) { d->reject(); });  // closed without choosing
+        QCOMPARE(questions.askCubeOrder(2, 4), 1);
+
+        AnswerSoon([](QDialog* d) { d->accept(); });  // the lone OK never pays a camel
+        QVERIFY(!questions.askCamelDefence(1, 5, false));
     }
 
     void languageFileChangesTexts() {

@@ -160,8 +160,15 @@ void EndOfGameDialog::prepare() {
     NameFor(percentValue_, percentText_->text());
     NameFor(picture_, windowTitle());
     NameByText({ok_});
-    ShowPicture(picture_, pictures_, kPictureFile,
-                QSize(kPictureBox.width() * scale_ / 100, kPictureBox.height() * scale_ / 100));
+    // A scaled window scales its picture with it, whatever the picture's own size.
+    const int scale = scale_;
+    PictureSource scaled = [this, scale](const std::string& file) {
+        const QImage image = pictures_ ? pictures_(file) : QImage();
+        if (image.isNull() || scale == 100) return image;
+        return image.scaled(image.size() * scale / 100, Qt::KeepAspectRatio,
+                            Qt::SmoothTransformation);
+    };
+    ShowPicture(picture_, scaled, kPictureFile, kPictureBox * scale_ / 100);
 }
 
 void EndOfGameDialog::showEvent(QShowEvent* event) {

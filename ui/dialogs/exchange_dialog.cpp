@@ -64,6 +64,7 @@ ExchangeDialog::ExchangeDialog(const LanguageTexts& texts, PictureSource picture
     purse->addWidget(amountLabel_, 2, 0);
     purse->addWidget(amount_, 2, 1, 1, 2);
     purse->setColumnMinimumWidth(1, 30);
+    purse->setRowStretch(3, 1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(picture_);
     middle->addSpacing(12);

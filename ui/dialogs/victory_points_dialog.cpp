@@ -40,9 +40,10 @@ VictoryPointsDialog::VictoryPointsDialog(const LanguageTexts& texts, PictureSour
 
     auto* purse = new QGridLayout;
     purse->addWidget(amountLabel_, 0, 0);
-    purse->addWidget(amountValue_, 0, 1, Qt::AlignRight);
+    purse->addWidget(amountValue_, 0, 1);
     purse->addWidget(pointsLabel_, 1, 0);
     purse->addWidget(pointsField_, 1, 1);
+    purse->setRowStretch(2, 1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(picture_);
     middle->addSpacing(12);
