@@ -80,8 +80,11 @@ void DialogQuestions::showEndOfGame(const EndOfGameData& data, int mainScale) {
 InfoDialog* DialogQuestions::makeInfo(int gamesWon, int gamesPlayed) {
     auto* d = new InfoDialog(texts_, pictures_, parent_);
     d->setCounters(gamesWon, gamesPlayed);
-    QObject::connect(d, &InfoDialog::pictureSetRequested, d,
-                     [this](int set) { showPictureSet(set); });
+    // Queued, so the picture window never runs inside the click handler of a window that
+    // may close itself meanwhile.
+    QObject::connect(
+        d, &InfoDialog::pictureSetRequested, d, [this](int set) { showPictureSet(set); },
+        Qt::QueuedConnection);
     return d;
 }
 
