@@ -46,9 +46,9 @@ struct ParamInfo {
 };
 
 const char* const kRowHints[6] = {
-    "Gewicht der Würfelzeile 1 (Kamele)",         "Gewicht der Würfelzeile 2 (Sack)",
-    "Gewicht der Würfelzeile 3 (Fass)",           "Gewicht der Würfelzeile 4 (Truhe)",
-    "Gewicht der Würfelzeile 5 (Vase)",           "Gewicht der Würfelzeile 6 (Gold)",
+    "Gewicht der Würfelzeile 1 (Kamele)", "Gewicht der Würfelzeile 2 (Sack)",
+    "Gewicht der Würfelzeile 3 (Fass)",   "Gewicht der Würfelzeile 4 (Truhe)",
+    "Gewicht der Würfelzeile 5 (Vase)",   "Gewicht der Würfelzeile 6 (Gold)",
 };
 const char* const kRowNames[6] = {"W_Z1", "W_Z2", "W_Z3", "W_Z4", "W_Z5", "W_Z6"};
 
@@ -75,8 +75,7 @@ std::vector<ParamInfo> ParamsOf(int strategy) {
         list.push_back({"N_G1", g::N_G1, 0, 1, "1 = auf die Weide sparen und sie kaufen"});
         list.push_back({"N_G2", g::N_G2, 0, 1, "1 = auf das Geschäft sparen und es kaufen"});
         list.push_back({"N_G5", g::N_G5, 0, 1, "1 = auf den Markt sparen und ihn kaufen"});
-        list.push_back(
-            {"N_G6", g::N_G6, 0, 1, "1 = auf den Lastenaufzug sparen und ihn kaufen"});
+        list.push_back({"N_G6", g::N_G6, 0, 1, "1 = auf den Lastenaufzug sparen und ihn kaufen"});
     } else {
         namespace k = sp::k67;
         static const char* const kOrderNames[6] = {"P1_Geb", "P2_Geb", "P3_Geb",
@@ -151,24 +150,25 @@ QString DescriptionText(const StrategyNames& names) {
          "gelbe Würfel. Den Aufseher setzt sie am siebten Tag gegen Spieler 1 ein (mit X_Sup "
          "gleich 1)."},
         {14, 15,
-         "Der Bluffer: baut nur Geschäft, Lastenaufzug und - ohne zu sparen - den Markt und "
-         "spielt ihre Karten früh. Den Aufseher zieht sie schon ab dem sechsten Tag gegen "
-         "Spieler 1 (mit X_Sup gleich 1)."},
+         "Baut nur Geschäft und Lastenaufzug und kauft danach, ohne darauf zu sparen, den "
+         "Markt. Gold- und Kamelkarten setzt sie schon früh ein. Den Aufseher zieht sie ab "
+         "dem sechsten Tag gegen Spieler 1 (mit X_Sup gleich 1)."},
         {16, 16,
          "Eigenes Tabellenwerk nach Art von Strategie 12, mit deren Parametern. Besitzt sie "
-         "die Karawanserei, zahlt sie eher ein Kamel, um einen Stein zu halten. Nur über eine "
-         "Spielstärke oder ein geladenes Profil zu erreichen."},
+         "die Karawanserei, zahlt sie eher ein Kamel, um einen Stein zu halten. Im Editor "
+         "nicht wählbar; sie kommt nur aus einem Profil oder einer Spieldatei."},
         {17, 17,
-         "Spielt wie Strategie 12 und benutzt deren Parameter. Nur über eine Spielstärke oder "
-         "ein geladenes Profil zu erreichen."},
+         "Spielt wie Strategie 12 und benutzt deren Parameter. Im Editor nicht wählbar; sie "
+         "kommt nur aus einem Profil oder einer Spieldatei."},
     };
 
     QString text;
     for (const Entry& entry : kEntries) {
         for (int s = entry.first; s <= entry.last; ++s) {
             const QString name = QString::fromStdString(names.get(s));
-            text += QStringLiteral("Strategie %1%2\n").arg(s).arg(name.isEmpty() ? QString()
-                                                                              : " - " + name);
+            text += QStringLiteral("Strategie %1%2\n")
+                        .arg(s)
+                        .arg(name.isEmpty() ? QString() : " - " + name);
         }
         text += QString::fromUtf8(entry.text);
         text += QStringLiteral("\n\n");
@@ -195,6 +195,8 @@ StrategyEditor::StrategyEditor(QWidget* parent, const LanguageTexts& texts)
 void StrategyEditor::build() {
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("pages");
+    // Every page tab stays in sight; the dialog grows to fit them.
+    tabs_->setUsesScrollButtons(false);
     tabs_->addTab(buildStrategyPage(), QString());
     tabs_->addTab(buildDescriptionPage(), QString());
     tabs_->addTab(buildRowWeightsPage(), QStringLiteral("Param(2,3)"));

@@ -29,7 +29,7 @@ SimulationSettings SimulationSettingsOf(const StrategyParams& block);
 class StrategyEditor : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     StrategyEditor(QWidget* parent, const LanguageTexts& texts);
 
     // Shows the editor modally over the block of `menuPlayerCount` (2..4) in `params`.
@@ -42,7 +42,7 @@ public:
 
     void done(int result) override;
 
-private:
+  private:
     // One spin edit bound to one slot of the block.
     struct Field {
         QSpinBox* spin;

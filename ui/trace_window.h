@@ -24,7 +24,7 @@ namespace kelmira {
 class TraceWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     struct SaveResult {
         bool ok = false;
         QString error;  // empty when ok
@@ -40,9 +40,8 @@ public:
     void setLines(const std::vector<std::string>& lines);
     void clear();
 
-    std::size_t lineCount() const { return lines_.size(); }
     // The whole content, UTF-8, every line ended by "\n": what a saved file holds.
-    std::string text() const;
+    const std::string& text() const { return content_; }
 
     // Writes text() to `path` through a temporary file that replaces the target only when
     // everything was written, so a failed save never damages an existing file.
@@ -52,15 +51,15 @@ public:
     // Shows the window and brings it to the front.
     void showInFront();
 
-signals:
+  signals:
     // The user closed the window (its close button or "&Schließen"); hide() does not emit.
     void closedByUser();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void applyTexts();
     void scheduleFlush();
     void flushSome();
@@ -70,8 +69,8 @@ private:
 
     const LanguageTexts& texts_;
     QString saveFolder_;
-    std::vector<std::string> lines_;  // the content; the text box only shows it
-    std::size_t shown_ = 0;           // lines_[0, shown_) are in the text box
+    std::string content_;    // every line followed by '\n'; the text box only shows it
+    std::size_t shown_ = 0;  // bytes of content_ already in the text box
 
     QLabel* heading_;
     QPlainTextEdit* memo_;

@@ -1,3 +1,5 @@
+#include "ui/strategy_editor.h"
+
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -6,7 +8,6 @@
 #include <QtTest>
 
 #include "engine/strategy_params.h"
-#include "ui/strategy_editor.h"
 
 using kelmira::LanguageTexts;
 using kelmira::StrategyEditor;
@@ -39,7 +40,7 @@ void typeInto(QSpinBox* spin, const QString& text) {
 class StrategyEditorTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void okStoresIntoTheBlockOfTheMenuCount() {
         LanguageTexts texts;
         StrategyEditor editor(nullptr, texts);
