@@ -60,8 +60,7 @@ void drawPicture(QPainter& p, const QRect& box, const QImage& image, const QStri
         if (width > room) f.setPointSizeF(9 * room / width);
         p.setFont(f);
         p.setPen(QColor(0x5a, 0x30, 0x10));
-        p.drawText(frame.adjusted(w / 12, 0, -w / 12, 0), Qt::AlignCenter | Qt::TextWordWrap,
-                   name);
+        p.drawText(frame.adjusted(w / 12, 0, -w / 12, 0), Qt::AlignCenter | Qt::TextWordWrap, name);
         return;
     }
     QSize size = image.size().scaled(box.size(), Qt::KeepAspectRatio);

@@ -20,7 +20,7 @@ namespace kelmira {
 class HelpViewer : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
     // Shows helpFile (the start page) and builds the contents from the pages it links to.
@@ -33,7 +33,7 @@ public:
     // Pages (local files) whose text contains word, in the order of the contents.
     QStringList pagesContaining(const QString& word) const;
 
-private:
+  private:
     void followLink(const QUrl& url);
     void buildContents();
     void contentsItemActivated(QTreeWidgetItem* item);

@@ -1,11 +1,11 @@
+#include "ui/help_viewer.h"
+
 #include <QDir>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
-
-#include "ui/help_viewer.h"
 
 using kelmira::HelpViewer;
 
@@ -35,7 +35,8 @@ class HelpViewerTest : public QObject {
         // The contents list the start page and every page it links to, with their headings.
         auto* tree = viewer.findChild<QTreeWidget*>();
         QStringList titles;
-        for (int i = 0; i < tree->topLevelItemCount(); ++i) titles << tree->topLevelItem(i)->text(0);
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            titles << tree->topLevelItem(i)->text(0);
         QCOMPARE(titles, (QStringList{"Kelmira – Hilfe", "Spielregeln", "Karten und Gebäude",
                                       "Bedienung", "Computerspieler", "Dateien"}));
         QVERIFY(tree->topLevelItem(1)->childCount() >= 8);
@@ -107,7 +108,8 @@ class HelpViewerTest : public QObject {
                 }
                 if (!url.hasFragment()) continue;
                 QStringList anchors;
-                for (const auto& a : anchorPattern.globalMatch(readPage(target))) anchors << a.captured(1);
+                for (const auto& a : anchorPattern.globalMatch(readPage(target)))
+                    anchors << a.captured(1);
                 if (!anchors.contains(url.fragment())) broken << page + " -> " + m.captured(1);
             }
         }
