@@ -1,0 +1,64 @@
+#include "ui/dialogs/dialog_common.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPixmap>
+
+#include "engine/card_table.h"
+#include "settings/language_texts.h"
+
+namespace kelmira {
+
+QString TableText(const LanguageTexts& texts, int entry) { return ToQt(texts.table.get(entry)); }
+
+QString PlainWords(const QString& caption) {
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            // "&&" is a literal ampersand.
+            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
+                out += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        out += caption[i];
+    }
+    return out.trimmed();
+}
+
+std::string CardPictureFile(int picture) { return "Karte" + std::to_string(picture) + ".jpg"; }
+
+int CardPictureOfKind(int kind) {
+    return kind >= 1 && kind <= 9 ? kCardTable[kind - 1].picture : 1;
+}
+
+void ShowPicture(QLabel* label, const PictureSource& source, const std::string& fileName,
+                 QSize box) {
+    label->setAlignment(Qt::AlignCenter);
+    const QImage image = source ? source(fileName) : QImage();
+    if (image.isNull()) {
+        label->setFixedSize(box);
+        label->setPixmap(QPixmap());
+        label->setFrameShape(QFrame::Box);
+        return;
+    }
+    // Large pictures shrink to their place; small ones keep their own size and sharpness.
+    const QImage fitted = image.width() > box.width() || image.height() > box.height()
+                              ? image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                              : image;
+    label->setFrameShape(QFrame::NoFrame);
+    label->setFixedSize(fitted.size());
+    label->setPixmap(QPixmap::fromImage(fitted));
+}
+
+void NameFor(QWidget* widget, const QString& caption) {
+    widget->setAccessibleName(PlainWords(caption));
+}
+
+void NameByText(std::initializer_list<QAbstractButton*> buttons) {
+    for (QAbstractButton* b : buttons) NameFor(b, b->text());
+}
+
+}  // namespace kelmira

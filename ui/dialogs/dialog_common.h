@@ -1,0 +1,48 @@
+#pragma once
+// Small pieces every dialog shares: where pictures come from, text conversion and the way a
+// picture is fitted into its place.
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+class QAbstractButton;
+class QLabel;
+class QWidget;
+
+namespace kelmira {
+
+struct LanguageTexts;
+
+// Dialogs never open files: the window hands them this to look pictures up by file name.
+// A null image leaves an empty frame in the picture's place.
+using PictureSource = std::function<QImage(const std::string& fileName)>;
+
+// Texts inside the program are UTF-8.
+inline QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+
+// A text-table entry as the dialogs show it.
+QString TableText(const LanguageTexts& texts, int entry);
+
+// The words of a caption without its "&" accelerator marks, for accessible names.
+QString PlainWords(const QString& caption);
+
+// "Karte<n>.jpg" for card picture n (1..10).
+std::string CardPictureFile(int picture);
+// The picture number of card kind 1..9; 1 (the empty face) for anything else.
+int CardPictureOfKind(int kind);
+
+// Shows the picture, shrunk to fit `box` when larger (aspect kept); an empty frame of the
+// box's size when the source has no such picture.
+void ShowPicture(QLabel* label, const PictureSource& source, const std::string& fileName,
+                 QSize box);
+
+// Gives a widget its accessible name from a caption.
+void NameFor(QWidget* widget, const QString& caption);
+// Buttons, tick boxes and choices are named by their own captions.
+void NameByText(std::initializer_list<QAbstractButton*> buttons);
+
+}  // namespace kelmira
