@@ -73,7 +73,7 @@ void endRowInput(Game& g) {
 // Sets the card-click guard for the duration of one card or draw-pile click. A dialog opened
 // inside the click lets the window deliver further clicks; those find the guard set.
 class CardClickGuard {
-public:
+  public:
     explicit CardClickGuard(HumanTurnInput& in) : in_(in), owner_(!in.cardClickGuard) {
         in_.cardClickGuard = true;
     }
@@ -84,7 +84,7 @@ public:
     CardClickGuard& operator=(const CardClickGuard&) = delete;
     bool entered() const { return owner_; }
 
-private:
+  private:
     HumanTurnInput& in_;
     bool owner_;
 };
@@ -401,8 +401,9 @@ void Label44Click(Game& g) {
     const int slot = p.selectedCard;
     if (p.cardCount < 1 || slot < 1 || slot > p.cardCount || in.chosenRow == 0) {
         if (g.traceOn)
-            g.trace("Würfel Für Karte: Keine Karte im Besitz des Spielers oder keine Würfel "
-                    "selektiert!");
+            g.trace(
+                "Würfel Für Karte: Keine Karte im Besitz des Spielers oder keine Würfel "
+                "selektiert!");
         return;
     }
     const int kind = p.hand[slot];
