@@ -6,8 +6,12 @@
 namespace kelmira {
 
 struct HumanTurnInput {
-    int inputState = 6;  // 6 idle, 7 row chosen, 0 placing cubes, 99 placing the card's cube
+    // 6 idle, 7 row chosen, 0 placing cubes, 99 placing the card's cube, 2 a supervisor move
+    // under way (its dialogs may let further clicks in)
+    int inputState = 6;
     int chosenRow = 0;
+    // The take button shown: 1 beside the camels, 6 beside the gold, 0 none.
+    int takeButtonRow = 0;
     int dieValue = 0;
     int cubesToPlace = 0;
     int cubesOfAction = 0;
