@@ -1,7 +1,8 @@
-#include <jpeglib.h>
-
+#include <cstddef>
 #include <cstdio>
-#include <vector>
+
+// jpeglib.h uses FILE and size_t without including their headers.
+#include <jpeglib.h>
 
 #include "art/art.h"
 
