@@ -67,6 +67,9 @@ QPointF StreetEnd(int street) {
 
 void DrawStreets(QPainter& p) {
     const QPointF c = Centre(L::SupervisorPosition(1, 0));
+    // The streets stay inside the wall.
+    p.save();
+    p.setClipRect(QRectF(14, 124, 612, 376));
     for (int s = 1; s <= 4; ++s) {
         const QPointF e = StreetEnd(s);
         QRectF band = QRectF(c, e).normalized().adjusted(-kStreetHalf, -kStreetHalf, kStreetHalf,
@@ -92,6 +95,7 @@ void DrawStreets(QPainter& p) {
             }
         p.restore();
     }
+    p.restore();
     p.setPen(QPen(palette::kStoneDark, 1.2));
     p.setBrush(palette::kStone.lighter(110));
     p.drawEllipse(c, 22, 22);
@@ -298,6 +302,12 @@ void DrawCounter(QPainter& p) {
              palette::kTerracotta);
     const QRectF cards = iconBefore(L::PlayerValue(1, L::PlayerLabel::Cards));
     DrawCardBack(p, Fit(cards, 0.7));
+    // Beds for player 1's start and current-player markers.
+    for (const L::Rect& m : {L::StartMarker(1), L::CurrentMarker(1)}) {
+        p.setPen(QPen(palette::kWood, 0.8, Qt::DashLine));
+        p.setBrush(palette::kSand);
+        p.drawEllipse(ToF(m));
+    }
     const L::Rect pts = L::PlayerValue(1, L::PlayerLabel::Points);
     DrawStar(p, QRectF(pts.x - 2, pts.y - 16, 14, 14), palette::kGold);
     DrawText(p, QRectF(pts.x + 12, pts.y - 17, 44, 16), QStringLiteral("Punkte"), SansFont(9, true),
