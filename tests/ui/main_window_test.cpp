@@ -1,0 +1,196 @@
+// The main window against known states: start-up with its profile, menus from the language
+// file, the display operations, and the scale chosen at start.
+
+#include <QAction>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+#include <sstream>
+
+#include "ui/main_window.h"
+
+using namespace kelmira;
+
+namespace {
+
+std::string readFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+std::unique_ptr<MainWindow> openWindow(const QTemporaryDir& dir) {
+    MainWindowOptions o;
+    o.programFolder = dir.path().toStdString();
+    o.startTimer = false;
+    o.screen = QSize(1600, 1200);
+    int exitCode = -1;
+    auto w = MainWindow::create(o, exitCode, false);
+    if (!w) qWarning("window not created, exit code %d", exitCode);
+    return w;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void scaleFollowsScreenAndProfile();
+    void firstStartWritesProfileAndCloseWritesItBack();
+    void languageFileRenamesMenu();
+    void displayShowsKnownState();
+    void nothingChangesDuringSimulation();
+};
+
+void MainWindowTest::scaleFollowsScreenAndProfile() {
+    StartScale small = DefaultStartScale(800, 600);
+    QCOMPARE(small.defaultScale, 95);
+    QCOMPARE(small.trace.front(), std::string("Scaling neccessary"));
+
+    // A 1024 x 768 screen cannot hold the window at 120 %.
+    StartScale s = DefaultStartScale(1024, 768);
+    QCOMPARE(s.defaultScale, 100);
+    ApplyProfileScale(s, 120, 1024, 768);
+    QCOMPARE(s.scale, 100);
+    QCOMPARE(s.trace.back(), std::string("ScaledBy 100 Prozent"));
+    QVERIFY(std::find(s.trace.begin(), s.trace.end(), "Maximum limited by Screen Width or Height") !=
+            s.trace.end());
+
+    StartScale big = DefaultStartScale(1920, 1200);
+    ApplyProfileScale(big, 150, 1920, 1200);
+    QCOMPARE(big.scale, 150);
+    StartScale none = DefaultStartScale(1920, 1200);
+    ApplyProfileScale(none, 100, 1920, 1200);
+    QCOMPARE(none.scale, 100);
+    QCOMPARE(none.trace.back(), std::string("Keine Skalierung notwendig"));
+}
+
+void MainWindowTest::firstStartWritesProfileAndCloseWritesItBack() {
+    QTemporaryDir dir;
+    const std::filesystem::path ini = std::filesystem::path(dir.path().toStdString()) / "Kelmira.ini";
+    {
+        auto w = openWindow(dir);
+        QVERIFY(w);
+        const std::string first = readFile(ini);
+        QVERIFY(first.find("ScaleBy=100") != std::string::npos);
+        QVERIFY(first.find("Spielstaerke=3") != std::string::npos);
+        w->action("strength.2")->trigger();
+        w->action("players.3")->trigger();
+        QCOMPARE(w->game().menuPlayerCount, 3);
+        w->close();
+    }
+    const std::string after = readFile(ini);
+    QVERIFY(after.find("Spielstaerke=2") != std::string::npos);
+    QVERIFY(after.find("SpielerAnzahl=3") != std::string::npos);
+
+    // The window comes back as it was left.
+    auto again = openWindow(dir);
+    QVERIFY(again);
+    QVERIFY(again->action("strength.2")->isChecked());
+    QVERIFY(again->action("players.3")->isChecked());
+}
+
+void MainWindowTest::languageFileRenamesMenu() {
+    QTemporaryDir dir;
+    std::ofstream(std::filesystem::path(dir.path().toStdString()) / "Lang.ini", std::ios::binary)
+        << "[Menue]\r\n&Datei=&File\r\n&Neues Spiel=&New game\r\n";
+    auto w = openWindow(dir);
+    QVERIFY(w);
+    QCOMPARE(w->menuBar()->actions().first()->text(), QStringLiteral("&File"));
+    QCOMPARE(w->action("file.new")->text(), QStringLiteral("&New game"));
+}
+
+void MainWindowTest::displayShowsKnownState() {
+    QTemporaryDir dir;
+    auto w = openWindow(dir);
+    QVERIFY(w);
+    Game& g = w->game();
+    BoardView* b = w->board();
+    GameState& s = g.s;
+    s.playerCount = 2;
+    s.gameOver = 0;
+    s.week = 2;
+    s.day = 5;
+    s.startPlayer = 2;
+    s.currentPlayer = 1;
+    s.souk(2, 3).owner = 2;
+    s.souk(2, 3).fields[1].occupied = 1;
+    s.diceRows[4] = DiceRow{3, 4, 1, 2};  // one white, two yellow dice of value 4
+    s.caravanCount = 6;
+    for (int i = 1; i <= 6; ++i) s.caravan[i] = 1 + i % 2;
+    s.player(2).cardCount = 2;
+    s.player(2).halfCard = 1;
+    b->options.showYellowDice = false;
+    b->refreshAll();
+
+    QVERIFY(!b->field(2, 3, 1)->isHidden());
+    QCOMPARE(b->field(2, 3, 1)->brushColor(), b->boardColour(2));
+    QVERIFY(b->field(2, 3, 2)->isHidden());
+    // The other players' yellow dice are hidden while the option is off: the white die shows.
+    QVERIFY(b->die(4, 1)->isHidden());
+    QVERIFY(b->die(4, 2)->isHidden());
+    QVERIFY(!b->die(4, 3)->isHidden());
+    QCOMPARE(b->die(4, 3)->faceNumber(), 4);
+    QVERIFY(b->die(4, 4)->isHidden());
+    b->options.showYellowDice = true;
+    b->showDiceRows();
+    QVERIFY(!b->die(4, 1)->isHidden());
+    QCOMPARE(b->die(4, 1)->brushColor(), WindowsColour(32896));  // not the start player: olive
+    QCOMPARE(b->die(4, 3)->brushColor(), WindowsColour(15793151));
+
+    // Two players: rows of two cubes followed by two fillers.
+    int cubes = 0, fillers = 0;
+    for (int i = 1; i <= 12; ++i) {
+        ShapeWidget* c = b->caravanShape(i);
+        if (c->isHidden()) continue;
+        (c->figure() == ShapeWidget::Figure::FourPoint ? fillers : cubes)++;
+    }
+    QCOMPARE(cubes, 6);
+    QCOMPARE(fillers, 6);
+    QCOMPARE(b->caravanShape(3)->figure(), ShapeWidget::Figure::FourPoint);
+
+    QCOMPARE(b->playerValue(2, layout::PlayerLabel::Cards)->text(), QStringLiteral("+2"));
+    QCOMPARE(b->statusPanel(0)->text(), QStringLiteral("Woche: 2"));
+    QCOMPARE(b->statusPanel(1)->text(), QStringLiteral("Tag: 5"));
+    QCOMPARE(b->statusPanel(3)->text(), QStringLiteral("Anzahl Spieler:  2"));
+    QCOMPARE(b->statusPanel(4)->text(), QStringLiteral("Startspieler: 2"));
+    QVERIFY(!b->weekMarker(2)->isHidden());
+    QVERIFY(b->weekMarker(1)->isHidden());
+    QVERIFY(!b->dayMarker(5)->isHidden());
+    QVERIFY(!b->startMarker(2)->isHidden());
+    QVERIFY(b->startMarker(1)->isHidden());
+
+    w->traceDebugExecute();
+    QCOMPARE(b->statusPanel(6)->text(), QStringLiteral("Trace on"));
+    w->traceDebugExecute();
+    QCOMPARE(b->statusPanel(6)->text(), QStringLiteral("  "));
+}
+
+void MainWindowTest::nothingChangesDuringSimulation() {
+    QTemporaryDir dir;
+    auto w = openWindow(dir);
+    QVERIFY(w);
+    Game& g = w->game();
+    BoardView* b = w->board();
+    g.s.player(3).gold = 7;
+    b->refreshAll();
+    QCOMPARE(b->playerValue(3, layout::PlayerLabel::Gold)->text(), QStringLiteral("7"));
+    g.simulationRunning = true;
+    g.s.player(3).gold = 9;
+    g.s.souk(1, 1).fields[1].occupied = 1;
+    g.refresh(Refresh::All);
+    g.refresh(Refresh::PlayerPanel, 3);
+    g.refresh(Refresh::Fields);
+    QCOMPARE(b->playerValue(3, layout::PlayerLabel::Gold)->text(), QStringLiteral("7"));
+    QVERIFY(b->field(1, 1, 1)->isHidden());
+    g.simulationRunning = false;
+    g.refresh(Refresh::PlayerPanel, 3);
+    QCOMPARE(b->playerValue(3, layout::PlayerLabel::Gold)->text(), QStringLiteral("9"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

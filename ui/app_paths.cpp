@@ -1,0 +1,31 @@
+#include "ui/app_paths.h"
+
+#include <system_error>
+
+#include "settings/profile.h"
+
+namespace kelmira {
+
+std::filesystem::path FindDataFolder(const std::filesystem::path& programFolder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::is_directory(programFolder / "Pic", ec)) return programFolder;
+    const fs::path installed = (programFolder / ".." / "share" / "kelmira").lexically_normal();
+    if (fs::is_directory(installed / "Pic", ec)) return installed;
+    return programFolder;
+}
+
+AppPaths ResolveAppPaths(const std::filesystem::path& programFolder,
+                         const std::string& profileArgument) {
+    AppPaths p;
+    p.programFolder = programFolder;
+    p.dataFolder = FindDataFolder(programFolder);
+    const ProfileFolder profile = ResolveProfileFolder(profileArgument, programFolder);
+    p.profileFolder = profile.folder;
+    p.profileFallbackLine = profile.traceLine;
+    p.pictureFolder = p.dataFolder / "Pic";
+    p.helpFile = p.dataFolder / "Help" / "Kelmira.html";
+    return p;
+}
+
+}  // namespace kelmira

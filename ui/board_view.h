@@ -1,0 +1,196 @@
+#pragma once
+// The game table: every control of the main window's client area, placed from the geometry
+// table at the window's scale, and the display operations that bring them up to date from the
+// game state. The display operations only read the state.
+
+#include <QColor>
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "engine/game.h"
+#include "settings/language_texts.h"
+#include "ui/controls/course_view.h"
+#include "ui/controls/die_widget.h"
+#include "ui/controls/shape_widget.h"
+#include "ui/layout.h"
+#include "ui/pictures.h"
+
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class QToolButton;
+
+namespace kelmira {
+
+class MoveHistory;
+
+// A transparent area that reports mouse releases: the layer under a field's cube that takes
+// clicks on empty fields, and the clickable pictures.
+class ClickArea : public QLabel {
+    Q_OBJECT
+  public:
+    explicit ClickArea(QWidget* parent = nullptr) : QLabel(parent) {}
+    int tag = 0;
+  signals:
+    void released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+struct DisplayOptions {
+    bool showYellowDice = true;  // "Zeige fremde gelbe Würfel"
+    bool showHistory = true;     // "Ablauf anzeigen"
+};
+
+class BoardView : public QWidget {
+    Q_OBJECT
+  public:
+    BoardView(Game& g, const MoveHistory& history, const LanguageTexts& texts,
+              PictureStore& pictures, int scalePercent, QWidget* parent = nullptr);
+
+    int scale() const { return scale_; }
+    // Board colours 0..6 from the profile (Windows colour values).
+    void setBoardColours(const std::array<std::int32_t, 7>& colours);
+    QColor boardColour(int i) const;
+    DisplayOptions options;
+
+    // Display operations. None does anything while a simulation runs.
+    void refreshAll();
+    void refresh(Refresh what, int player);
+    void showFields();
+    void showStartPlayer();
+    void showCurrentPlayer();
+    void showHistoryPanel();
+    void showWeekAndDay();
+    void showDiceRows();
+    void showPlayerCount();
+    void showSupervisor();
+    void showCaravan();
+    void showDrawPile();
+    void showDiscardPile();
+    void showHand();
+    void showPlayer(int player);
+    void showBuildings(int player);
+    void showRollPhase();
+    void showPanels();
+    void showCorrectionAndTrace();
+    // Captions, hints and accessible names from the text table (at start and after a
+    // language change).
+    void applyTexts();
+
+    // "Test-&Grafik": every positioned control visible at once.
+    void showLayoutTest();
+    // The game-course view while the mouse rests on "Ablauf" or "?".
+    void setCourseVisible(bool on);
+    void applyHistoryOption();
+
+    // Controls the window wires to its handlers.
+    QToolButton* toolButton(int i) const { return toolButtons_[i]; }
+    DieWidget* die(int row, int i) const { return dice_[row][i]; }
+    DieWidget* yellowDie(int i) const { return yellowDice_[i]; }
+    ShapeWidget* field(int r, int s, int f) const { return fields_[r][s][f]; }
+    ClickArea* fieldArea(int r, int s, int f) const { return fieldAreas_[r][s][f]; }
+    ShapeWidget* supervisorShape(int street, int pos) const;
+    ShapeWidget* caravanShape(int slot) const { return caravan_[slot]; }
+    ShapeWidget* startMarker(int p) const { return startMarkers_[p]; }
+    ShapeWidget* currentMarker(int p) const { return currentMarkers_[p]; }
+    ShapeWidget* weekMarker(int w) const { return weekMarkers_[w]; }
+    ShapeWidget* dayMarker(int d) const { return dayMarkers_[d]; }
+    ShapeWidget* buildingShape(int p, int k) const { return buildingShapes_[p][k]; }
+    ClickArea* buildingPicture(int k) const { return buildingPictures_[k]; }
+    ClickArea* playerValue(int p, layout::PlayerLabel which) const {
+        return values_[p][static_cast<int>(which)];
+    }
+    ClickArea* drawPile() const { return drawPile_; }
+    ClickArea* drawPileCount() const { return drawCount_; }
+    ClickArea* discardPile() const { return discardPile_; }
+    QLabel* discardPileCount() const { return discardCount_; }
+    ClickArea* handCard() const { return handCard_; }
+    QToolButton* handUp() const { return handUp_; }
+    QToolButton* handDown() const { return handDown_; }
+    QLabel* handCount() const { return handCount_; }
+    QPushButton* rollButton() const { return rollButton_; }
+    QPushButton* nextButton() const { return nextButton_; }
+    QPushButton* actionButton(int i) const { return actionButtons_[i]; }
+    QProgressBar* gauge() const { return gauge_; }
+    QPushButton* abortButton() const { return abortButton_; }
+    CourseView* courseView() const { return course_; }
+    QStatusBar* statusBar() const { return statusBar_; }
+    QLabel* statusPanel(int i) const { return panels_[i]; }
+    ClickArea* ablaufLabel() const { return ablauf_; }
+    ClickArea* questionLabel() const { return question_; }
+
+    // The background rectangle the board picture is stretched into (client coordinates).
+    QRect backgroundRect() const { return background_; }
+
+  signals:
+    void courseHover(bool inside);
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QRect place(const layout::Rect& r) const;
+    void setLabelText(QLabel* l, const QString& text);
+    void repaintNow();
+    bool displayAllowed() const { return !g_.simulationRunning; }
+    QPixmap picture(const std::string& name, QSize size);
+    QColor dieBrush(int mode, bool& handCursor) const;
+
+    Game& g_;
+    const MoveHistory& history_;
+    const LanguageTexts& texts_;
+    PictureStore& pictures_;
+    int scale_;
+    std::array<QColor, 7> colours_{};
+    bool inRefreshAll_ = false;
+    QRect background_;
+    QPixmap boardPixmap_;
+
+    std::array<QToolButton*, 11> toolButtons_{};
+    std::array<QLabel*, 5> panelBackgrounds_{};
+    std::array<std::array<ClickArea*, 5>, 5> values_{};
+    std::array<ShapeWidget*, 5> startMarkers_{};
+    std::array<ShapeWidget*, 5> currentMarkers_{};
+    std::array<std::array<ShapeWidget*, 7>, 5> buildingShapes_{};
+    std::array<ClickArea*, 7> buildingPictures_{};
+    ShapeWidget* fields_[5][5][11] = {};
+    ClickArea* fieldAreas_[5][5][11] = {};
+    ShapeWidget* supervisor_[5][11] = {};
+    std::array<ShapeWidget*, 13> caravan_{};
+    std::array<ShapeWidget*, 4> weekMarkers_{};
+    std::array<ShapeWidget*, 8> dayMarkers_{};
+    DieWidget* dice_[7][9] = {};
+    std::array<QLabel*, 7> rowLabels_{};
+    std::array<DieWidget*, 4> yellowDice_{};
+    QPushButton* rollButton_ = nullptr;
+    CourseView* course_ = nullptr;
+    ClickArea* drawPile_ = nullptr;
+    ClickArea* drawCount_ = nullptr;
+    ClickArea* discardPile_ = nullptr;
+    QLabel* discardCount_ = nullptr;
+    ClickArea* handCard_ = nullptr;
+    QToolButton* handUp_ = nullptr;
+    QToolButton* handDown_ = nullptr;
+    QLabel* handCount_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QProgressBar* gauge_ = nullptr;
+    QPushButton* abortButton_ = nullptr;
+    std::array<QPushButton*, 6> actionButtons_{};
+    QStatusBar* statusBar_ = nullptr;
+    std::array<QLabel*, 9> panels_{};
+    ClickArea* ablauf_ = nullptr;
+    ClickArea* question_ = nullptr;
+};
+
+// A Windows colour value (red in the lowest byte) as a QColor.
+QColor WindowsColour(std::int32_t value);
+
+}  // namespace kelmira
