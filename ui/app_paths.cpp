@@ -1,5 +1,6 @@
 #include "ui/app_paths.h"
 
+#include <fstream>
 #include <system_error>
 
 #include "settings/profile.h"
@@ -13,6 +14,26 @@ std::filesystem::path FindDataFolder(const std::filesystem::path& programFolder)
     const fs::path installed = (programFolder / ".." / "share" / "kelmira").lexically_normal();
     if (fs::is_directory(installed / "Pic", ec)) return installed;
     return programFolder;
+}
+
+bool WriteTextFile(const std::filesystem::path& file, const std::string& text) {
+    std::filesystem::path temp = file;
+    temp += ".tmp";
+    std::error_code ec;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out << text;
+        out.flush();
+        if (!out) {
+            out.close();
+            std::filesystem::remove(temp, ec);
+            return false;
+        }
+    }
+    std::filesystem::rename(temp, file, ec);
+    if (ec) std::filesystem::remove(temp, ec);
+    return !ec;
 }
 
 AppPaths ResolveAppPaths(const std::filesystem::path& programFolder,

@@ -54,27 +54,6 @@ const char* const kToolActions[11] = {"",
                                       "options.extra.strategies",
                                       "help.about"};
 
-// Writes a text file completely before it replaces the old one.
-bool WriteFileAtomically(const std::filesystem::path& file, const std::string& text) {
-    std::filesystem::path temp = file;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << text;
-        out.flush();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, file, ec);
-    if (ec) std::filesystem::remove(temp, ec);
-    return !ec;
-}
-
 class WindowProgress : public SimulationProgress {
   public:
     explicit WindowProgress(BoardView& b) : b_(b) {}
@@ -183,7 +162,7 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
 
     ProfileStart ps;
     ps.profileFolder = paths_.profileFolder;
-    ps.programFolder = paths_.dataFolder;
+    ps.programFolder = languageFolder();
     ps.startScale = scale_.defaultScale;
     ps.traceOn = false;
     ps.trace = [this](const std::string& l) { writeStartupLine(l); };
@@ -232,6 +211,7 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
     writeStartupLine(Join("BackWdw.Height = ", bw.height()));
 
     buildMenus();
+    buildLanguageMenu();
     wireBoard();
     adjustSize();
     setFixedSize(sizeHint());
@@ -288,6 +268,12 @@ void MainWindow::applyStrength(int tag) {
     if (QAction* a = action("options.extra.strategies")) a->setEnabled(st.advancedEnabled);
     if (st.correctionSwitchedOff) setCorrectionMode(false);
     board_->refresh(Refresh::StatusBar, 0);
+}
+
+std::filesystem::path MainWindow::languageFolder() const {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(paths_.profileFolder / "Lang.ini", ec)) return paths_.profileFolder;
+    return paths_.dataFolder;
 }
 
 QAction* MainWindow::action(const std::string& id) const {
@@ -510,7 +496,7 @@ void MainWindow::addTraceLine(std::string_view line) {
 void MainWindow::reportInternalFault(std::string_view message) {
     const std::filesystem::path file = paths_.profileFolder / "ErrorTrace.txt";
     const std::string content = trace_ ? trace_->text() : std::string();
-    if (!WriteFileAtomically(file, content))
+    if (!WriteTextFile(file, content))
         addTraceLine("ErrorTrace.txt konnte nicht geschrieben werden: " + file.string());
     QMessageBox::critical(this, q(texts_.table.get(67)), QString::fromUtf8(message.data(),
                                                                             static_cast<int>(message.size())));

@@ -94,6 +94,11 @@ class MainWindow : public QMainWindow {
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
+  public:
+    // The folder whose Lang.ini is read: the profile folder once a language was chosen there,
+    // else the program's data folder.
+    std::filesystem::path languageFolder() const;
+
   private:
     MainWindow(const MainWindowOptions& options);
     bool start(const MainWindowOptions& options, int& exitCode, bool showFatalBox);
@@ -129,6 +134,8 @@ class MainWindow : public QMainWindow {
     void showStrategyEditor();
     void showHelp();
     void writeLanguageFile(bool translate);
+    void buildLanguageMenu();
+    void chooseLanguage(const std::filesystem::path& file);
     void testGraphics();
 
     AppPaths paths_;

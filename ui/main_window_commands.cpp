@@ -8,6 +8,10 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
 #include "engine/turn.h"
 #include "records/game_file.h"
 #include "settings/language_file.h"
@@ -136,13 +140,66 @@ void MainWindow::showHelp() {
 }
 
 void MainWindow::writeLanguageFile(bool translate) {
+    // The profile folder is always writable; an installed program's own folder is not.
     auto sink = [this](const std::string& l) { addTraceLine(l); };
-    const bool ok = translate ? UebersetzeSprachdatei(texts_, paths_.dataFolder, game_.traceOn, sink)
-                              : SchreibeSprachdatei(texts_, paths_.dataFolder, game_.traceOn, sink);
+    const std::filesystem::path folder = paths_.profileFolder;
+    const bool ok = translate ? UebersetzeSprachdatei(texts_, folder, game_.traceOn, sink)
+                              : SchreibeSprachdatei(texts_, folder, game_.traceOn, sink);
     if (!ok)
         QMessageBox::warning(this, q(texts_.table.get(67)),
                              QStringLiteral("Lang.ini konnte nicht geschrieben werden: ") +
-                                 q(paths_.dataFolder.string()));
+                                 q(folder.string()));
+}
+
+void MainWindow::buildLanguageMenu() {
+    QMenu* options = menus_["options"];
+    if (!options) return;
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(paths_.dataFolder / "lang", ec))
+        if (e.path().extension() == ".ini") files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    if (files.empty()) return;
+    // Both readers of the menu find it: the caption names itself in German and in English.
+    QMenu* menu = options->addMenu(QStringLiteral("S&prache / Language"));
+    menus_["options.language"] = menu;
+    for (const auto& f : files) {
+        QAction* a = menu->addAction(q(f.stem().string()));
+        const std::filesystem::path file = f;
+        connect(a, &QAction::triggered, this, [this, file] { chooseLanguage(file); });
+    }
+}
+
+void MainWindow::chooseLanguage(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    const std::filesystem::path target = paths_.profileFolder / "Lang.ini";
+    std::error_code ec;
+    // A language file the user made by hand is kept beside the chosen one.
+    if (std::filesystem::is_regular_file(target, ec)) {
+        std::ifstream old(target, std::ios::binary);
+        std::stringstream oldContent;
+        oldContent << old.rdbuf();
+        bool shipped = false;
+        for (const auto& e : std::filesystem::directory_iterator(paths_.dataFolder / "lang", ec)) {
+            std::ifstream other(e.path(), std::ios::binary);
+            std::stringstream otherContent;
+            otherContent << other.rdbuf();
+            shipped = shipped || otherContent.str() == oldContent.str();
+        }
+        if (!shipped) std::filesystem::copy_file(target, paths_.profileFolder / "Lang.ini.bak",
+                                                 std::filesystem::copy_options::overwrite_existing, ec);
+    }
+    if (!in || !WriteTextFile(target, content.str())) {
+        QMessageBox::warning(this, q(texts_.table.get(67)),
+                             QStringLiteral("Lang.ini konnte nicht geschrieben werden: ") +
+                                 q(target.string()));
+        return;
+    }
+    // Texts are read once at start, as the scale is: the choice shows at the next start.
+    QMessageBox::information(this, q(texts_.table.get(74)), q(texts_.table.get(75)));
+    ProgrammBeenden(game_);
 }
 
 void MainWindow::testGraphics() {

@@ -42,6 +42,7 @@ class MainWindowTest : public QObject {
     void scaleFollowsScreenAndProfile();
     void firstStartWritesProfileAndCloseWritesItBack();
     void languageFileRenamesMenu();
+    void languageChoiceTakesEffectAtNextStart();
     void displayShowsKnownState();
     void nothingChangesDuringSimulation();
 };
@@ -102,6 +103,37 @@ void MainWindowTest::languageFileRenamesMenu() {
     QVERIFY(w);
     QCOMPARE(w->menuBar()->actions().first()->text(), QStringLiteral("&File"));
     QCOMPARE(w->action("file.new")->text(), QStringLiteral("&New game"));
+}
+
+void MainWindowTest::languageChoiceTakesEffectAtNextStart() {
+    QTemporaryDir dir;
+    const std::filesystem::path folder = dir.path().toStdString();
+    std::filesystem::create_directories(folder / "lang");
+    std::filesystem::copy_file(std::filesystem::path(qgetenv("KELMIRA_SOURCE_DIR").toStdString()) /
+                                   "lang" / "English.ini",
+                               folder / "lang" / "English.ini");
+    {
+        auto w = openWindow(dir);
+        QVERIFY(w);
+        QAction* english = nullptr;
+        for (QAction* a : w->menuBar()->actions())
+            if (a->menu())
+                for (QAction* sub : a->menu()->actions())
+                    if (sub->menu())
+                        for (QAction* item : sub->menu()->actions())
+                            if (item->text() == QStringLiteral("English")) english = item;
+        QVERIFY(english);
+        // The choice is confirmed by a message box; the program then ends as by "Ende".
+        QTimer::singleShot(0, [] {
+            if (QWidget* m = QApplication::activeModalWidget()) m->close();
+        });
+        english->trigger();
+        QCOMPARE(w->game().timer.closeCountdown, 4);
+        QCOMPARE(w->menuBar()->actions().first()->text(), QStringLiteral("&Datei"));
+    }
+    auto again = openWindow(dir);
+    QVERIFY(again);
+    QCOMPARE(again->menuBar()->actions().first()->text(), QStringLiteral("&File"));
 }
 
 void MainWindowTest::displayShowsKnownState() {
