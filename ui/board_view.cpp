@@ -11,6 +11,7 @@
 
 #include "engine/card_table.h"
 #include "engine/human_turn.h"
+#include "records/game_record.h"
 #include "records/history.h"
 
 namespace kelmira {
@@ -323,6 +324,7 @@ void BoardView::applyTexts() {
         toolButtons_[i]->setAccessibleName(q(t.get(kToolHints[i])));
     }
     ablauf_->setText(q(t.get(107)));
+    panels_[8]->setText(QString::fromLatin1(kProgVersString.data(), static_cast<int>(kProgVersString.size())));
     rollButton_->setText(q(t.get(88)));
     rollButton_->setAccessibleName(q(t.get(88)));
     nextButton_->setText(q(t.get(16)));

@@ -545,6 +545,9 @@ void MainWindow::requestClose() {
 void MainWindow::closeEvent(QCloseEvent* e) {
     timer_.stop();
     closing_ = true;
+    // A run in progress stops after its current game; the window must not wait for it.
+    simulation_.abort = true;
+    if (help_) help_->close();
     if (profileOpen_) SchreibeProfil(settings_, profile_);
     profileOpen_ = false;
     if (trace_) trace_->hide();
