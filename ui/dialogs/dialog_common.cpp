@@ -1,8 +1,12 @@
 #include "ui/dialogs/dialog_common.h"
 
 #include <QAbstractButton>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QVBoxLayout>
 
 #include "engine/card_table.h"
 #include "settings/language_texts.h"
@@ -59,6 +63,23 @@ void NameFor(QWidget* widget, const QString& caption) {
 
 void NameByText(std::initializer_list<QAbstractButton*> buttons) {
     for (QAbstractButton* b : buttons) NameFor(b, b->text());
+}
+
+void LayOutCardDialog(QDialog* dialog, QLabel* title, QLabel* picture, QGridLayout* amounts,
+                      QAbstractButton* ok, QAbstractButton* cancel) {
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(picture);
+    middle->addSpacing(12);
+    middle->addLayout(amounts);
+    middle->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* top = new QVBoxLayout(dialog);
+    top->addWidget(title);
+    top->addLayout(middle);
+    top->addLayout(buttons);
 }
 
 }  // namespace kelmira

@@ -10,6 +10,8 @@
 #include <string>
 
 class QAbstractButton;
+class QDialog;
+class QGridLayout;
 class QLabel;
 class QWidget;
 
@@ -44,5 +46,10 @@ void ShowPicture(QLabel* label, const PictureSource& source, const std::string& 
 void NameFor(QWidget* widget, const QString& caption);
 // Buttons, tick boxes and choices are named by their own captions.
 void NameByText(std::initializer_list<QAbstractButton*> buttons);
+
+// The card dialogs' common arrangement: the title on top, the card's picture beside the grid of
+// amounts, OK and Cancel at the bottom right.
+void LayOutCardDialog(QDialog* dialog, QLabel* title, QLabel* picture, QGridLayout* amounts,
+                      QAbstractButton* ok, QAbstractButton* cancel);
 
 }  // namespace kelmira

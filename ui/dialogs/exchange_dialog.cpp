@@ -65,19 +65,7 @@ ExchangeDialog::ExchangeDialog(const LanguageTexts& texts, PictureSource picture
     purse->addWidget(amount_, 2, 1, 1, 2);
     purse->setColumnMinimumWidth(1, 30);
     purse->setRowStretch(3, 1);
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(picture_);
-    middle->addSpacing(12);
-    middle->addLayout(purse);
-    middle->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    auto* top = new QVBoxLayout(this);
-    top->addWidget(title_);
-    top->addLayout(middle);
-    top->addLayout(buttons);
+    LayOutCardDialog(this, title_, picture_, purse, ok_, cancel_);
 
     prepare();
 }

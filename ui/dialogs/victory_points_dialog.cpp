@@ -44,19 +44,7 @@ VictoryPointsDialog::VictoryPointsDialog(const LanguageTexts& texts, PictureSour
     purse->addWidget(pointsLabel_, 1, 0);
     purse->addWidget(pointsField_, 1, 1);
     purse->setRowStretch(2, 1);
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(picture_);
-    middle->addSpacing(12);
-    middle->addLayout(purse);
-    middle->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    auto* top = new QVBoxLayout(this);
-    top->addWidget(title_);
-    top->addLayout(middle);
-    top->addLayout(buttons);
+    LayOutCardDialog(this, title_, picture_, purse, ok_, cancel_);
 
     prepare();
 }
