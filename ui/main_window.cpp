@@ -260,7 +260,10 @@ void MainWindow::applyProfile() {
 }
 
 void MainWindow::applyStrength(int tag) {
-    const StrengthMenuState st = SpielstaerkeWaehlen(game_, tag, settings_.PrivateTest1);
+    applyStrengthMenu(SpielstaerkeWaehlen(game_, tag, settings_.PrivateTest1));
+}
+
+void MainWindow::applyStrengthMenu(const StrengthMenuState& st) {
     settings_.Spielstaerke = st.strength;
     if (QAction* a = action("strength." + std::to_string(st.checkedTag))) a->setChecked(true);
     if (QMenu* m = menus_["options.extra"]) m->setEnabled(st.advancedEnabled);
@@ -334,10 +337,12 @@ void MainWindow::buildMenus() {
     }
     // Undo and redo follow the history.
     history_.onButtons = [this](const HistoryButtons& b) {
-        if (QAction* a = action("move.undo")) a->setEnabled(b.undo && !history_.puzzleLock.active);
-        if (QAction* a = action("move.first")) a->setEnabled(b.undo && !history_.puzzleLock.active);
-        if (QAction* a = action("move.redo")) a->setEnabled(b.redo);
-        if (QAction* a = action("move.last")) a->setEnabled(b.redo);
+        // A puzzle without undo keeps only the undo of the current turn's input.
+        const bool noUndoPuzzle = history_.puzzleLock.active && !history_.puzzleLock.withUndo;
+        if (QAction* a = action("move.undo")) a->setEnabled(b.undo);
+        if (QAction* a = action("move.first")) a->setEnabled(b.undo && !noUndoPuzzle);
+        if (QAction* a = action("move.redo")) a->setEnabled(b.redo && !noUndoPuzzle);
+        if (QAction* a = action("move.last")) a->setEnabled(b.redo && !noUndoPuzzle);
     };
 }
 
@@ -573,11 +578,14 @@ void MainWindow::runSimulation(Game& g) {
     WindowProgress progress(*board_);
     simulation_.abort = false;
     simulation_.progress = &progress;
-    if (trace_) trace_->clear();
+    // The run switches the trace off and its report switches it on again, which starts the
+    // trace window anew from the start-up lines.
+    trace_->hide();
+    trace_->setLines(startup_);
     Simulation(g, statistics_, simulation_);
     simulation_.progress = nullptr;
-    // The report went into the trace, which the run switched on.
-    board_->refreshAll();
+    // The board keeps showing what it showed before the run; only the trace changed.
+    board_->showCorrectionAndTrace();
     trace_->show();
     trace_->raise();
     updateMenuChecks();

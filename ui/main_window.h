@@ -88,6 +88,11 @@ class MainWindow : public QMainWindow {
     void traceDebugExecute();
     void setCorrectionMode(bool on);
     void runOneTick();
+    // The two file commands after their dialogs; false when a message box said why not.
+    bool saveGameFileTo(const std::filesystem::path& file);
+    bool loadGameFileFrom(const std::filesystem::path& file);
+    // Stops a simulation run after its current game (the abort button).
+    void abortSimulation() { simulation_.abort = true; }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -107,6 +112,7 @@ class MainWindow : public QMainWindow {
     void wireBoard();
     void applyProfile();
     void applyStrength(int tag);
+    void applyStrengthMenu(const StrengthMenuState& st);
     void updateMenuChecks();
     void updateHistoryButtons();
     void onAction(const std::string& id);

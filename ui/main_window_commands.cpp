@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QToolButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -74,13 +75,16 @@ void MainWindow::saveGameFile() {
     dialog.selectFile(q(kSaveDialogFileName));
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const std::filesystem::path chosen =
-        WithDefaultExtension(std::filesystem::path(dialog.selectedFiles().first().toStdString()));
-    if (auto message = SaveDialog1CanClose(game_, history_, chosen, &settings_.SaveDir)) {
+    saveGameFileTo(WithDefaultExtension(std::filesystem::path(dialog.selectedFiles().first().toStdString())));
+}
+
+bool MainWindow::saveGameFileTo(const std::filesystem::path& file) {
+    if (auto message = SaveDialog1CanClose(game_, history_, file, &settings_.SaveDir)) {
         showFileMessage(this, *message);
-        return;
+        return false;
     }
     LogGameFileSaved(game_);
+    return true;
 }
 
 void MainWindow::loadGameFile() {
@@ -89,13 +93,22 @@ void MainWindow::loadGameFile() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const LoadResult r = OpenDialog1CanClose(
-        game_, history_, std::filesystem::path(dialog.selectedFiles().first().toStdString()),
-        &settings_.SaveDir);
+    loadGameFileFrom(std::filesystem::path(dialog.selectedFiles().first().toStdString()));
+}
+
+bool MainWindow::loadGameFileFrom(const std::filesystem::path& file) {
+    if (game_.simulationRunning || game_.timer.stepBusy) return false;
+    const LoadResult r = OpenDialog1CanClose(game_, history_, file, &settings_.SaveDir);
     if (r.message) showFileMessage(this, *r.message);
-    if (!r.loaded) return;
+    if (!r.loaded) return false;
     LogGameFileLoaded(game_);
-    applyStrength(r.strengthMenu.checkedTag);
+    // The loader chose the stored strength as the menu does; the menu only follows.
+    applyStrengthMenu(r.strengthMenu);
+    settings_.SpielerAnzahl = game_.menuPlayerCount;
+    settings_.Variante1 = game_.menuVariant1;
+    settings_.Variante2 = game_.menuVariant2;
+    settings_.Variante3 = game_.menuVariant3;
+    if (r.correctionSwitchedOff) board_->showCorrectionAndTrace();
     if (history_.puzzleLock.active) {
         for (const char* id : {"file.new", "file.load", "options.trace"})
             if (QAction* a = action(id)) a->setEnabled(false);
@@ -113,6 +126,7 @@ void MainWindow::loadGameFile() {
     board_->refreshAll();
     history_.ZeigeHistoryButtons(game_);
     updateMenuChecks();
+    return true;
 }
 
 void MainWindow::showStrategyEditor() {

@@ -1,0 +1,168 @@
+// Game files and simulation runs through the window's own commands (the dialogs only choose the
+// file name, which the tests give directly).
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QToolButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstring>
+#include <fstream>
+
+#include "engine/dice.h"
+#include "engine/human_turn.h"
+#include "engine/turn.h"
+#include "ui/main_window.h"
+#include "ui/trace_window.h"
+
+using namespace kelmira;
+
+namespace {
+
+std::unique_ptr<MainWindow> openWindow(const QTemporaryDir& dir) {
+    MainWindowOptions o;
+    o.programFolder = dir.path().toStdString();
+    o.startTimer = false;
+    o.screen = QSize(1600, 1200);
+    int exitCode = 0;
+    return MainWindow::create(o, exitCode, false);
+}
+
+// Message boxes are closed as they open; their titles are kept.
+struct BoxCloser {
+    QStringList seen;
+    QTimer timer;
+    BoxCloser() {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (QWidget* m = QApplication::activeModalWidget()) {
+                seen << m->windowTitle();
+                m->close();
+            }
+        });
+        timer.start(10);
+    }
+};
+
+// Plays until the history holds `entries` positions; the human draws a card every turn.
+void playUntilHistory(MainWindow& w, int entries) {
+    Game& g = w.game();
+    for (int step = 0; step < 5000 && w.history().maxHistory() < entries && !g.s.gameOver; ++step) {
+        if (g.s.rollPending) {
+            WuerfelnKlick(g);
+        } else if (IstMenschAmZug(g)) {
+            for (int row = 1; row <= 6 && g.input.chosenRow == 0; ++row) WaehleWuerfelzeile(g, row);
+            Image4Click(g);
+            BitBtn5Click(g);
+        } else {
+            w.runOneTick();
+        }
+    }
+}
+
+}  // namespace
+
+class WindowFilesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void savedGameLoadsWithItsHistory();
+    void aBrokenFileLeavesTheGameAsItWas();
+    void aPuzzleLocksTheMenus();
+    void simulationReportsIntoTheTraceWindow();
+};
+
+void WindowFilesTest::savedGameLoadsWithItsHistory() {
+    QTemporaryDir dir;
+    auto w = openWindow(dir);
+    QVERIFY(w);
+    w->action("strength.3")->trigger();
+    w->action("file.new")->trigger();
+    playUntilHistory(*w, 4);
+    QCOMPARE(w->history().maxHistory(), 4);
+    const GameState saved = w->game().s;
+    const std::filesystem::path file = std::filesystem::path(dir.path().toStdString()) / "partie.kel";
+    QVERIFY(w->saveGameFileTo(file));
+    QCOMPARE(w->settings().SaveDir, dir.path().toStdString());
+
+    w->action("file.new")->trigger();
+    QVERIFY(w->history().maxHistory() <= 1);
+    QVERIFY(w->loadGameFileFrom(file));
+    QCOMPARE(w->history().maxHistory(), 4);
+    QCOMPARE(w->history().actHistory(), 4);
+    QCOMPARE(std::memcmp(&w->game().s, &saved, sizeof saved), 0);
+    QVERIFY(w->action("move.undo")->isEnabled());
+    w->action("move.undo")->trigger();
+    QCOMPARE(w->history().actHistory(), 3);
+    QCOMPARE(w->board()->statusPanel(2)->text(), QStringLiteral("History: 3 von 4"));
+}
+
+void WindowFilesTest::aBrokenFileLeavesTheGameAsItWas() {
+    QTemporaryDir dir;
+    auto w = openWindow(dir);
+    QVERIFY(w);
+    w->action("file.new")->trigger();
+    playUntilHistory(*w, 2);
+    const GameState before = w->game().s;
+    const int entries = w->history().maxHistory();
+    const std::filesystem::path folder = dir.path().toStdString();
+    std::ofstream(folder / "kaputt.kel", std::ios::binary) << "no game in here";
+    BoxCloser boxes;
+    QVERIFY(!w->loadGameFileFrom(folder / "kaputt.kel"));
+    QVERIFY(!w->loadGameFileFrom(folder));  // a folder where a file was expected
+    QCOMPARE(boxes.seen.size(), 2);
+    QVERIFY(boxes.seen.front().startsWith(QStringLiteral("File access error")));
+    QCOMPARE(std::memcmp(&w->game().s, &before, sizeof before), 0);
+    QCOMPARE(w->history().maxHistory(), entries);
+}
+
+void WindowFilesTest::aPuzzleLocksTheMenus() {
+    QTemporaryDir dir;
+    auto w = openWindow(dir);
+    QVERIFY(w);
+    w->action("file.new")->trigger();
+    playUntilHistory(*w, 2);
+    const std::filesystem::path file = std::filesystem::path(dir.path().toStdString()) / "raetsel.kel";
+    w->history().switches.setPuzzle2 = true;  // a puzzle without undo
+    QVERIFY(w->saveGameFileTo(file));
+    w->history().switches.setPuzzle2 = false;
+    QVERIFY(w->loadGameFileFrom(file));
+    for (const char* id : {"file.new", "file.load", "options.trace", "file.save", "move.redo",
+                           "options.extra.correction", "options.extra.strategies"})
+        QVERIFY2(!w->action(id)->isEnabled(), id);
+    QVERIFY(!w->board()->toolButton(2)->isEnabled());  // "Neues Spiel"
+    QVERIFY(!w->board()->toolButton(4)->isEnabled());  // "Spiel speichern"
+    QVERIFY(w->action("file.exit")->isEnabled());
+}
+
+void WindowFilesTest::simulationReportsIntoTheTraceWindow() {
+    QTemporaryDir dir;
+    auto w = openWindow(dir);
+    QVERIFY(w);
+    Game& g = w->game();
+    w->action("strength.4")->trigger();
+    StrategyParams& b = g.params.forPlayers(g.menuPlayerCount);
+    b[sp::Sim] = 1;
+    b[sp::AnzahlSim] = 3;
+    w->action("strength.4")->trigger();  // manual mode takes the run settings from the block
+    QVERIFY(g.simulationSwitch);
+    const int gold = g.s.player(2).gold;
+    w->action("file.new")->trigger();
+    QVERIFY(w->traceWindow()->isVisible());
+    QVERIFY(w->traceWindow()->text().find("number of games: 3\n") != std::string::npos);
+    QVERIFY(w->board()->gauge()->isHidden());
+    QCOMPARE(w->board()->playerValue(2, layout::PlayerLabel::Gold)->text(), QString::number(gold));
+
+    // The abort button is read after every game: a run stopped after the first reports one.
+    b[sp::AnzahlSim] = 50;
+    w->action("strength.4")->trigger();
+    QTimer::singleShot(0, [&] { w->abortSimulation(); });
+    w->action("file.new")->trigger();
+    QVERIFY(w->traceWindow()->text().find("number of games: 1\n") != std::string::npos);
+}
+
+QTEST_MAIN(WindowFilesTest)
+#include "window_files_test.moc"
