@@ -283,7 +283,8 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         auto* l = new QLabel(statusBar_);
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
-        l->setMinimumWidth(layout::StatusPanelWidth(i) * scale_ / 100);
+        // Fixed widths keep the panels from pushing the version text out of the bar.
+        if (i < 8) l->setFixedWidth(layout::StatusPanelWidth(i) * scale_ / 100);
         if (i == 8) {
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             statusBar_->addPermanentWidget(l, 1);

@@ -455,8 +455,10 @@ void MainWindow::onAction(const std::string& id) {
 void MainWindow::newGame() {
     if (game_.simulationRunning || game_.timer.stepBusy) return;
     ReseedForNewGame(game_);
+    const bool run = game_.simulationSwitch;
     NeuesSpiel(game_);
-    board_->refreshAll();
+    // A run leaves the board as it was; a game shows its first position.
+    if (!run) board_->refreshAll();
     updateMenuChecks();
 }
 

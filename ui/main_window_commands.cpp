@@ -17,6 +17,14 @@
 #include "records/game_file.h"
 #include "settings/language_file.h"
 #include "ui/dialogs/dialog_host.h"
+#include "ui/dialogs/camel_defence_dialog.h"
+#include "ui/dialogs/victory_points_dialog.h"
+#include "ui/dialogs/exchange_dialog.h"
+#include "ui/dialogs/card_correction_dialog.h"
+#include "ui/dialogs/info_dialog.h"
+#include "ui/dialogs/picture_dialog.h"
+#include "ui/dialogs/end_of_game_dialog.h"
+#include "ui/dialogs/scaling_dialog.h"
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/strategy_editor.h"
@@ -222,9 +230,39 @@ void MainWindow::testGraphics() {
     game_.s.rollPending = 1;
     board_->showRollPhase();
     board_->showPlayer(1);
-    // The dialogs open side by side, none waiting for an answer.
-    questions_->showInfoBriefly(game_.counters.G_AnzGewonnen, game_.counters.G_AnzSpiele);
-    questions_->showPictureSet(1);
+    // Eight dialogs open side by side, none waiting for an answer, so their layouts can be
+    // looked at together with the board.
+    const PictureSource pictures = [this](const std::string& name) { return pictures_->get(name); };
+    std::vector<QDialog*> dialogs;
+    auto* scaling = new ScalingDialog(texts_, this);
+    scaling->setScale(scale_.scale);
+    dialogs.push_back(scaling);
+    auto* end = new EndOfGameDialog(texts_, pictures, scale_.scale, this);
+    end->setData(EndOfGameData{});
+    dialogs.push_back(end);
+    auto* picture = new PictureDialog(texts_, pictures, this);
+    picture->setSet(1);
+    dialogs.push_back(picture);
+    auto* info = new InfoDialog(texts_, pictures, this);
+    info->setCounters(game_.counters.G_AnzGewonnen, game_.counters.G_AnzSpiele);
+    dialogs.push_back(info);
+    auto* card = new CardCorrectionDialog(texts_, pictures, this);
+    card->setCurrentKind(1);
+    dialogs.push_back(card);
+    auto* exchange = new ExchangeDialog(texts_, pictures, this);
+    exchange->setValues(3, 2);
+    dialogs.push_back(exchange);
+    auto* points = new VictoryPointsDialog(texts_, pictures, this);
+    points->setValues(false, 5);
+    dialogs.push_back(points);
+    auto* defence = new CamelDefenceDialog(texts_, this);
+    defence->setValues(1, 6, true);
+    dialogs.push_back(defence);
+    for (QDialog* d : dialogs) {
+        d->setAttribute(Qt::WA_DeleteOnClose);
+        d->setModal(false);
+        d->show();
+    }
 }
 
 }  // namespace kelmira
