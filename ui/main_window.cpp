@@ -65,11 +65,8 @@ class WindowProgress : public SimulationProgress {
         b_.nextButton()->hide();
         QCoreApplication::processEvents();
     }
-    void gameFinished(Game&, int done) override {
-        b_.gauge()->setValue(done);
-        // The abort button is read after every game.
-        QCoreApplication::processEvents();
-    }
+    // Pending input (the abort button) is handled by the run itself after every game.
+    void gameFinished(Game&, int done) override { b_.gauge()->setValue(done); }
     void finished(Game&, int) override {
         b_.gauge()->hide();
         b_.abortButton()->hide();
