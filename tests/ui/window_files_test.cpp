@@ -6,11 +6,13 @@
 #include <QDialog>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QToolButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -73,6 +75,7 @@ class WindowFilesTest : public QObject {
     void aBrokenFileLeavesTheGameAsItWas();
     void aPuzzleLocksTheMenus();
     void simulationReportsIntoTheTraceWindow();
+    void aSimulatedGameCanBeTakenOverAtEveryEntry();
 };
 
 void WindowFilesTest::savedGameLoadsWithItsHistory() {
@@ -162,6 +165,34 @@ void WindowFilesTest::simulationReportsIntoTheTraceWindow() {
     QTimer::singleShot(0, [&] { w->abortSimulation(); });
     w->action("file.new")->trigger();
     QVERIFY(w->traceWindow()->text().find("number of games: 1\n") != std::string::npos);
+}
+
+void WindowFilesTest::aSimulatedGameCanBeTakenOverAtEveryEntry() {
+    QTemporaryDir dir;
+    const std::filesystem::path file = std::filesystem::path(dir.path().toStdString()) / "sim.kel";
+    const std::string command = std::string(KELMIRA_SIM_PATH) + " -n 1 -s 7 --save " + file.string() +
+                                " --report /dev/null";
+    QCOMPARE(std::system(command.c_str()), 0);
+    auto w = openWindow(dir);
+    QVERIFY(w);
+    QVERIFY(w->loadGameFileFrom(file));
+    Game& g = w->game();
+    const int entries = w->history().maxHistory();
+    QVERIFY(entries > 20);
+    w->action("move.first")->trigger();
+    for (int entry = 1; entry <= entries; ++entry) {
+        QCOMPARE(w->history().actHistory(), entry);
+        if (!g.s.gameOver) {
+            // The human either acts at once or, as the day's start player, rolls first.
+            if (g.s.rollPending) {
+                QCOMPARE(g.s.startPlayer, 1);
+                QVERIFY(!w->board()->rollButton()->isHidden());
+            } else {
+                QVERIFY2(IstMenschAmZug(g), qPrintable(QStringLiteral("entry %1").arg(entry)));
+            }
+        }
+        if (entry < entries) w->action("move.redo")->trigger();
+    }
 }
 
 QTEST_MAIN(WindowFilesTest)
