@@ -32,6 +32,7 @@
 #include "settings/strategy_sections.h"
 #include "ui/dialogs/dialog_host.h"
 #include "ui/help_viewer.h"
+#include "ui/hint_style.h"
 #include "ui/strategy_editor.h"
 #include "ui/trace_window.h"
 
@@ -233,6 +234,9 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
 
 void MainWindow::applyProfile() {
     const ProfileSettings& p = settings_;
+    // Qt keeps no setting for how long a hint stays; "CHintHidePause" is kept in the profile.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::setStyle(new HintStyle(ClampHintDelay(p.CHintPause), ClampHintDelay(p.CHintShortPause)));
     board_->setBoardColours(p.Color);
     board_->options.showYellowDice = p.ShowYellowDice;
     board_->options.showHistory = p.ShowHistory;
