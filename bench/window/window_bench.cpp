@@ -44,6 +44,17 @@ std::unique_ptr<MainWindow> openWindow(const QTemporaryDir& dir, const std::file
     return MainWindow::create(o, code, false);
 }
 
+// The same run as the window's, without a window: what kelmira-sim plays.
+void prepareHeadless(Game& headless, const StrategyParamSet& params, int games) {
+    headless.params = params;
+    headless.menuPlayerCount = 4;
+    ProgramStart(headless);
+    headless.simulationSwitch = true;
+    headless.simulationGames = games;
+    headless.s.isComputer[1] = 1;
+    headless.rng.RandSeed = 12345;
+}
+
 double refreshAllMs(MainWindow& w) {
     Game& g = w.game();
     ReseedForNewGame(g);
@@ -112,13 +123,7 @@ int main(int argc, char** argv) {
 
         Strategies players;
         Game headless(nullptr, &players);
-        headless.params = g.params;
-        headless.menuPlayerCount = 4;
-        ProgramStart(headless);
-        headless.simulationSwitch = true;
-        headless.simulationGames = games;
-        headless.s.isComputer[1] = 1;
-        headless.rng.RandSeed = 12345;
+        prepareHeadless(headless, g.params, games);
         Statistics st;
         SimulationControl c;
         QElapsedTimer t;
@@ -136,13 +141,7 @@ int main(int argc, char** argv) {
         } collect;
         Strategies players;
         Game headless(&collect, &players);
-        headless.params = g.params;
-        headless.menuPlayerCount = 4;
-        ProgramStart(headless);
-        headless.simulationSwitch = true;
-        headless.simulationGames = games;
-        headless.s.isComputer[1] = 1;
-        headless.rng.RandSeed = 12345;
+        prepareHeadless(headless, g.params, games);
         Statistics st;
         SimulationControl c;
         Simulation(headless, st, c);
