@@ -729,13 +729,15 @@ void BoardView::showHand() {
     const PlayerState& p1 = g_.s.player(1);
     int pictureNo = 1;
     QString hint = q(texts_.table.get(117));
+    QString description = hint;
     const int n = std::clamp(p1.cardCount, 0, kCards);
     if (n >= 1) {
         const int slot = std::clamp(p1.selectedCard, 1, n);
         const int kind = p1.hand[slot];
         if (kind >= 1 && kind <= 9) {
             pictureNo = kCardTable[kind - 1].picture;
-            hint = q(texts_.cards.card(kind).name) + ": " + q(texts_.cards.card(kind).text);
+            hint = q(texts_.cards.card(kind).text);
+            description = q(texts_.cards.card(kind).name) + ": " + hint;
         }
         setLabelText(handCount_, QString::number(slot));
     } else {
@@ -743,7 +745,7 @@ void BoardView::showHand() {
     }
     handCard_->setPixmap(picture(pic::Card(pictureNo), handCard_->size()));
     handCard_->setToolTip(hint);
-    handCard_->setAccessibleDescription(hint);
+    handCard_->setAccessibleDescription(description);
     showPlayer(1);
 }
 
