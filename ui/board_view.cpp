@@ -787,10 +787,15 @@ void BoardView::showRollPhase() {
     const bool rolling = s.rollPending && !s.gameOver;
     const int cp = s.currentPlayer >= 1 && s.currentPlayer <= 4 ? s.currentPlayer : 1;
     const int gold = s.player(cp).gold;
-    for (int i = 1; i <= 3; ++i) {
-        yellowDice_[i]->setSelected(false);
-        yellowDice_[i]->setVisible(rolling && gold >= i);
+    // The dice are offered, unselected, as the roll phase begins; buying one lowers the gold,
+    // so later refreshes keep what was offered and chosen.
+    if (!rolling || !rollOffered_) {
+        for (int i = 1; i <= 3; ++i) {
+            yellowDice_[i]->setSelected(false);
+            yellowDice_[i]->setVisible(rolling && gold >= i);
+        }
     }
+    rollOffered_ = rolling;
     rollButton_->setVisible(rolling);
     nextButton_->setVisible(!rolling || g_.timer.singleStep);
 

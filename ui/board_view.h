@@ -151,6 +151,7 @@ class BoardView : public QWidget {
     int scale_;
     std::array<QColor, 7> colours_{};
     bool inRefreshAll_ = false;
+    bool rollOffered_ = false;
     QRect background_;
     QPixmap boardPixmap_;
 

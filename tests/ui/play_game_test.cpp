@@ -104,9 +104,20 @@ void PlayGameTest::wholeGameByMouse() {
     QVERIFY(!g.s.gameOver);
 
     int humanTurns = 0;
+    bool boughtYellow = false;
     for (int step = 0; step < 20000 && !g.s.gameOver; ++step) {
         if (w->board()->rollButton()->isVisible()) {
-            click(w->board()->rollButton());
+            BoardView* b = w->board();
+            if (!boughtYellow && b->yellowDie(2)->isVisible()) {
+                // Buying the first die leaves the second on offer although the gold dropped.
+                const int gold = g.s.player(1).gold;
+                click(b->yellowDie(1));
+                QVERIFY(b->yellowDie(1)->selected());
+                QVERIFY(b->yellowDie(2)->isVisible());
+                QCOMPARE(g.s.player(1).gold, gold - 1);
+                boughtYellow = true;
+            }
+            click(b->rollButton());
         } else if (IstMenschAmZug(g)) {
             playHumanTurn(*w);
             if (QTest::currentTestFailed()) return;
