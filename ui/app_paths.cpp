@@ -32,8 +32,10 @@ bool WriteTextFile(const std::filesystem::path& file, const std::string& text) {
         }
     }
     std::filesystem::rename(temp, file, ec);
-    if (ec) std::filesystem::remove(temp, ec);
-    return !ec;
+    if (!ec) return true;
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+    return false;
 }
 
 AppPaths ResolveAppPaths(const std::filesystem::path& programFolder,

@@ -2,6 +2,9 @@
 // file, the display operations, and the scale chosen at start.
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -11,6 +14,7 @@
 #include <sstream>
 
 #include "ui/main_window.h"
+#include "ui/trace_window.h"
 
 using namespace kelmira;
 
@@ -45,6 +49,7 @@ class MainWindowTest : public QObject {
     void languageChoiceTakesEffectAtNextStart();
     void displayShowsKnownState();
     void nothingChangesDuringSimulation();
+    void internalFaultWritesTheErrorTrace();
 };
 
 void MainWindowTest::scaleFollowsScreenAndProfile() {
@@ -222,6 +227,39 @@ void MainWindowTest::nothingChangesDuringSimulation() {
     g.simulationRunning = false;
     g.refresh(Refresh::PlayerPanel, 3);
     QCOMPARE(b->playerValue(3, layout::PlayerLabel::Gold)->text(), QStringLiteral("9"));
+}
+
+void MainWindowTest::internalFaultWritesTheErrorTrace() {
+    QTemporaryDir dir;
+    auto w = openWindow(dir);
+    QVERIFY(w);
+    QStringList boxes;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* m = QApplication::activeModalWidget()) {
+            boxes << m->findChild<QLabel*>("qt_msgbox_label")->text();
+            m->close();
+        }
+    });
+    closer.start(10);
+    Game& g = w->game();
+    w->traceDebugExecute();
+    g.internalFault(3, "KostenGebaeude");
+    QCOMPARE(boxes, QStringList{QStringLiteral("Internal Fault 3 in Procedure KostenGebaeude")});
+    const std::filesystem::path errorTrace =
+        std::filesystem::path(dir.path().toStdString()) / "ErrorTrace.txt";
+    const std::string written = readFile(errorTrace);
+    QVERIFY(written.find("Programmversion: ") == 0);
+    QVERIFY(written.find("************************************\nInternal Fault 3 in Procedure "
+                         "KostenGebaeude\n") != std::string::npos);
+
+    // A file that cannot be written costs one trace line; the box is still shown.
+    std::filesystem::remove(errorTrace);
+    std::filesystem::create_directory(errorTrace);
+    g.internalFault(4, "MischeKarten");
+    QCOMPARE(boxes.size(), 2);
+    QVERIFY(w->traceWindow()->text().find("ErrorTrace.txt konnte nicht geschrieben werden") !=
+            std::string::npos);
 }
 
 QTEST_MAIN(MainWindowTest)
