@@ -1,6 +1,7 @@
 #include "ui/dialogs/end_of_game_dialog.h"
 
 #include <QGridLayout>
+#include <QLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -173,10 +174,12 @@ void EndOfGameDialog::prepare() {
 
 void EndOfGameDialog::showEvent(QShowEvent* event) {
     prepare();
-    if (QWidget* main = parentWidget() ? parentWidget()->window() : nullptr) {
-        adjustSize();
+    // The texts arrive just now; the window grows to hold them.
+    layout()->invalidate();
+    layout()->activate();
+    resize(layout()->totalSizeHint().expandedTo(minimumSize()));
+    if (QWidget* main = parentWidget() ? parentWidget()->window() : nullptr)
         move(Placement(main->frameGeometry(), frameGeometry().width()));
-    }
     QDialog::showEvent(event);
 }
 
