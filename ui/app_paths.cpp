@@ -1,5 +1,6 @@
 #include "ui/app_paths.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <system_error>
 
@@ -43,7 +44,22 @@ AppPaths ResolveAppPaths(const std::filesystem::path& programFolder,
     AppPaths p;
     p.programFolder = programFolder;
     p.dataFolder = FindDataFolder(programFolder);
-    const ProfileFolder profile = ResolveProfileFolder(profileArgument, programFolder);
+    // An installed program keeps the user's files out of /usr even when it could write there
+    // (run as root): its own folder counts as not writable.
+    struct InstalledFileSystem : FileSystem {
+        std::filesystem::path programFolder;
+        bool folderWritable(const std::filesystem::path& f) const override {
+            return f != programFolder && FileSystem::folderWritable(f);
+        }
+    } installed;
+    installed.programFolder = programFolder;
+    const bool isInstalled = p.dataFolder != programFolder;
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const ProfileFolder profile =
+        isInstalled ? ResolveProfileFolder(profileArgument, programFolder, xdg ? xdg : "",
+                                           home ? home : "", installed)
+                    : ResolveProfileFolder(profileArgument, programFolder);
     p.profileFolder = profile.folder;
     p.profileFallbackLine = profile.traceLine;
     p.pictureFolder = p.dataFolder / "Pic";

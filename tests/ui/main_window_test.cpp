@@ -50,6 +50,7 @@ class MainWindowTest : public QObject {
     void displayShowsKnownState();
     void nothingChangesDuringSimulation();
     void internalFaultWritesTheErrorTrace();
+    void anInstalledProgramKeepsItsProfileOutOfItsFolder();
 };
 
 void MainWindowTest::scaleFollowsScreenAndProfile() {
@@ -260,6 +261,24 @@ void MainWindowTest::internalFaultWritesTheErrorTrace() {
     QCOMPARE(boxes.size(), 2);
     QVERIFY(w->traceWindow()->text().find("ErrorTrace.txt konnte nicht geschrieben werden") !=
             std::string::npos);
+}
+
+void MainWindowTest::anInstalledProgramKeepsItsProfileOutOfItsFolder() {
+    QTemporaryDir dir;
+    const std::filesystem::path root = dir.path().toStdString();
+    std::filesystem::create_directories(root / "usr" / "bin");
+    std::filesystem::create_directories(root / "usr" / "share" / "kelmira" / "Pic");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((root / "config").string()));
+    // Writable here (the tests may run as root), yet the profile goes to the user's folder.
+    const AppPaths p = ResolveAppPaths(root / "usr" / "bin", "");
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(p.dataFolder, root / "usr" / "share" / "kelmira");
+    QCOMPARE(p.pictureFolder, root / "usr" / "share" / "kelmira" / "Pic");
+    QCOMPARE(p.profileFolder, root / "config" / "kelmira");
+    QVERIFY(std::filesystem::is_directory(p.profileFolder));
+    // A build tree keeps everything beside the program.
+    const AppPaths built = ResolveAppPaths(root / "usr" / "share" / "kelmira", "");
+    QCOMPARE(built.profileFolder, root / "usr" / "share" / "kelmira");
 }
 
 QTEST_MAIN(MainWindowTest)
