@@ -17,17 +17,7 @@ if [ ! -x "$program" ]; then
   exit 1
 fi
 
-packages=(xvfb xauth x11-utils imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+"$here/scripts/install-packages.sh" xvfb xauth x11-utils imagemagick
 
 # A fresh profile folder: the picture shows the default settings, and the user's own profile
 # and the build folder stay untouched.

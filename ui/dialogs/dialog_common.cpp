@@ -65,6 +65,15 @@ void NameByText(std::initializer_list<QAbstractButton*> buttons) {
     for (QAbstractButton* b : buttons) NameFor(b, b->text());
 }
 
+QLabel* MakeTitleLabel(QWidget* parent) {
+    auto* title = new QLabel(parent);
+    QFont big = title->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    title->setFont(big);
+    return title;
+}
+
 void LayOutCardDialog(QDialog* dialog, QLabel* title, QLabel* picture, QGridLayout* amounts,
                       QAbstractButton* ok, QAbstractButton* cancel) {
     auto* middle = new QHBoxLayout;

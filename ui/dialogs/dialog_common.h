@@ -47,6 +47,9 @@ void NameFor(QWidget* widget, const QString& caption);
 // Buttons, tick boxes and choices are named by their own captions.
 void NameByText(std::initializer_list<QAbstractButton*> buttons);
 
+// The large bold title line of the card dialogs.
+QLabel* MakeTitleLabel(QWidget* parent);
+
 // The card dialogs' common arrangement: the title on top, the card's picture beside the grid of
 // amounts, OK and Cancel at the bottom right.
 void LayOutCardDialog(QDialog* dialog, QLabel* title, QLabel* picture, QGridLayout* amounts,

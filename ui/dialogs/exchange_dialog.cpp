@@ -21,11 +21,7 @@ constexpr int kExchangeCard = 1;
 
 ExchangeDialog::ExchangeDialog(const LanguageTexts& texts, PictureSource pictures, QWidget* parent)
     : QDialog(parent), texts_(texts), pictures_(std::move(pictures)) {
-    title_ = new QLabel(this);
-    QFont big = title_->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.3);
-    title_->setFont(big);
+    title_ = MakeTitleLabel(this);
     picture_ = new QLabel(this);
     goldLabel_ = new QLabel(this);
     goldValue_ = new QLabel(this);
