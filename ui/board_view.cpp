@@ -269,8 +269,11 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     abortButton_ = new QPushButton(this);
     abortButton_->setGeometry(place(layout::AbortButton()));
     abortButton_->hide();
+    QFont small = base;
+    small.setPixelSize(std::max(6, 10 * scale_ / 100));
     for (int i = 1; i <= 5; ++i) {
         auto* b = new QPushButton(this);
+        b->setFont(small);
         b->setGeometry(place(layout::ActionButton(i)));
         b->hide();
         actionButtons_[i] = b;
@@ -339,10 +342,12 @@ void BoardView::applyTexts() {
     handCard_->setAccessibleName(q(t.get(120)));
     actionButtons_[1]->setText(q(t.get(82)));
     actionButtons_[2]->setText(q(t.get(81)));
-    actionButtons_[3]->setText(q(t.get(120)));
+    actionButtons_[3]->setText(q(t.get(106)));
+    actionButtons_[3]->setToolTip(q(t.get(120)));
     actionButtons_[4]->setText(QStringLiteral("+1"));
     actionButtons_[4]->setToolTip(QStringLiteral("Würfel für Karte"));
-    actionButtons_[5]->setText(q(t.get(105)));
+    actionButtons_[5]->setText(QStringLiteral("+"));
+    actionButtons_[5]->setToolTip(q(t.get(105)));
     for (int i = 1; i <= 5; ++i)
         actionButtons_[i]->setAccessibleName(actionButtons_[i]->toolTip().isEmpty()
                                                  ? actionButtons_[i]->text()

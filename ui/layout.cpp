@@ -254,11 +254,18 @@ Rect HandSpin() { return {734, 584, 16, 34}; }
 Rect HandCount() { return {734, 642, 24, 16}; }
 Rect NextButton() { return {764, 586, 100, 28}; }
 Rect Gauge() { return {874, 588, 94, 16}; }
-Rect AbortButton() { return {894, 626, 74, 22}; }
+Rect AbortButton() { return {874, 607, 94, 18}; }
 
+// Under "Nächster", wide enough for their captions: camels, gold, play the card, extra die,
+// draw a card.
 Rect ActionButton(int i) {
-    if (i < 1 || i > 5) return {};
-    return {764 + (i - 1) * 25, 626, 22, 22};
+    static constexpr Rect kButtons[6] = {{},
+                                         {764, 628, 52, 20},
+                                         {818, 628, 40, 20},
+                                         {860, 628, 48, 20},
+                                         {910, 628, 28, 20},
+                                         {940, 628, 28, 20}};
+    return i >= 1 && i <= 5 ? kButtons[i] : Rect{};
 }
 
 Rect StatusBar() { return {0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight}; }
