@@ -1,7 +1,6 @@
 #include "ui/app_paths.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <system_error>
 
 #include "settings/profile.h"
@@ -15,28 +14,6 @@ std::filesystem::path FindDataFolder(const std::filesystem::path& programFolder)
     const fs::path installed = (programFolder / ".." / "share" / "kelmira").lexically_normal();
     if (fs::is_directory(installed / "Pic", ec)) return installed;
     return programFolder;
-}
-
-bool WriteTextFile(const std::filesystem::path& file, const std::string& text) {
-    std::filesystem::path temp = file;
-    temp += ".tmp";
-    std::error_code ec;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << text;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::filesystem::rename(temp, file, ec);
-    if (!ec) return true;
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return false;
 }
 
 AppPaths ResolveAppPaths(const std::filesystem::path& programFolder,

@@ -23,10 +23,6 @@ struct AppPaths {
 // else ../share/kelmira when that holds "Pic", else the program folder.
 std::filesystem::path FindDataFolder(const std::filesystem::path& programFolder);
 
-// Writes `text` to a temporary file beside `file` and only then replaces `file`, so a failed
-// write never damages what was there. False when anything failed.
-bool WriteTextFile(const std::filesystem::path& file, const std::string& text);
-
 AppPaths ResolveAppPaths(const std::filesystem::path& programFolder,
                          const std::string& profileArgument);
 

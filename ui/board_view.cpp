@@ -29,14 +29,6 @@ constexpr std::int32_t kSupervisorColour = 6854888;
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// Tool bar: the hint's text-table entry of each button in the bar's order.
-constexpr int kToolHints[11] = {0, 28, 29, 35, 36, 32, 33, 27, 30, 34, 31};
-
-const char* regionWord(int region) {
-    static const char* const words[] = {"", "Sack", "Fass", "Truhe", "Vase"};
-    return region >= 1 && region <= 4 ? words[region] : "";
-}
-
 }  // namespace
 
 void ClickArea::mouseReleaseEvent(QMouseEvent* e) {
@@ -324,8 +316,8 @@ QColor BoardView::boardColour(int i) const {
 void BoardView::applyTexts() {
     const TextTable& t = texts_.table;
     for (int i = 1; i <= layout::kToolButtons; ++i) {
-        toolButtons_[i]->setToolTip(q(t.get(kToolHints[i])));
-        toolButtons_[i]->setAccessibleName(q(t.get(kToolHints[i])));
+        toolButtons_[i]->setToolTip(q(t.get(kToolButtons[i].hint)));
+        toolButtons_[i]->setAccessibleName(q(t.get(kToolButtons[i].hint)));
     }
     ablauf_->setText(q(t.get(107)));
     panels_[8]->setText(QString::fromLatin1(kProgVersString.data(), static_cast<int>(kProgVersString.size())));
@@ -356,16 +348,12 @@ void BoardView::applyTexts() {
         startMarkers_[p]->setToolTip(q(t.get(90)));
         currentMarkers_[p]->setToolTip(QStringLiteral("aktueller Spieler"));
         const QString who = q(t.get(79)) + " " + QString::number(p);
-        values_[p][0]->setAccessibleName(who + ": " + q(t.get(81)));
-        values_[p][1]->setAccessibleName(who + ": " + q(t.get(82)));
-        values_[p][2]->setAccessibleName(who + ": " + q(t.get(91)));
-        values_[p][3]->setAccessibleName(who + ": " + q(t.get(119)));
-        values_[p][4]->setAccessibleName(who + ": " + q(t.get(98)));
-        values_[p][0]->setToolTip(values_[p][0]->accessibleName());
-        values_[p][1]->setToolTip(values_[p][1]->accessibleName());
-        values_[p][2]->setToolTip(values_[p][2]->accessibleName());
-        values_[p][3]->setToolTip(values_[p][3]->accessibleName());
-        values_[p][4]->setToolTip(values_[p][4]->accessibleName());
+        // Gold, camels, cubes, cards, victory points in the order of PlayerLabel.
+        constexpr int kWords[5] = {81, 82, 91, 119, 98};
+        for (int k = 0; k < 5; ++k) {
+            values_[p][k]->setAccessibleName(who + ": " + q(t.get(kWords[k])));
+            values_[p][k]->setToolTip(values_[p][k]->accessibleName());
+        }
     }
     for (int k = 1; k <= 6; ++k) {
         buildingPictures_[k]->setToolTip(q(t.get(108 + k)));
@@ -392,7 +380,6 @@ void BoardView::applyTexts() {
         for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos)
             supervisor_[st][pos]->setAccessibleName(
                 pos == 0 ? q(t.get(104)) : QStringLiteral("%1 %2.%3").arg(q(t.get(104))).arg(st).arg(pos));
-    (void)regionWord;
 }
 
 ShapeWidget* BoardView::supervisorShape(int street, int pos) const {

@@ -43,6 +43,26 @@ class ClickArea : public QLabel {
     void mouseReleaseEvent(QMouseEvent* e) override;
 };
 
+// The tool bar's buttons in their order (1..10): the menu item each one stands for and the
+// text-table entry of its hint.
+struct ToolButtonInfo {
+    const char* action;
+    int hint;
+};
+inline constexpr ToolButtonInfo kToolButtons[11] = {
+    {"", 0},
+    {"file.exit", 28},
+    {"file.new", 29},
+    {"file.load", 35},
+    {"file.save", 36},
+    {"move.undo", 32},
+    {"move.redo", 33},
+    {"options.trace", 27},
+    {"options.extra.correction", 30},
+    {"options.extra.strategies", 34},
+    {"help.about", 31},
+};
+
 struct DisplayOptions {
     bool showYellowDice = true;  // "Zeige fremde gelbe Würfel"
     bool showHistory = true;     // "Ablauf anzeigen"

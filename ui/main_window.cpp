@@ -16,7 +16,6 @@
 #include <QToolButton>
 #include <QUrl>
 
-#include <fstream>
 
 #include "engine/buildings.h"
 #include "engine/dice.h"
@@ -41,19 +40,6 @@ namespace kelmira {
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-
-// Tool-bar buttons in their order and the menu item each one stands for.
-const char* const kToolActions[11] = {"",
-                                      "file.exit",
-                                      "file.new",
-                                      "file.load",
-                                      "file.save",
-                                      "move.undo",
-                                      "move.redo",
-                                      "options.trace",
-                                      "options.extra.correction",
-                                      "options.extra.strategies",
-                                      "help.about"};
 
 class WindowProgress : public SimulationProgress {
   public:
@@ -324,7 +310,7 @@ void MainWindow::buildMenus() {
         fill(m, top.items);
     }
     for (int i = 1; i <= layout::kToolButtons; ++i) {
-        QAction* a = action(kToolActions[i]);
+        QAction* a = action(kToolButtons[i].action);
         QToolButton* b = board_->toolButton(i);
         if (!a) continue;
         const QIcon icon = b->icon();
@@ -503,8 +489,7 @@ void MainWindow::addTraceLine(std::string_view line) {
 
 void MainWindow::reportInternalFault(std::string_view message) {
     const std::filesystem::path file = paths_.profileFolder / "ErrorTrace.txt";
-    const std::string content = trace_ ? trace_->text() : std::string();
-    if (!WriteTextFile(file, content))
+    if (trace_ && !trace_->saveTo(q(file.string())).ok)
         addTraceLine("ErrorTrace.txt konnte nicht geschrieben werden: " + file.string());
     QMessageBox::critical(this, q(texts_.table.get(67)), QString::fromUtf8(message.data(),
                                                                             static_cast<int>(message.size())));

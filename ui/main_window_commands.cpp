@@ -2,16 +2,16 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QToolButton>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "engine/turn.h"
 #include "records/game_file.h"
@@ -193,27 +193,25 @@ void MainWindow::buildLanguageMenu() {
 }
 
 void MainWindow::chooseLanguage(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
+    auto readAll = [](const std::filesystem::path& f) {
+        QFile in(q(f.string()));
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    };
+    const QByteArray chosen = readAll(file);
     const std::filesystem::path target = paths_.profileFolder / "Lang.ini";
-    std::error_code ec;
     // A language file the user made by hand is kept beside the chosen one.
+    std::error_code ec;
     if (std::filesystem::is_regular_file(target, ec)) {
-        std::ifstream old(target, std::ios::binary);
-        std::stringstream oldContent;
-        oldContent << old.rdbuf();
+        const QByteArray old = readAll(target);
         bool shipped = false;
-        for (const auto& e : std::filesystem::directory_iterator(paths_.dataFolder / "lang", ec)) {
-            std::ifstream other(e.path(), std::ios::binary);
-            std::stringstream otherContent;
-            otherContent << other.rdbuf();
-            shipped = shipped || otherContent.str() == oldContent.str();
-        }
+        for (const auto& e : std::filesystem::directory_iterator(paths_.dataFolder / "lang", ec))
+            shipped = shipped || readAll(e.path()) == old;
         if (!shipped) std::filesystem::copy_file(target, paths_.profileFolder / "Lang.ini.bak",
                                                  std::filesystem::copy_options::overwrite_existing, ec);
     }
-    if (!in || !WriteTextFile(target, content.str())) {
+    QSaveFile out(q(target.string()));
+    if (chosen.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(chosen) != chosen.size() ||
+        !out.commit()) {
         QMessageBox::warning(this, q(texts_.table.get(67)),
                              QStringLiteral("Lang.ini konnte nicht geschrieben werden: ") +
                                  q(target.string()));

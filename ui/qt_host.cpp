@@ -25,7 +25,7 @@ bool QtHost::askCamelDefence(int region, int souk, int field) {
 void QtHost::tellNoCamelDefence(int region, int souk, int field) {
     const Souk& s = w_.game().s.souk(region, souk);
     (void)field;
-    w_.questions().askCamelDefence(region, s.points, false);
+    w_.questions().tellNoCamelDefence(region, s.points);
 }
 
 int QtHost::askCubeOrder(int firstOwner, int secondOwner) {
