@@ -15,6 +15,7 @@
 
 #include "ui/main_window.h"
 #include "ui/trace_window.h"
+#include "window_fixture.h"
 
 using namespace kelmira;
 
@@ -27,16 +28,6 @@ std::string readFile(const std::filesystem::path& p) {
     return ss.str();
 }
 
-std::unique_ptr<MainWindow> openWindow(const QTemporaryDir& dir) {
-    MainWindowOptions o;
-    o.programFolder = dir.path().toStdString();
-    o.startTimer = false;
-    o.screen = QSize(1600, 1200);
-    int exitCode = -1;
-    auto w = MainWindow::create(o, exitCode, false);
-    if (!w) qWarning("window not created, exit code %d", exitCode);
-    return w;
-}
 
 }  // namespace
 
@@ -80,7 +71,7 @@ void MainWindowTest::firstStartWritesProfileAndCloseWritesItBack() {
     QTemporaryDir dir;
     const std::filesystem::path ini = std::filesystem::path(dir.path().toStdString()) / "Kelmira.ini";
     {
-        auto w = openWindow(dir);
+        auto w = test::OpenTestWindow(dir);
         QVERIFY(w);
         const std::string first = readFile(ini);
         QVERIFY(first.find("ScaleBy=100") != std::string::npos);
@@ -95,7 +86,7 @@ void MainWindowTest::firstStartWritesProfileAndCloseWritesItBack() {
     QVERIFY(after.find("SpielerAnzahl=3") != std::string::npos);
 
     // The window comes back as it was left.
-    auto again = openWindow(dir);
+    auto again = test::OpenTestWindow(dir);
     QVERIFY(again);
     QVERIFY(again->action("strength.2")->isChecked());
     QVERIFY(again->action("players.3")->isChecked());
@@ -105,7 +96,7 @@ void MainWindowTest::languageFileRenamesMenu() {
     QTemporaryDir dir;
     std::ofstream(std::filesystem::path(dir.path().toStdString()) / "Lang.ini", std::ios::binary)
         << "[Menue]\r\n&Datei=&File\r\n&Neues Spiel=&New game\r\n";
-    auto w = openWindow(dir);
+    auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
     QCOMPARE(w->menuBar()->actions().first()->text(), QStringLiteral("&File"));
     QCOMPARE(w->action("file.new")->text(), QStringLiteral("&New game"));
@@ -119,7 +110,7 @@ void MainWindowTest::languageChoiceTakesEffectAtNextStart() {
                                    "lang" / "English.ini",
                                folder / "lang" / "English.ini");
     {
-        auto w = openWindow(dir);
+        auto w = test::OpenTestWindow(dir);
         QVERIFY(w);
         QAction* english = nullptr;
         for (QAction* a : w->menuBar()->actions())
@@ -137,14 +128,14 @@ void MainWindowTest::languageChoiceTakesEffectAtNextStart() {
         QCOMPARE(w->game().timer.closeCountdown, 4);
         QCOMPARE(w->menuBar()->actions().first()->text(), QStringLiteral("&Datei"));
     }
-    auto again = openWindow(dir);
+    auto again = test::OpenTestWindow(dir);
     QVERIFY(again);
     QCOMPARE(again->menuBar()->actions().first()->text(), QStringLiteral("&File"));
 }
 
 void MainWindowTest::displayShowsKnownState() {
     QTemporaryDir dir;
-    auto w = openWindow(dir);
+    auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
     Game& g = w->game();
     BoardView* b = w->board();
@@ -210,7 +201,7 @@ void MainWindowTest::displayShowsKnownState() {
 
 void MainWindowTest::nothingChangesDuringSimulation() {
     QTemporaryDir dir;
-    auto w = openWindow(dir);
+    auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
     Game& g = w->game();
     BoardView* b = w->board();
@@ -232,21 +223,13 @@ void MainWindowTest::nothingChangesDuringSimulation() {
 
 void MainWindowTest::internalFaultWritesTheErrorTrace() {
     QTemporaryDir dir;
-    auto w = openWindow(dir);
+    auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
-    QStringList boxes;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* m = QApplication::activeModalWidget()) {
-            boxes << m->findChild<QLabel*>("qt_msgbox_label")->text();
-            m->close();
-        }
-    });
-    closer.start(10);
+    test::BoxCloser boxes;
     Game& g = w->game();
     w->traceDebugExecute();
     g.internalFault(3, "KostenGebaeude");
-    QCOMPARE(boxes, QStringList{QStringLiteral("Internal Fault 3 in Procedure KostenGebaeude")});
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Internal Fault 3 in Procedure KostenGebaeude")});
     const std::filesystem::path errorTrace =
         std::filesystem::path(dir.path().toStdString()) / "ErrorTrace.txt";
     const std::string written = readFile(errorTrace);
@@ -258,7 +241,7 @@ void MainWindowTest::internalFaultWritesTheErrorTrace() {
     std::filesystem::remove(errorTrace);
     std::filesystem::create_directory(errorTrace);
     g.internalFault(4, "MischeKarten");
-    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.texts.size(), 2);
     QVERIFY(w->traceWindow()->text().find("ErrorTrace.txt konnte nicht geschrieben werden") !=
             std::string::npos);
 }

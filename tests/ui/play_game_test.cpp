@@ -11,6 +11,7 @@
 #include "engine/invariants.h"
 #include "engine/turn.h"
 #include "ui/main_window.h"
+#include "window_fixture.h"
 
 using namespace kelmira;
 
@@ -75,12 +76,7 @@ void playHumanTurn(MainWindow& w) {
 
 void PlayGameTest::wholeGameByMouse() {
     QTemporaryDir dir;
-    MainWindowOptions o;
-    o.programFolder = dir.path().toStdString();
-    o.startTimer = false;
-    o.screen = QSize(1600, 1200);
-    int exitCode = 0;
-    auto w = MainWindow::create(o, exitCode, false);
+    auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
     w->show();
     Game& g = w->game();
@@ -88,16 +84,7 @@ void PlayGameTest::wholeGameByMouse() {
     w->action("strength.3")->trigger();
 
     // Every question and the end-of-game window are answered as they open.
-    QStringList seen;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (QWidget* m = QApplication::activeModalWidget()) {
-            seen << m->windowTitle();
-            if (auto* d = qobject_cast<QDialog*>(m)) d->accept();
-            else m->close();
-        }
-    });
-    answer.start(20);
+    test::BoxCloser answers;
 
     w->action("file.new")->trigger();
     QCOMPARE(g.s.playerCount, 4);
@@ -131,7 +118,7 @@ void PlayGameTest::wholeGameByMouse() {
     }
     QVERIFY(g.s.gameOver);
     QVERIFY(humanTurns >= 21);
-    QTRY_VERIFY(seen.contains(QStringLiteral("Spielende")));
+    QTRY_VERIFY(answers.captions.contains(QStringLiteral("Spielende")));
     QCOMPARE(w->settings().highScores.G_AnzSpiele, 1);
     QCOMPARE(g.counters.G_AnzSpiele, 1);
 }

@@ -20,35 +20,12 @@
 #include "engine/human_turn.h"
 #include "engine/turn.h"
 #include "ui/main_window.h"
+#include "window_fixture.h"
 #include "ui/trace_window.h"
 
 using namespace kelmira;
 
 namespace {
-
-std::unique_ptr<MainWindow> openWindow(const QTemporaryDir& dir) {
-    MainWindowOptions o;
-    o.programFolder = dir.path().toStdString();
-    o.startTimer = false;
-    o.screen = QSize(1600, 1200);
-    int exitCode = 0;
-    return MainWindow::create(o, exitCode, false);
-}
-
-// Message boxes are closed as they open; their titles are kept.
-struct BoxCloser {
-    QStringList seen;
-    QTimer timer;
-    BoxCloser() {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (QWidget* m = QApplication::activeModalWidget()) {
-                seen << m->windowTitle();
-                m->close();
-            }
-        });
-        timer.start(10);
-    }
-};
 
 // Plays until the history holds `entries` positions; the human draws a card every turn.
 void playUntilHistory(MainWindow& w, int entries) {
@@ -80,7 +57,7 @@ class WindowFilesTest : public QObject {
 
 void WindowFilesTest::savedGameLoadsWithItsHistory() {
     QTemporaryDir dir;
-    auto w = openWindow(dir);
+    auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
     w->action("strength.3")->trigger();
     w->action("file.new")->trigger();
@@ -105,7 +82,7 @@ void WindowFilesTest::savedGameLoadsWithItsHistory() {
 
 void WindowFilesTest::aBrokenFileLeavesTheGameAsItWas() {
     QTemporaryDir dir;
-    auto w = openWindow(dir);
+    auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
     w->action("file.new")->trigger();
     playUntilHistory(*w, 2);
@@ -113,18 +90,18 @@ void WindowFilesTest::aBrokenFileLeavesTheGameAsItWas() {
     const int entries = w->history().maxHistory();
     const std::filesystem::path folder = dir.path().toStdString();
     std::ofstream(folder / "kaputt.kel", std::ios::binary) << "no game in here";
-    BoxCloser boxes;
+    test::BoxCloser boxes;
     QVERIFY(!w->loadGameFileFrom(folder / "kaputt.kel"));
     QVERIFY(!w->loadGameFileFrom(folder));  // a folder where a file was expected
-    QCOMPARE(boxes.seen.size(), 2);
-    QVERIFY(boxes.seen.front().startsWith(QStringLiteral("File access error")));
+    QCOMPARE(boxes.captions.size(), 2);
+    QVERIFY(boxes.captions.front().startsWith(QStringLiteral("File access error")));
     QCOMPARE(std::memcmp(&w->game().s, &before, sizeof before), 0);
     QCOMPARE(w->history().maxHistory(), entries);
 }
 
 void WindowFilesTest::aPuzzleLocksTheMenus() {
     QTemporaryDir dir;
-    auto w = openWindow(dir);
+    auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
     w->action("file.new")->trigger();
     playUntilHistory(*w, 2);
@@ -143,7 +120,7 @@ void WindowFilesTest::aPuzzleLocksTheMenus() {
 
 void WindowFilesTest::simulationReportsIntoTheTraceWindow() {
     QTemporaryDir dir;
-    auto w = openWindow(dir);
+    auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
     Game& g = w->game();
     w->action("strength.4")->trigger();
@@ -173,7 +150,7 @@ void WindowFilesTest::aSimulatedGameCanBeTakenOverAtEveryEntry() {
     const std::string command = std::string(KELMIRA_SIM_PATH) + " -n 1 -s 7 --save " + file.string() +
                                 " --report /dev/null";
     QCOMPARE(std::system(command.c_str()), 0);
-    auto w = openWindow(dir);
+    auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
     QVERIFY(w->loadGameFileFrom(file));
     Game& g = w->game();
