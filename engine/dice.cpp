@@ -89,6 +89,7 @@ bool WuerfelnKlick(Game& g) {
     GameState& s = g.s;
     if (!s.rollPending || s.gameOver) return false;
     s.rollPending = 0;
+    g.input.yellowChosen = {};
     g.refresh(Refresh::RollControls);
     Wuerfelwurf(g);
     g.markInput();
@@ -107,15 +108,24 @@ void KaufeGelbeWuerfel(Game& g, int player, int wanted) {
     }
 }
 
-bool GelberWuerfelKlick(Game& g, bool selectedBefore) {
+int GelbeWuerfelAngebot(const Game& g) {
+    const GameState& s = g.s;
+    if (!s.rollPending || s.gameOver || s.currentPlayer != 1 || s.isComputer[1]) return 0;
+    return std::clamp(s.player(1).gold + s.dice.yellowDice, 0, kMaxYellowDice);
+}
+
+bool GelberWuerfelKlick(Game& g, int die) {
+    if (die < 1 || die > GelbeWuerfelAngebot(g)) return false;
     PlayerState& ps = g.s.player(1);
-    if (!selectedBefore) {
+    bool& chosen = g.input.yellowChosen[die];
+    if (!chosen) {
         if (ps.gold < 1) {
             g.internalFault(1, "Dice49Click");
             return false;
         }
         --ps.gold;
         ++g.s.dice.yellowDice;
+        chosen = true;
         g.markInput();
         if (g.traceOn)
             g.trace("Auswahl gelber Würfel; insgesamt ausgewählt ", g.s.dice.yellowDice);
@@ -124,6 +134,7 @@ bool GelberWuerfelKlick(Game& g, bool selectedBefore) {
     }
     --g.s.dice.yellowDice;
     ++ps.gold;
+    chosen = false;
     if (g.traceOn) g.trace("Abwahl gelber Würfel; insgesamt ausgewählt ", g.s.dice.yellowDice);
     g.refresh(Refresh::PlayerPanel, 1);
     return false;

@@ -13,8 +13,15 @@ bool WuerfelnKlick(Game& g);
 // A computer player buys up to `wanted` yellow dice (at most 3, one gold each).
 void KaufeGelbeWuerfel(Game& g, int player, int wanted);
 
-// The human toggles one of the offered yellow dice. Returns whether the die is selected now.
-bool GelberWuerfelKlick(Game& g, bool selectedBefore);
+// How many yellow dice player 1 is offered now: in the roll phase of the human's turn as many
+// as the gold allows, at most three, counting the ones already bought (buying lowers the gold
+// but must not take an offered die away); 0 at any other time.
+int GelbeWuerfelAngebot(const Game& g);
+
+// The human toggles yellow die `die` (1..3) of the offer: an unchosen die is bought for one
+// gold, a chosen one given back. Returns whether the die is chosen now; a die that is not on
+// offer is refused and nothing changes.
+bool GelberWuerfelKlick(Game& g, int die);
 
 // Correction mode: Alt-click on a die of row `row`; left adds a white die, right removes one.
 void KorrekturWuerfelzeile(Game& g, int row, bool leftButton);

@@ -24,6 +24,7 @@ constexpr int kBuildingKinds = 6;
 constexpr int kStreets = 4;
 constexpr int kMaxStreetPos = 10;
 constexpr int kCaravanSlots = 12;
+constexpr int kMaxYellowDice = 3;
 constexpr std::size_t kGameStateBytes = 3132;
 
 // Card kinds in deck order.

@@ -10,6 +10,8 @@ void ZugEingabeStart(Game& g) {
     in.inputState = 6;
     for (int r = 1; r <= kRegions; ++r)
         for (int k = 1; k <= kSouksPerRegion; ++k) in.ownSoukSnapshot[r][k] = true;
+    const int bought = g.s.rollPending ? g.s.dice.yellowDice : 0;
+    for (int i = 1; i <= kMaxYellowDice; ++i) in.yellowChosen[i] = i <= bought;
 }
 
 }  // namespace kelmira

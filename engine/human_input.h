@@ -24,12 +24,16 @@ struct HumanTurnInput {
     bool buildWithoutCamels = false;
     bool buildWithoutGold = false;
     bool cardClickGuard = false;
+    // The yellow dice of the roll phase that player 1 has bought; always as many as
+    // `yellowDice` of the state, so a die drawn chosen is one that was paid for.
+    OneBased<bool, kMaxYellowDice> yellowChosen{};
 };
 
 class Game;
 
 // Clears the input state at setup, at the start of every human turn and after undo, redo
-// and loading.
+// and loading. Call it once the state is in place: the yellow dice already bought in it are
+// taken over as chosen.
 void ZugEingabeStart(Game& g);
 
 }  // namespace kelmira

@@ -340,6 +340,7 @@ void Image2MouseUp(Game& g, bool correctionAlt) {
         // starts over.
         p.gold += s.dice.yellowDice;
         s.dice.yellowDice = 0;
+        in.yellowChosen = {};
         FinishCardPlay(g, kHuman, slot);
         g.markInput();
         g.refresh(Refresh::RollControls);

@@ -158,7 +158,18 @@ std::vector<std::string> CheckInvariants(const Game& g) {
     OneBased<int, kMaxPlayers> start{};
     const StrategyParams& b = g.block();
     for (int p = 1; p <= kMaxPlayers; ++p) start[p] = b[sp::SetUpSteine_Sp(p)];
-    return CheckInvariants(g.s, start);
+    std::vector<std::string> out = CheckInvariants(g.s, start);
+    // Gold paid for yellow dice must match the dice drawn chosen, or a stale choice could be
+    // given back for gold that was never paid.
+    const int bought = g.s.dice.yellowDice;
+    if (bought < 0 || bought > kMaxYellowDice)
+        out.push_back(Join("yellowDice ", bought, " out of range"));
+    int chosen = 0;
+    for (int i = 1; i <= kMaxYellowDice; ++i) chosen += g.input.yellowChosen[i] ? 1 : 0;
+    if (chosen != (g.s.rollPending ? bought : 0))
+        out.push_back(Join(chosen, " yellow dice chosen but ", bought, " bought",
+                           g.s.rollPending ? "" : " after the roll"));
+    return out;
 }
 
 }  // namespace kelmira

@@ -164,14 +164,14 @@ void applyLoadedRecord(Game& g, MoveHistory& h, const GameRecord& loaded, LoadRe
     result.strengthMenu = SpielstaerkeWaehlen(g, entry.dice.strengthAtStart, h.privateTest1);
     if (result.strengthMenu.correctionSwitchedOff) result.correctionSwitchedOff = true;
 
-    ZugEingabeStart(g);
-    g.refresh(Refresh::Fields);
     CourseEvent clear;
     clear.kind = CourseKind::Clear;
     g.course(clear);
 
     g.s = entry;
     g.rng.RandSeed = g.s.RS;
+    ZugEingabeStart(g);
+    g.refresh(Refresh::Fields);
 
     g.params.fromBytes(r.strategyParams);
 

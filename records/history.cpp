@@ -135,10 +135,10 @@ void MoveHistory::restoreEntry(Game& g, int index, const char* logPrefix, bool u
     if (index < 1 || index > kHistoryEntries) return;
     BusyScope busy(*this);
     pendingInput_ = false;
-    ZugEingabeStart(g);
-    g.refresh(Refresh::Fields);
     g.s = record_->History[index];
     g.rng.RandSeed = g.s.RS;
+    ZugEingabeStart(g);
+    g.refresh(Refresh::Fields);
     if (g.traceOn) g.trace(logPrefix, index, " von ", record_->MaxHistory, ")");
     ZeigeHistoryButtons(g);
     AblaufAktion(g, 1, undo ? kMoveUndo : kMoveRedo, 0);

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "engine/card_table.h"
+#include "engine/dice.h"
 #include "engine/human_turn.h"
 #include "records/game_record.h"
 #include "records/history.h"
@@ -777,17 +778,11 @@ void BoardView::showRollPhase() {
     if (!displayAllowed()) return;
     const GameState& s = g_.s;
     const bool rolling = s.rollPending && !s.gameOver;
-    const int cp = s.currentPlayer >= 1 && s.currentPlayer <= 4 ? s.currentPlayer : 1;
-    const int gold = s.player(cp).gold;
-    // The dice are offered, unselected, as the roll phase begins; buying one lowers the gold,
-    // so later refreshes keep what was offered and chosen.
-    if (!rolling || !rollOffered_) {
-        for (int i = 1; i <= 3; ++i) {
-            yellowDice_[i]->setSelected(false);
-            yellowDice_[i]->setVisible(rolling && gold >= i);
-        }
+    const int offered = GelbeWuerfelAngebot(g_);
+    for (int i = 1; i <= kMaxYellowDice; ++i) {
+        yellowDice_[i]->setSelected(g_.input.yellowChosen[i]);
+        yellowDice_[i]->setVisible(i <= offered);
     }
-    rollOffered_ = rolling;
     rollButton_->setVisible(rolling);
     nextButton_->setVisible(!rolling || g_.timer.singleStep);
 

@@ -171,7 +171,6 @@ class BoardView : public QWidget {
     int scale_;
     std::array<QColor, 7> colours_{};
     bool inRefreshAll_ = false;
-    bool rollOffered_ = false;
     QRect background_;
     QPixmap boardPixmap_;
 

@@ -182,10 +182,8 @@ void MainWindow::valueClicked(int player, int which, Qt::MouseButton button,
 }
 
 void MainWindow::yellowDieClicked(int i) {
-    DieWidget* d = board_->yellowDie(i);
-    const bool selected = GelberWuerfelKlick(game_, d->selected());
-    d->setSelected(selected);
-    board_->showPlayer(1);
+    GelberWuerfelKlick(game_, i);
+    afterInput();
 }
 
 void MainWindow::handClicked(Qt::KeyboardModifiers mods) {

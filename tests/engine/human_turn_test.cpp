@@ -290,10 +290,14 @@ TEST(HumanTurn, CardPlays) {
     roll.player(1).gold = 2;
     roll.setHand(1, {k3Gold});
     ASSERT_TRUE(KarteNutzenSichtbar(roll.g));
-    GelberWuerfelKlick(roll.g, false);
+    GelberWuerfelKlick(roll.g, 1);
     Image2MouseUp(roll.g, false);
     EXPECT_EQ(roll.player(1).gold, 5);
     EXPECT_EQ(roll.s().dice.yellowDice, 0);
+    // The refunded die is no longer chosen: the offer starts over from the new gold.
+    EXPECT_FALSE(roll.g.input.yellowChosen[1]);
+    EXPECT_EQ(GelbeWuerfelAngebot(roll.g), 3);
+    EXPECT_TRUE(roll.sound());
     EXPECT_EQ(roll.player(1).cardCount, 0);
     EXPECT_EQ(roll.s().discardPile[1], k3Gold);
     EXPECT_EQ(roll.lastAction().actionKind, 4);

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "engine/dice.h"
+#include "engine/human_input.h"
+#include "engine/invariants.h"
 #include "engine/random.h"
 #include "support/positions.h"
 #include "support/test_game.h"
@@ -152,24 +154,69 @@ TEST_F(DiceTest, BuyingAndTogglingYellowDice) {
     EXPECT_EQ(s.dice.yellowDice, 3);
     EXPECT_EQ(p3.gold, 4);
 
+    // Player 1's roll phase: three dice offered for 3 gold; buying keeps the offer.
+    t.setup(12345);
     s.dice.yellowDice = 0;
     s.player(1).gold = 3;
-    EXPECT_TRUE(GelberWuerfelKlick(t.g, false));
-    EXPECT_TRUE(GelberWuerfelKlick(t.g, false));
-    EXPECT_TRUE(GelberWuerfelKlick(t.g, false));
+    s.currentPlayer = 1;
+    s.isComputer[1] = 0;
+    s.gameOver = 0;
+    s.rollPending = 1;
+    ZugEingabeStart(t.g);
+    EXPECT_EQ(GelbeWuerfelAngebot(t.g), 3);
+    for (int die = 1; die <= 3; ++die) EXPECT_TRUE(GelberWuerfelKlick(t.g, die));
+    EXPECT_EQ(GelbeWuerfelAngebot(t.g), 3);
     EXPECT_EQ(s.player(1).gold, 0);
     EXPECT_EQ(s.dice.yellowDice, 3);
     EXPECT_TRUE(t.host.traced("Auswahl gelber Würfel; insgesamt ausgewählt 3"));
-    EXPECT_FALSE(GelberWuerfelKlick(t.g, true));
+    EXPECT_FALSE(GelberWuerfelKlick(t.g, 2));
     EXPECT_EQ(s.dice.yellowDice, 2);
     EXPECT_EQ(s.player(1).gold, 1);
     EXPECT_TRUE(t.host.traced("Abwahl gelber Würfel; insgesamt ausgewählt 2"));
-    // Without gold the selection is refused as an internal fault.
+    EXPECT_TRUE(CheckInvariants(t.g).empty());
+    // A die that is not on offer changes nothing.
+    EXPECT_FALSE(GelberWuerfelKlick(t.g, 4));
+    EXPECT_EQ(s.dice.yellowDice, 2);
+    // Without gold (a correction edit) the selection is refused as an internal fault.
     s.player(1).gold = 0;
-    EXPECT_FALSE(GelberWuerfelKlick(t.g, false));
+    EXPECT_FALSE(GelberWuerfelKlick(t.g, 2));
     EXPECT_EQ(s.dice.yellowDice, 2);
     ASSERT_EQ(t.host.faults.size(), 1u);
     EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure Dice49Click");
+}
+
+TEST_F(DiceTest, YellowChoiceNeverOutlivesItsGold) {
+    // Buying two dice, then resetting the input (undo, load) must not leave them chosen: a
+    // second click on them used to give the gold back a second time.
+    t.setup(12345);
+    s.player(1).gold = 3;
+    s.currentPlayer = 1;
+    s.isComputer[1] = 0;
+    s.gameOver = 0;
+    s.rollPending = 1;
+    ZugEingabeStart(t.g);
+    GelberWuerfelKlick(t.g, 1);
+    GelberWuerfelKlick(t.g, 2);
+    const GameState bought = s;
+    s.player(1).gold = 3;  // the position at the start of the turn, as undo restores it
+    s.dice.yellowDice = 0;
+    ZugEingabeStart(t.g);
+    EXPECT_TRUE(GelberWuerfelKlick(t.g, 1));
+    EXPECT_TRUE(GelberWuerfelKlick(t.g, 2));
+    EXPECT_EQ(s.player(1).gold, 1);
+    EXPECT_EQ(s.dice.yellowDice, 2);
+    // A state that already holds bought dice (a loaded file) shows them chosen.
+    s = bought;
+    ZugEingabeStart(t.g);
+    EXPECT_TRUE(t.g.input.yellowChosen[1] && t.g.input.yellowChosen[2]);
+    EXPECT_FALSE(t.g.input.yellowChosen[3]);
+    EXPECT_FALSE(GelberWuerfelKlick(t.g, 1));
+    EXPECT_EQ(s.player(1).gold, 2);
+    EXPECT_TRUE(CheckInvariants(t.g).empty());
+    // The roll uses up the choice.
+    ASSERT_TRUE(WuerfelnKlick(t.g));
+    EXPECT_EQ(GelbeWuerfelAngebot(t.g), 0);
+    EXPECT_TRUE(CheckInvariants(t.g).empty());
 }
 
 TEST_F(DiceTest, CorrectionModeEditsARow) {
