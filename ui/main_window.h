@@ -1,6 +1,5 @@
 #pragma once
-// The main window: owns the game for the life of the program, builds the table from the
-// geometry table, drives the 200 ms loop and maps menus, buttons and clicks to the engine.
+// The main window: the game table around the game controller.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -12,20 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/game.h"
-#include "players/strategies.h"
-#include "records/history.h"
-#include "records/simulation.h"
-#include "records/statistics.h"
-#include "settings/ini_file.h"
-#include "settings/language_texts.h"
-#include "settings/profile.h"
-#include "ui/app_paths.h"
+#include "ui/actions.h"
 #include "ui/board_view.h"
-#include "ui/pictures.h"
-#include "ui/qt_host.h"
+#include "ui/game_controller.h"
 
-class QAction;
 class QMenu;
 
 namespace kelmira {
@@ -33,17 +22,6 @@ namespace kelmira {
 class TraceWindow;
 class HelpViewer;
 class DialogQuestions;
-
-// The scale the window starts with, from the screen and the profile.
-struct StartScale {
-    int defaultScale = 100;  // before the profile is read: 95 on a small screen
-    int scale = 100;
-    std::vector<std::string> trace;
-};
-// Step 1: the default from the screen alone.
-StartScale DefaultStartScale(int screenWidth, int screenHeight);
-// Steps 2..4: the profile's value (after LeseProfil), limited by the screen.
-void ApplyProfileScale(StartScale& s, int profileScale, int screenWidth, int screenHeight);
 
 struct MainWindowOptions {
     std::filesystem::path programFolder;
@@ -53,7 +31,9 @@ struct MainWindowOptions {
     bool startTimer = true;
 };
 
-class MainWindow : public QMainWindow {
+// The window's chrome around the game controller: menus and tool buttons from the one action
+// table, the board, the trace window and the dialogs. It keeps no game state of its own.
+class MainWindow : public QMainWindow, private ControllerView {
     Q_OBJECT
   public:
     // Creates the window, reading the profile. On a fatal profile error the message box has
@@ -62,62 +42,59 @@ class MainWindow : public QMainWindow {
                                               bool showFatalBox = true);
     ~MainWindow() override;
 
-    Game& game() { return game_; }
-    MoveHistory& history() { return history_; }
-    ProfileSettings& settings() { return settings_; }
-    LanguageTexts& texts() { return texts_; }
+    GameController& controller() { return *controller_; }
+    Game& game() { return controller_->game(); }
+    MoveHistory& history() { return controller_->history(); }
+    ProfileSettings& settings() { return controller_->settings(); }
+    LanguageTexts& texts() { return controller_->texts(); }
     BoardView* board() { return board_; }
     TraceWindow* traceWindow() { return trace_; }
-    const AppPaths& paths() const { return paths_; }
-    QAction* action(const std::string& id) const;
-    QTimer& timer() { return timer_; }
-    const std::vector<std::string>& startupTrace() const { return startup_; }
-
-    // Engine callbacks (through the host).
-    void addTraceLine(std::string_view line);
-    void reportInternalFault(std::string_view message);
-    void addCourse(const CourseEvent& e);
-    void refresh(Refresh what, int player);
-    void showEndOfGame(const EndOfGameData& data);
-    void saveCounters();
-    void requestClose();
-    DialogQuestions& questions();
+    const AppPaths& paths() const { return controller_->paths(); }
+    QAction* action(const std::string& id) const { return actions_.action(id); }
+    QTimer& timer() { return controller_->timer(); }
+    const std::vector<std::string>& startupTrace() const { return controller_->startupTrace(); }
+    std::filesystem::path languageFolder() const { return controller_->languageFolder(); }
+    DialogQuestions& questions() override;
 
     // Menu commands that tests and keys use directly.
-    void newGame();
-    void traceDebugExecute();
-    void setCorrectionMode(bool on);
-    void runOneTick();
+    void newGame() { controller_->newGame(); }
+    void traceDebugExecute() { controller_->traceDebugExecute(); }
+    void setCorrectionMode(bool on) { controller_->setCorrectionMode(on); }
+    void runOneTick() { controller_->tick(); }
     // The two file commands after their dialogs; false when a message box said why not.
     bool saveGameFileTo(const std::filesystem::path& file);
     bool loadGameFileFrom(const std::filesystem::path& file);
     // Stops a simulation run after its current game (the abort button).
-    void abortSimulation() { simulation_.abort = true; }
+    void abortSimulation() { controller_->abortRun(); }
+    // Menus and tool buttons brought up to date with the controller's state.
+    void updateActions();
 
   protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
-  public:
-    // The folder whose Lang.ini is read: the profile folder once a language was chosen there,
-    // else the program's data folder.
-    std::filesystem::path languageFolder() const;
-
   private:
-    MainWindow(const MainWindowOptions& options);
+    MainWindow();
     bool start(const MainWindowOptions& options, int& exitCode, bool showFatalBox);
 
-    void buildMenus();
+    // ControllerView.
+    void traceLine(std::string_view line) override;
+    void traceRestart(const std::vector<std::string>& lines) override;
+    void internalFault(std::string_view message) override;
+    void course(const CourseEvent& e) override;
+    void refresh(Refresh what, int player) override;
+    void showEndOfGame(const EndOfGameData& data) override;
+    void closeRequested() override;
+    void runStarted(int games) override;
+    void runProgress(int gamesDone) override;
+    void runFinished() override;
+    void stateChanged() override { updateActions(); }
+
+    std::vector<ActionRow> actionRows();
     void wireBoard();
-    void applyProfile();
-    void applyStrength(int tag);
-    void applyStrengthMenu(const StrengthMenuState& st);
-    void updateMenuChecks();
-    void updateHistoryButtons();
-    void onAction(const std::string& id);
-    void afterHistoryMove(bool moved);
-    void writeStartupLine(const std::string& line);
+    void applyDisplaySettings();
+    void afterInput();
     void retranslate();
 
     // Human input from the board.
@@ -128,9 +105,7 @@ class MainWindow : public QMainWindow {
     void valueClicked(int player, int which, Qt::MouseButton button, Qt::KeyboardModifiers mods);
     void yellowDieClicked(int i);
     void handClicked(Qt::KeyboardModifiers mods);
-    void afterInput();
 
-    void runSimulation(Game& g);
     void showScaleDialog();
     void showAbout();
     void openDocument(const std::filesystem::path& file);
@@ -144,31 +119,14 @@ class MainWindow : public QMainWindow {
     void chooseLanguage(const std::filesystem::path& file);
     void testGraphics();
 
-    AppPaths paths_;
-    LanguageTexts texts_;
-    ProfileSettings settings_;
-    IniFile profile_;
-    bool profileOpen_ = false;
-    std::unique_ptr<PictureStore> pictures_;
-    QtHost host_;
-    Strategies strategies_;
-    Game game_;
-    MoveHistory history_;
-    Statistics statistics_;
-    SimulationControl simulation_;
+    std::unique_ptr<GameController> controller_;
     BoardView* board_ = nullptr;
     TraceWindow* trace_ = nullptr;
     QPointer<HelpViewer> help_;
     std::unique_ptr<DialogQuestions> questions_;
-    std::map<std::string, QAction*> actions_;
-    std::map<std::string, QMenu*> menus_;
-    QTimer timer_;
-    std::vector<std::string> startup_;
-    StartScale scale_;
+    ActionTable actions_;
     QSize screen_;
     bool positioned_ = false;
-    bool closing_ = false;
-    bool gameSaveEnabled_ = false;
 };
 
 }  // namespace kelmira

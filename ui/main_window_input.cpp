@@ -67,7 +67,7 @@ void MainWindow::wireBoard() {
                     });
     auto drawCard = [this](Qt::MouseButton button, Qt::KeyboardModifiers) {
         if (button != Qt::LeftButton) return;
-        Image4Click(game_);
+        Image4Click(game());
         afterInput();
     };
     connect(b->drawPile(), &ClickArea::released, this, drawCard);
@@ -77,53 +77,53 @@ void MainWindow::wireBoard() {
                 if (button == Qt::LeftButton) handClicked(mods);
             });
     connect(b->handUp(), &QToolButton::clicked, this, [this] {
-        SpinButton1UpClick(game_);
+        SpinButton1UpClick(game());
         afterInput();
     });
     connect(b->handDown(), &QToolButton::clicked, this, [this] {
-        SpinButton1DownClick(game_);
+        SpinButton1DownClick(game());
         afterInput();
     });
     connect(b->rollButton(), &QPushButton::clicked, this, [this] {
-        WuerfelnKlick(game_);
+        WuerfelnKlick(game());
         afterInput();
     });
     connect(b->nextButton(), &QPushButton::clicked, this, [this] {
-        if (game_.timer.stepBusy) return;
-        BitBtn5Click(game_);
+        if (game().timer.stepBusy) return;
+        BitBtn5Click(game());
         afterInput();
     });
-    connect(b->abortButton(), &QPushButton::clicked, this, [this] { simulation_.abort = true; });
+    connect(b->abortButton(), &QPushButton::clicked, this, [this] { controller_->abortRun(); });
     auto take = [this] {
-        Label31Click(game_);
+        Label31Click(game());
         afterInput();
     };
     connect(b->actionButton(1), &QPushButton::clicked, this, take);
     connect(b->actionButton(2), &QPushButton::clicked, this, take);
     connect(b->actionButton(3), &QPushButton::clicked, this, [this] { handClicked({}); });
     connect(b->actionButton(4), &QPushButton::clicked, this, [this] {
-        Label44Click(game_);
+        Label44Click(game());
         afterInput();
     });
     connect(b->actionButton(5), &QPushButton::clicked, this, [this] {
-        Image4Click(game_);
+        Image4Click(game());
         afterInput();
     });
     connect(b, &BoardView::courseHover, this, [this](bool inside) { board_->setCourseVisible(inside); });
 }
 
 void MainWindow::afterInput() {
-    if (game_.simulationRunning) return;
+    if (game().simulationRunning) return;
     board_->refreshAll();
-    history_.ZeigeHistoryButtons(game_);
-    updateMenuChecks();
+    history().ZeigeHistoryButtons(game());
+    updateActions();
 }
 
 void MainWindow::diceClicked(int row, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
-    if (game_.correctionMode && correctionKey(mods)) {
-        Dice1MouseUp(game_, row, button == Qt::LeftButton, true);
+    if (game().correctionMode && correctionKey(mods)) {
+        Dice1MouseUp(game(), row, button == Qt::LeftButton, true);
     } else if (button == Qt::LeftButton) {
-        WaehleWuerfelzeile(game_, row);
+        WaehleWuerfelzeile(game(), row);
     } else {
         return;
     }
@@ -134,10 +134,10 @@ void MainWindow::fieldClicked(int tag, Qt::MouseButton button, Qt::KeyboardModif
     const int region = tag / 100;
     const int souk = tag / 10 % 10;
     const int field = tag % 10 == 0 ? 10 : tag % 10;
-    if (game_.correctionMode && correctionKey(mods)) {
-        KorrekturFeldClick(game_, region, souk, field, true);
+    if (game().correctionMode && correctionKey(mods)) {
+        KorrekturFeldClick(game(), region, souk, field, true);
     } else if (button == Qt::LeftButton) {
-        PlanFelderClick(game_, region, souk, field);
+        PlanFelderClick(game(), region, souk, field);
     } else {
         return;
     }
@@ -145,12 +145,12 @@ void MainWindow::fieldClicked(int tag, Qt::MouseButton button, Qt::KeyboardModif
 }
 
 void MainWindow::supervisorClicked(int tag) {
-    SupervisorClick(game_, tag / 100, tag % 100);
+    SupervisorClick(game(), tag / 100, tag % 100);
     afterInput();
 }
 
 void MainWindow::buildingClicked(int kind, Qt::KeyboardModifiers mods) {
-    Geba(game_, kind, game_.correctionMode && correctionKey(mods));
+    Geba(game(), kind, game().correctionMode && correctionKey(mods));
     afterInput();
 }
 
@@ -158,49 +158,49 @@ void MainWindow::valueClicked(int player, int which, Qt::MouseButton button,
                               Qt::KeyboardModifiers mods) {
     const bool left = button == Qt::LeftButton;
     if (button != Qt::LeftButton && button != Qt::RightButton) return;
-    const bool alt = game_.correctionMode && correctionKey(mods);
+    const bool alt = game().correctionMode && correctionKey(mods);
     switch (static_cast<layout::PlayerLabel>(which)) {
         case layout::PlayerLabel::Gold:
             if (alt) {
-                SpielergeldMouseUp(game_, player, left, true);
+                SpielergeldMouseUp(game(), player, left, true);
             } else if (player == 1 && left) {
-                Label31Click(game_);
+                Label31Click(game());
             }
             break;
         case layout::PlayerLabel::Camels:
             if (alt) {
-                Label37MouseUp(game_, player, left, true);
+                Label37MouseUp(game(), player, left, true);
             } else if (player == 1 && left) {
-                Label31Click(game_);
+                Label31Click(game());
             }
             break;
-        case layout::PlayerLabel::Cubes: Label38MouseUp(game_, player, left, alt); break;
-        case layout::PlayerLabel::Points: Label40MouseUp(game_, player, left, alt); break;
+        case layout::PlayerLabel::Cubes: Label38MouseUp(game(), player, left, alt); break;
+        case layout::PlayerLabel::Points: Label40MouseUp(game(), player, left, alt); break;
         case layout::PlayerLabel::Cards: return;
     }
     afterInput();
 }
 
 void MainWindow::yellowDieClicked(int i) {
-    GelberWuerfelKlick(game_, i);
+    GelberWuerfelKlick(game(), i);
     afterInput();
 }
 
 void MainWindow::handClicked(Qt::KeyboardModifiers mods) {
-    Image2MouseUp(game_, game_.correctionMode && correctionKey(mods));
+    Image2MouseUp(game(), game().correctionMode && correctionKey(mods));
     afterInput();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {
     const int key = e->key();
     if (key >= Qt::Key_1 && key <= Qt::Key_6 && e->modifiers() == Qt::NoModifier) {
-        WaehleWuerfelzeile(game_, key - Qt::Key_0);
+        WaehleWuerfelzeile(game(), key - Qt::Key_0);
         afterInput();
         return;
     }
     if (key == Qt::Key_Escape) {
-        if (IstMenschAmZug(game_)) {
-            ZugEingabeAbbrechen(game_);
+        if (IstMenschAmZug(game())) {
+            ZugEingabeAbbrechen(game());
             afterInput();
         }
         return;

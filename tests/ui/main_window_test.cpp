@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
+#include <QToolButton>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/invariants.h"
 #include "ui/main_window.h"
 #include "ui/trace_window.h"
 #include "window_fixture.h"
@@ -42,6 +44,7 @@ class MainWindowTest : public QObject {
     void nothingChangesDuringSimulation();
     void internalFaultWritesTheErrorTrace();
     void anInstalledProgramKeepsItsProfileOutOfItsFolder();
+    void undoLeavesNoYellowDieToSellTwice();
 };
 
 void MainWindowTest::scaleFollowsScreenAndProfile() {
@@ -262,6 +265,40 @@ void MainWindowTest::anInstalledProgramKeepsItsProfileOutOfItsFolder() {
     // A build tree keeps everything beside the program.
     const AppPaths built = ResolveAppPaths(root / "usr" / "share" / "kelmira", "");
     QCOMPARE(built.profileFolder, root / "usr" / "share" / "kelmira");
+}
+
+void MainWindowTest::undoLeavesNoYellowDieToSellTwice() {
+    QTemporaryDir dir;
+    auto w = test::OpenTestWindow(dir);
+    QVERIFY(w);
+    Game& g = w->game();
+    BoardView* b = w->board();
+    w->action("strength.4")->trigger();
+    g.params.forPlayers(g.menuPlayerCount)[sp::SetUpStartspieler] = 1;
+    w->action("file.new")->trigger();
+    QVERIFY(g.s.rollPending);
+    // The first turn has nothing to undo or redo.
+    QVERIFY(!w->action("move.undo")->isEnabled());
+    QVERIFY(!w->action("move.redo")->isEnabled());
+    QVERIFY(!b->toolButton(5)->isEnabled());
+
+    g.s.player(1).gold = 3;
+    b->refreshAll();
+    QTest::mouseClick(b->yellowDie(1), Qt::LeftButton);
+    QTest::mouseClick(b->yellowDie(2), Qt::LeftButton);
+    QCOMPARE(int{g.s.player(1).gold}, 1);
+    QVERIFY(w->action("move.undo")->isEnabled());
+    w->action("move.undo")->trigger();
+    QCOMPARE(g.s.dice.yellowDice, 0);
+    const int gold = g.s.player(1).gold;
+    QVERIFY(!b->yellowDie(1)->selected());
+    QVERIFY(!b->yellowDie(2)->selected());
+    // Clicking the same dice again buys them again; it never pays out gold.
+    QTest::mouseClick(b->yellowDie(1), Qt::LeftButton);
+    QTest::mouseClick(b->yellowDie(2), Qt::LeftButton);
+    QCOMPARE(int{g.s.player(1).gold}, gold - 2);
+    QCOMPARE(g.s.dice.yellowDice, 2);
+    QVERIFY(CheckInvariants(g).empty());
 }
 
 QTEST_MAIN(MainWindowTest)

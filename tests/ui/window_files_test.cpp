@@ -130,9 +130,27 @@ void WindowFilesTest::simulationReportsIntoTheTraceWindow() {
     w->action("strength.4")->trigger();  // manual mode takes the run settings from the block
     QVERIFY(g.simulationSwitch);
     const int gold = g.s.player(2).gold;
+    // While the run pumps events nothing but "&Ende" reaches the game: a player count chosen
+    // mid-run would play the rest of the run with other rules into the same statistics.
+    bool checkedDuringRun = false;
+    QTimer::singleShot(0, [&] {
+        checkedDuringRun = true;
+        QVERIFY(!w->action("players.2")->isEnabled());
+        QVERIFY(!w->action("move.undo")->isEnabled());
+        QVERIFY(!w->action("options.extra.correction")->isEnabled());
+        QVERIFY(w->action("file.exit")->isEnabled());
+        w->action("players.2")->trigger();
+    });
+    const int players = g.menuPlayerCount;
     w->action("file.new")->trigger();
+    QVERIFY(checkedDuringRun);
+    QCOMPARE(g.menuPlayerCount, players);
+    QVERIFY(w->action("players.2")->isEnabled());
     QVERIFY(w->traceWindow()->isVisible());
-    QVERIFY(w->traceWindow()->text().find("number of games: 3\n") != std::string::npos);
+    const std::string report = w->traceWindow()->text();
+    QVERIFY(report.find("number of games: 3\n") != std::string::npos);
+    // The memo starts with the report, not with the week totals of every game played.
+    QVERIFY(report.find("Gesamtsiegpunkte") == std::string::npos);
     QVERIFY(w->board()->gauge()->isHidden());
     QCOMPARE(w->board()->playerValue(2, layout::PlayerLabel::Gold)->text(), QString::number(gold));
 
