@@ -21,7 +21,7 @@
 #include "settings/language_texts.h"
 #include "settings/profile.h"
 #include "ui/app_paths.h"
-#include "ui/board_view.h"
+#include "ui/board/board_view.h"
 #include "ui/pictures.h"
 #include "ui/qt_host.h"
 
