@@ -8,7 +8,7 @@
 #include "art/paint_kit.h"
 #include "engine/board.h"
 #include "engine/game_state.h"
-#include "ui/layout.h"
+#include "ui/board/geometry.h"
 
 namespace kelmira::art {
 

@@ -2,7 +2,7 @@
 #include <QPainter>
 
 #include "art/art.h"
-#include "ui/layout.h"
+#include "ui/board/geometry.h"
 
 namespace kelmira::art {
 

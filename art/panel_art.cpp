@@ -2,7 +2,7 @@
 // start and current-player markers, an icon before each number and the six buildings small.
 #include "art/art.h"
 #include "art/paint_kit.h"
-#include "ui/layout.h"
+#include "ui/board/geometry.h"
 
 namespace kelmira::art {
 

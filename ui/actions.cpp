@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QToolButton>
 
-#include "ui/board_view.h"
+#include "ui/board/board_view.h"
 
 namespace kelmira {
 

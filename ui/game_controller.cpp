@@ -14,7 +14,7 @@
 #include "settings/strategy_sections.h"
 #include "ui/dialogs/dialog_host.h"
 #include "ui/strategy_editor.h"
-#include "ui/layout.h"
+#include "ui/board/geometry.h"
 
 namespace kelmira {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "ui/actions.h"
-#include "ui/board_view.h"
+#include "ui/board/board_view.h"
 #include "ui/game_controller.h"
 
 class QMenu;

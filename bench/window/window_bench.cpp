@@ -1,11 +1,13 @@
 // Times what a player feels in the window. Run it from the build folder, on the offscreen
 // platform or a real display:
 //   QT_QPA_PLATFORM=offscreen bench/window/kelmira_window_bench [games]
-// It prints one figure per line: first frame, refresh-all at 100 % and 200 %, 100 000 trace
-// lines, and games per second of a simulation run in the window and without it.
+// It prints one figure per line: first frame, refresh-all at 100 % and 200 %, board paints and
+// milliseconds per click on a die and per computer turn at 100 % and 200 %, 100 000 trace lines,
+// and games per second of a simulation run in the window and without it.
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "engine/dice.h"
 #include "engine/setup.h"
 #include "engine/strategy_params.h"
 #include "engine/turn.h"
@@ -70,6 +73,100 @@ double refreshAllMs(MainWindow& w) {
     return t.nsecsElapsed() / 1e6 / kRounds;
 }
 
+// Counts the paint events of the board and of every control on it.
+struct PaintCounter : QObject {
+    QWidget* board;
+    int boardPaints = 0;
+    int childPaints = 0;
+    explicit PaintCounter(QWidget* b) : board(b) { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            if (o == board) {
+                ++boardPaints;
+            } else if (auto* w = qobject_cast<QWidget*>(o); w && board->isAncestorOf(w)) {
+                ++childPaints;
+            }
+        }
+        return false;
+    }
+};
+
+struct PerStep {
+    double boardPaints = 0;
+    double childPaints = 0;
+    double ms = 0;
+};
+
+void release(QWidget* w) {
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent e(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+// A human turn after the roll; clicks alternate between two dice rows, every click followed
+// by the paints it causes.
+PerStep perDieClick(MainWindow& w) {
+    Game& g = w.game();
+    g.menuPlayerCount = 4;
+    // A game the human starts, so that the roll fills several rows.
+    for (std::uint32_t seed = 1; seed < 100; ++seed) {
+        g.rng.RandSeed = seed;
+        NeuesSpiel(g);
+        if (g.s.startPlayer == 1) break;
+    }
+    if (g.s.rollPending) WuerfelnKlick(g);
+    w.board()->refreshAll();
+    QCoreApplication::processEvents();
+    int rows[2] = {0, 0};
+    for (int r = 1, n = 0; r <= 6 && n < 2; ++r)
+        if (g.s.diceRows[r].count > 0) rows[n++] = r;
+    if (rows[1] == 0) return {};
+    PaintCounter c(w.board());
+    constexpr int kClicks = 100;
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < kClicks; ++i) {
+        release(w.board()->die(rows[i % 2], 1));
+        QCoreApplication::processEvents();
+    }
+    return {c.boardPaints / double(kClicks), c.childPaints / double(kClicks),
+            t.nsecsElapsed() / 1e6 / kClicks};
+}
+
+// Computer players only, one tick (one computer turn) after another, with the paints each
+// causes.
+PerStep perComputerTurn(MainWindow& w) {
+    Game& g = w.game();
+    g.menuPlayerCount = 4;
+    g.rng.RandSeed = 4242;
+    NeuesSpiel(g);
+    g.s.isComputer[1] = 1;
+    w.board()->refreshAll();
+    QCoreApplication::processEvents();
+    PaintCounter c(w.board());
+    int turns = 0;
+    QElapsedTimer t;
+    t.start();
+    // Stops before the end of the game, whose window waits for the player.
+    while (turns < 200 && g.s.roundNumber < 18) {
+        w.runOneTick();
+        QCoreApplication::processEvents();
+        ++turns;
+    }
+    return {c.boardPaints / double(turns), c.childPaints / double(turns), t.nsecsElapsed() / 1e6 / turns};
+}
+
+void printSteps(MainWindow& w, int scale) {
+    const PerStep click = perDieClick(w);
+    std::printf("click on a die at %d %%: %.1f board paints, %.0f control paints, %.3f ms\n", scale,
+                click.boardPaints, click.childPaints, click.ms);
+    const PerStep turn = perComputerTurn(w);
+    std::printf("computer turn at %d %%: %.1f board paints, %.0f control paints, %.3f ms\n", scale,
+                turn.boardPaints, turn.childPaints, turn.ms);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,12 +184,14 @@ int main(int argc, char** argv) {
     w->board()->repaint();
     std::printf("first frame: %.1f ms\n", sinceStart.nsecsElapsed() / 1e6);
     std::printf("refresh-all at 100 %%: %.3f ms\n", refreshAllMs(*w));
+    printSteps(*w, 100);
 
     {
         QTemporaryDir dir200;
         auto big = openWindow(dir200, program, 200);
         big->show();
         std::printf("refresh-all at 200 %%: %.3f ms\n", refreshAllMs(*big));
+        printSteps(*big, 200);
     }
 
     {

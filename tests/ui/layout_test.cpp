@@ -1,6 +1,6 @@
 // The geometry table: every control on the client area, no click target covering another,
 // every field inside its drawn souk and next to the supervisor positions that send it away.
-#include "ui/layout.h"
+#include "ui/board/geometry.h"
 
 #include <QtTest>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ui/board_view.h"
+#include "ui/board/board_view.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "ui/layout.h"
+#include "ui/board/geometry.h"
 
 namespace kelmira::layout {
 

@@ -17,7 +17,7 @@
 #include "ui/controls/course_view.h"
 #include "ui/controls/die_widget.h"
 #include "ui/controls/shape_widget.h"
-#include "ui/layout.h"
+#include "ui/board/geometry.h"
 #include "ui/pictures.h"
 
 class QProgressBar;
