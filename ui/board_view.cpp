@@ -554,7 +554,7 @@ void BoardView::showStartPlayer() {
 void BoardView::showCurrentPlayer() {
     const GameState& s = g_.s;
     for (int p = 1; p <= 4; ++p)
-        currentMarkers_[p]->setVisible(p == s.currentPlayer && !s.gameOver);
+        currentMarkers_[p]->setVisible(p == s.currentPlayer);
 }
 
 void BoardView::showHistoryPanel() {

@@ -140,6 +140,8 @@ void MainWindowTest::displayShowsKnownState() {
     Game& g = w->game();
     BoardView* b = w->board();
     GameState& s = g.s;
+    // No game runs in a fresh window, and its current player is 1.
+    QVERIFY(!b->currentMarker(1)->isHidden());
     s.playerCount = 2;
     s.gameOver = 0;
     s.week = 2;
