@@ -209,6 +209,7 @@ void MainWindowTest::nothingChangesDuringSimulation() {
     BoardView* b = w->board();
     g.s.player(3).gold = 7;
     b->refreshAll();
+    w->action("strength.4")->trigger();  // correction mode is offered in manual mode
     QCOMPARE(b->playerValue(3, layout::PlayerLabel::Gold)->text(), QStringLiteral("7"));
     g.simulationRunning = true;
     g.s.player(3).gold = 9;
@@ -216,6 +217,9 @@ void MainWindowTest::nothingChangesDuringSimulation() {
     g.refresh(Refresh::All);
     g.refresh(Refresh::PlayerPanel, 3);
     g.refresh(Refresh::Fields);
+    w->action("options.extra.correction")->trigger();
+    QVERIFY(g.correctionMode);
+    QCOMPARE(b->statusPanel(5)->text(), QString());
     QCOMPARE(b->playerValue(3, layout::PlayerLabel::Gold)->text(), QStringLiteral("7"));
     QVERIFY(b->field(1, 1, 1)->isHidden());
     g.simulationRunning = false;
