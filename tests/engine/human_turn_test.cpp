@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 #include "engine/dice.h"
@@ -333,6 +334,25 @@ TEST(HumanTurn, CardPlays) {
     EXPECT_EQ(guard.player(1).camels, 2);
     EXPECT_FALSE(guard.g.input.cardClickGuard);
     EXPECT_TRUE(guard.sound());
+}
+
+TEST(HumanTurn, ACancelledCardDialogKeepsTheCard) {
+    for (const int kind : {kTauscheGoldKamel, k2SPproKamel, k1SPproGold}) {
+        HumanTurn t;
+        t.setHand(1, {kind});
+        t.player(1).gold = 4;
+        t.player(1).camels = 4;
+        t.nested.exchangeOk = false;
+        t.nested.pointsOk = false;
+        const PlayerState before = t.player(1);
+        const int discards = t.s().discardCount;
+        const auto actions = t.nested.eventsOf(CourseKind::Action).size();
+        Image2MouseUp(t.g, false);
+        EXPECT_EQ(t.nested.exchangeQuestions + t.nested.pointsQuestions, 1) << kind;
+        EXPECT_EQ(std::memcmp(&t.player(1), &before, sizeof before), 0) << kind;
+        EXPECT_EQ(t.s().discardCount, discards) << kind;
+        EXPECT_EQ(t.nested.eventsOf(CourseKind::Action).size(), actions) << kind;
+    }
 }
 
 TEST(HumanTurn, ScriptedTurnKeepsTheStateSound) {
