@@ -157,6 +157,34 @@ TEST(HumanTurn, AnOpenOwnSoukTakesTheFirstCube) {
     EXPECT_EQ(t.lastAction().action.amount, 2);
 }
 
+TEST(HumanTurn, EveryOfferedFieldTakesTheCube) {
+    // Two own open souks in region 1 (the supervisor reopened one), reached by switching from
+    // another row: both are offered and both take a cube.
+    HumanTurn two;
+    PutCubes(two.s(), 1, 1, 1, 1);
+    PutCubes(two.s(), 1, 1, 2, 2);
+    SetDiceRow(two.s(), 2, 3, 2);
+    SetDiceRow(two.s(), 3, 2, 1);
+    WaehleWuerfelzeile(two.g, 3);
+    WaehleWuerfelzeile(two.g, 2);
+    EXPECT_EQ(two.offeredFields(), 2 + 2);
+    PlanFelderClick(two.g, 1, 2, 3);
+    EXPECT_TRUE(two.s().souk(1, 2).fields[3].occupied);
+    PlanFelderClick(two.g, 1, 1, 2);
+    EXPECT_TRUE(two.s().souk(1, 1).fields[2].occupied);
+    EXPECT_TRUE(two.g.input.actionDone);
+
+    // Without a cube in stock nothing is offered, and a click keeps the supervisor move open.
+    HumanTurn empty;
+    empty.player(1).cubes = 0;
+    SetDiceRow(empty.s(), 2, 3, 2);
+    WaehleWuerfelzeile(empty.g, 2);
+    EXPECT_EQ(empty.offeredFields(), 0);
+    PlanFelderClick(empty.g, 1, 1, 1);
+    EXPECT_EQ(empty.g.input.inputState, 7);
+    EXPECT_TRUE(empty.g.input.supervisorTargetsShown);
+}
+
 TEST(HumanTurn, CancellingAPlacementReturnsItsCubes) {
     HumanTurn t;
     SetDiceRow(t.s(), 3, 2, 3);
