@@ -57,7 +57,7 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelmira)
 set(CPACK_PACKAGE_VENDOR "Kelmira project")
-set(CPACK_PACKAGE_CONTACT "Kelmira project <kelmira@kelmira.example.org>")
+set(CPACK_PACKAGE_CONTACT "Kelmira project")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dice board game of camels, gold and souks")
 set(CPACK_PACKAGE_DESCRIPTION
     "Kelmira plays the dice-placement board game Kelmira for two to four players: one human
@@ -68,7 +68,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kelmira.example.org/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The library packages come from dpkg-shlibdeps; the font is loaded at run time, not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

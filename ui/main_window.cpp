@@ -351,6 +351,9 @@ void MainWindow::updateMenuChecks() {
     check(("players." + std::to_string(game_.menuPlayerCount)).c_str(), true);
     check(("strength." + std::to_string(game_.gameStrength)).c_str(), true);
     if (QAction* a = action("file.save")) a->setEnabled(!(history_.puzzleLock.active && !history_.puzzleLock.withUndo));
+    if (QAction* a = action("help.webA")) a->setEnabled(WebAddressUsable(settings_.wwwRefA));
+    if (QAction* a = action("help.webB")) a->setEnabled(WebAddressUsable(settings_.wwwRefB));
+    if (QAction* a = action("help.webC")) a->setEnabled(WebAddressUsable(settings_.wwwRefC));
 }
 
 void MainWindow::onAction(const std::string& id) {

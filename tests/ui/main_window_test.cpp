@@ -76,6 +76,9 @@ void MainWindowTest::firstStartWritesProfileAndCloseWritesItBack() {
         const std::string first = readFile(ini);
         QVERIFY(first.find("ScaleBy=100") != std::string::npos);
         QVERIFY(first.find("Spielstaerke=3") != std::string::npos);
+        // No web address is known until the user enters one: the three items are disabled.
+        for (const char* id : {"help.webA", "help.webB", "help.webC"})
+            QVERIFY2(!w->action(id)->isEnabled(), id);
         w->action("strength.2")->trigger();
         w->action("players.3")->trigger();
         QCOMPARE(w->game().menuPlayerCount, 3);
@@ -84,12 +87,17 @@ void MainWindowTest::firstStartWritesProfileAndCloseWritesItBack() {
     const std::string after = readFile(ini);
     QVERIFY(after.find("Spielstaerke=2") != std::string::npos);
     QVERIFY(after.find("SpielerAnzahl=3") != std::string::npos);
+    std::string edited = after;
+    edited.replace(edited.find("wwwRefB="), 8, "wwwRefB=https://www.example.com/");
+    std::ofstream(ini, std::ios::binary) << edited;
 
-    // The window comes back as it was left.
+    // The window comes back as it was left, with the address entered by hand.
     auto again = test::OpenTestWindow(dir);
     QVERIFY(again);
     QVERIFY(again->action("strength.2")->isChecked());
     QVERIFY(again->action("players.3")->isChecked());
+    QVERIFY(!again->action("help.webA")->isEnabled());
+    QVERIFY(again->action("help.webB")->isEnabled());
 }
 
 void MainWindowTest::languageFileRenamesMenu() {
