@@ -23,6 +23,44 @@ install(FILES ${CMAKE_BINARY_DIR}/app/Readme.txt DESTINATION ${KELMIRA_INSTALL_D
 file(GLOB _kelmira_lang_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/lang/*.ini)
 install(FILES ${_kelmira_lang_files} DESTINATION ${KELMIRA_INSTALL_DATA_DIR}/lang)
 
+# The licence in the Debian place and form.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kelmira)
+
+# Manual pages, section 6 (games), carrying the program's version; compressed as Debian keeps
+# them. The desktop program's page only comes with the desktop program.
+set(_kelmira_man_pages)
+foreach(_program kelmira kelmira-sim)
+  if(TARGET ${_program})
+    set(_man ${CMAKE_BINARY_DIR}/packaging/man/${_program}.6)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/${_program}.6.in ${_man} @ONLY)
+    find_program(KELMIRA_GZIP gzip)
+    if(KELMIRA_GZIP)
+      add_custom_command(OUTPUT ${_man}.gz
+        COMMAND ${KELMIRA_GZIP} -9nkf ${_man}
+        DEPENDS ${_man}
+        COMMENT "Compressing the manual page ${_program}.6"
+        VERBATIM)
+      list(APPEND _kelmira_man_pages ${_man}.gz)
+      install(FILES ${_man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+    else()
+      install(FILES ${_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+    endif()
+  endif()
+endforeach()
+if(_kelmira_man_pages)
+  add_custom_target(kelmira_man_pages ALL DEPENDS ${_kelmira_man_pages})
+endif()
+
+# The newest release named in the AppStream data is the program's version.
+set(_kelmira_metainfo ${PROJECT_SOURCE_DIR}/packaging/io.github.kelmira.metainfo.xml)
+set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_kelmira_metainfo})
+file(READ ${_kelmira_metainfo} _kelmira_metainfo_text)
+if(NOT _kelmira_metainfo_text MATCHES "<release version=\"([^\"]*)\"" OR
+   NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "The newest release of ${_kelmira_metainfo} is '${CMAKE_MATCH_1}', "
+                      "the program's version ${PROJECT_VERSION}")
+endif()
+
 if(TARGET kelmira)
   set(_packaging ${PROJECT_SOURCE_DIR}/packaging)
   install(FILES ${_packaging}/kelmira.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -57,7 +95,7 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelmira)
 set(CPACK_PACKAGE_VENDOR "Kelmira project")
-set(CPACK_PACKAGE_CONTACT "Kelmira project <kelmira@kelmira.example.org>")
+set(CPACK_PACKAGE_CONTACT "Kelmira project")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dice board game of camels, gold and souks")
 set(CPACK_PACKAGE_DESCRIPTION
     "Kelmira plays the dice-placement board game Kelmira for two to four players: one human
@@ -68,7 +106,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kelmira.example.org/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The library packages come from dpkg-shlibdeps; the font is loaded at run time, not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

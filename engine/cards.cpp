@@ -389,7 +389,8 @@ bool Spieler1KarteNutzen(Game& g, int player, int kind) {
         case kTauscheGoldKamel: {
             if (p.gold == 0 && p.camels == 0) return true;
             int a = 0;
-            if (!g.host().askExchange(p.gold, p.camels, a)) return true;
+            // A cancelled dialog plays nothing: the card stays in the hand.
+            if (!g.host().askExchange(p.gold, p.camels, a)) return false;
             // The dialog's bounds are the purse; an answer beyond it is cut down, never paid
             // with gold or camels the player does not have.
             a = std::clamp(a, -std::max(p.gold, 0), std::max(p.camels, 0));
@@ -451,22 +452,23 @@ bool Spieler1KarteNutzen(Game& g, int player, int kind) {
             const bool camelMode = kind == k2SPproKamel;
             const int available = camelMode ? p.camels : p.gold;
             int points = 0;
-            if (g.host().askVictoryPoints(camelMode, std::max(available, 0), points)) {
-                // The dialog never offers more than the purse covers; the same bounds hold
-                // for any answer.
-                const int most = camelMode ? std::min(2 * available, 8) : std::min(available, 10);
-                points = std::min(points, most);
-                if (camelMode) points -= points % 2;
-                if (points >= 1) {
-                    if (camelMode) {
-                        p.camels -= points / 2;
-                        if (g.traceOn) g.trace("Tausche Kamele zu Siegpunkte: ", points);
-                    } else {
-                        p.gold -= points;
-                        if (g.traceOn) g.trace("Tausche Gold zu Siegpunkte: ", points);
-                    }
-                    AddVictoryPoints(g, player, points, PointSource::Cards);
+            // A cancelled dialog plays nothing: the card stays in the hand.
+            if (!g.host().askVictoryPoints(camelMode, std::max(available, 0), points))
+                return false;
+            // The dialog never offers more than the purse covers; the same bounds hold for any
+            // answer.
+            const int most = camelMode ? std::min(2 * available, 8) : std::min(available, 10);
+            points = std::min(points, most);
+            if (camelMode) points -= points % 2;
+            if (points >= 1) {
+                if (camelMode) {
+                    p.camels -= points / 2;
+                    if (g.traceOn) g.trace("Tausche Kamele zu Siegpunkte: ", points);
+                } else {
+                    p.gold -= points;
+                    if (g.traceOn) g.trace("Tausche Gold zu Siegpunkte: ", points);
                 }
+                AddVictoryPoints(g, player, points, PointSource::Cards);
             }
             g.refresh(Refresh::PlayerPanel, player);
             return true;

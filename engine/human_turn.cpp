@@ -42,6 +42,14 @@ void clearFieldMarks(GameState& s) {
                 if (!f.occupied) f.newCube = 0;
 }
 
+// The souk rules for the human's cube, and a second own open souk of the region only when it
+// was open already when the row was chosen.
+bool soukTakesHumanCube(const Game& g, int region, int souk) {
+    const int own = FindeEigeneGruppe(g.s, region, kHuman);
+    return GruppeErlaubt(g.s, region, souk, kHuman) &&
+           (own == 0 || own == souk || g.input.ownSoukSnapshot[region][souk]);
+}
+
 void hideSupervisorTargets(Game& g) {
     ClearSupervisorMarks(g.s);
     g.input.supervisorTargetsShown = false;
@@ -152,12 +160,13 @@ void WaehleWuerfelzeile(Game& g, int row) {
     g.refresh(Refresh::Dice);
 
     if (row >= 2 && row <= 5) {
-        if (!hadRow)
-            for (int r = 1; r <= kRegions; ++r)
-                for (int k = 1; k <= kSouksPerRegion; ++k) {
-                    const Souk& sk = s.souk(r, k);
-                    in.ownSoukSnapshot[r][k] = sk.owner == kHuman && !sk.completed;
-                }
+        // Taken after every row change too: the cancel above emptied it, and an empty snapshot
+        // would shut the human out of a second own open souk of the region.
+        for (int r = 1; r <= kRegions; ++r)
+            for (int k = 1; k <= kSouksPerRegion; ++k) {
+                const Souk& sk = s.souk(r, k);
+                in.ownSoukSnapshot[r][k] = sk.owner == kHuman && !sk.completed;
+            }
         MarkiereSetzfelder(g, row - 1);
     } else {
         in.takeButtonRow = row;
@@ -192,24 +201,22 @@ void PlanFelderClick(Game& g, int region, int souk, int field) {
     GameState& s = g.s;
     if (!IstMenschAmZug(g) || !validField(s, region, souk, field)) return;
     Souk& sk = s.souk(region, souk);
+    const bool starts = in.inputState == 7;
+    if (!starts && in.inputState != 0 && in.inputState != 99) return;
+    if (in.inputState != 99 && region != in.chosenRow - 1) return;
 
-    if (in.inputState == 7) {
-        if (!offered(sk, field)) return;
+    PlayerState& p = s.player(kHuman);
+    // Only offered fields take a cube: for the card's cube the marks are the souk rules, and a
+    // stale own-souk snapshot must not open a second souk. A refused click keeps the input as
+    // it was, so a first click that places nothing does not cost the supervisor move.
+    if (!offered(sk, field) || in.cubesToPlace <= 0 || p.cubes < 1 ||
+        !soukTakesHumanCube(g, region, souk))
+        return;
+    if (starts) {
         in.takeButtonRow = 0;
         hideSupervisorTargets(g);
         in.inputState = 0;
     }
-    if (in.inputState != 0 && in.inputState != 99) return;
-    if (in.inputState == 0 && region != in.chosenRow - 1) return;
-
-    const int own = FindeEigeneGruppe(s, region, kHuman);
-    PlayerState& p = s.player(kHuman);
-    // Only offered fields take a cube: for the card's cube the marks are the souk rules, and a
-    // stale own-souk snapshot must not open a second souk.
-    if (!offered(sk, field) || in.cubesToPlace <= 0 || p.cubes < 1 ||
-        !GruppeErlaubt(s, region, souk, kHuman))
-        return;
-    if (own != 0 && own != souk && !in.ownSoukSnapshot[region][souk]) return;
 
     LegeStein(g, region, souk, true, kHuman, field);
     --in.cubesToPlace;
@@ -484,12 +491,13 @@ void ZugEingabeAbbrechen(Game& g) {
 void MarkiereSetzfelder(Game& g, int region) {
     GameState& s = g.s;
     clearFieldMarks(s);
-    if (region >= 1 && region <= kRegions) {
+    // Only fields a click can take are offered: none without a cube in stock.
+    if (region >= 1 && region <= kRegions && s.player(kHuman).cubes >= 1) {
         auto markEmpty = [&](bool wanted(const Souk&)) {
             int marked = 0;
             for (int k = 1; k <= kSouksPerRegion; ++k) {
                 Souk& sk = s.souk(region, k);
-                if (!wanted(sk)) continue;
+                if (!wanted(sk) || !soukTakesHumanCube(g, region, k)) continue;
                 for (int f = 1; f <= fieldsOf(sk); ++f)
                     if (!sk.fields[f].occupied) {
                         sk.fields[f].newCube = 1;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Takes packaging/screenshot.png (the picture the AppStream data shows) from the real window:
-# starts the built desktop program on a virtual X server with a fresh profile, waits for its
-# window, photographs the screen and crops the picture to the program's window.
+# Takes packaging/screenshot.png (for the AppStream data, once it has a public address to name)
+# from the real window: starts the built desktop program on a virtual X server with a fresh
+# profile, waits for its window, photographs the screen and crops the picture to the window.
 # Usage: scripts/screenshot.sh [seconds to wait before the picture, default 5]
 # Environment: KELMIRA_BUILD_DIR (default build/), KELMIRA_SCREEN (default 1920x1200).
 set -euo pipefail

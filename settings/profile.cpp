@@ -123,6 +123,10 @@ ProfileReadResult LeseProfil(ProfileSettings& settings, IniFile& profile, Langua
     return result;
 }
 
+bool WebAddressUsable(std::string_view address) {
+    return address.find_first_not_of(" \t\r\n") != std::string_view::npos;
+}
+
 bool SchreibeProfil(const ProfileSettings& s, IniFile& profile) {
     if (!s.SaveIni) return false;
     profile.writeBool(kSectionGlobal, "SaveIni", s.SaveIni);

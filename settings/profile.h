@@ -38,10 +38,6 @@ inline constexpr std::int32_t kScaleNotSet = 1000;
 inline constexpr std::array<std::int32_t, 7> kDefaultBoardColors = {
     15793151, 65535, 16776960, 32768, 255, 8567760, 12632256};
 
-inline constexpr const char* kDefaultWwwRefA = "https://kelmira.example.org/brettspiel";
-inline constexpr const char* kDefaultWwwRefB = "https://kelmira.example.org/";
-inline constexpr const char* kDefaultWwwRefC = "https://kelmira.example.org/autor";
-
 struct ProfileSettings {
     // Control
     std::int32_t ScaleBy = kScaleNotSet;
@@ -55,9 +51,11 @@ struct ProfileSettings {
     // Global
     std::int32_t Spielstaerke = 3;
     std::int32_t SpielerAnzahl = 4;
-    std::string wwwRefA = kDefaultWwwRefA;
-    std::string wwwRefB = kDefaultWwwRefB;
-    std::string wwwRefC = kDefaultWwwRefC;
+    // The three web pages of the "&Hilfe" menu. The program knows of no page of its own, so
+    // they stay empty until the user enters addresses (see WebAddressUsable).
+    std::string wwwRefA;
+    std::string wwwRefB;
+    std::string wwwRefC;
     std::array<std::int32_t, 7> Color = kDefaultBoardColors;
     std::int32_t FormLeft = 0;
     std::int32_t FormTop = 0;
@@ -111,6 +109,10 @@ struct ProfileReadResult {
 // the file lists them all, flushes, and then reads the language file into `texts`.
 ProfileReadResult LeseProfil(ProfileSettings& settings, IniFile& profile, LanguageTexts& texts,
                              const ProfileStart& start);
+
+// Whether a web item of the "&Hilfe" menu has an address to open: anything but blanks. An
+// item without one is offered disabled.
+bool WebAddressUsable(std::string_view address);
 
 // Writes what may have changed while the program ran, then flushes; only when SaveIni is
 // set. Returns whether the profile was written.

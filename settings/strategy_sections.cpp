@@ -94,6 +94,9 @@ bool StrategieparameterSichern(const StrategyParamSet& live, ProfileSettings& se
 
 void StrategieparameterEinlesen(StrategyParamSet& live, ProfileSettings& settings,
                                 IniFile& profile) {
+    // The user may have edited the file while the program ran: read what is on disk now, so
+    // that the command takes the edit and later writes of the profile keep it.
+    if (profile.isOpen()) profile.open(std::filesystem::path(profile.path()));
     StrategieparameterInitialisieren(live);
     settings.params = live;
     StrategieparameterLesen(settings, profile);

@@ -37,8 +37,8 @@ bool StrategieparameterLesen(ProfileSettings& settings, IniFile& profile);
 // "Strategie&parameter sichern": the live blocks into the record, then into the file.
 bool StrategieparameterSichern(const StrategyParamSet& live, ProfileSettings& settings,
                                IniFile& profile);
-// "Strategieparameter &einlesen": defaults first, so that a missing key ends up with its
-// default; then the file's values, which become the live blocks.
+// "Strategieparameter &einlesen": the file is read anew from disk; defaults first, so that a
+// missing key ends up with its default; then the file's values, which become the live blocks.
 void StrategieparameterEinlesen(StrategyParamSet& live, ProfileSettings& settings,
                                 IniFile& profile);
 // "Strategieparameter &initialisieren": the live blocks to their defaults.

@@ -68,9 +68,9 @@ bool enabledOf(const ActionContext& c, std::string_view id) {
     }
 
     // A web item without an address has nothing to open.
-    if (id == "help.webA") return !c.settings.wwwRefA.empty();
-    if (id == "help.webB") return !c.settings.wwwRefB.empty();
-    if (id == "help.webC") return !c.settings.wwwRefC.empty();
+    if (id == "help.webA") return WebAddressUsable(c.settings.wwwRefA);
+    if (id == "help.webB") return WebAddressUsable(c.settings.wwwRefB);
+    if (id == "help.webC") return WebAddressUsable(c.settings.wwwRefC);
     return true;
 }
 

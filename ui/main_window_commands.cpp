@@ -81,8 +81,18 @@ void MainWindow::saveGameFile() {
                            QStringLiteral("Alle Dateien (*)")});
     dialog.selectFile(q(kSaveDialogFileName));
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    saveGameFileTo(WithDefaultExtension(std::filesystem::path(dialog.selectedFiles().first().toStdString())));
+    // A name inside a folder that does not exist is refused and the dialog comes back, so
+    // neither the file nor "SaveDir" points into nowhere.
+    std::filesystem::path file;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+        file = WithDefaultExtension(std::filesystem::path(dialog.selectedFiles().first().toStdString()));
+        std::error_code ec;
+        if (std::filesystem::is_directory(file.parent_path(), ec)) break;
+        QMessageBox::warning(this, q(kSaveDialogTitle),
+                             QStringLiteral("Der Ordner existiert nicht: ") + q(file.parent_path().string()));
+    }
+    saveGameFileTo(file);
 }
 
 bool MainWindow::saveGameFileTo(const std::filesystem::path& file) {

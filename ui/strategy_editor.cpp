@@ -221,7 +221,9 @@ QSpinBox* StrategyEditor::addField(int index, int min, int max, const QString& a
     spin->setRange(min, max);
     spin->setAccessibleName(accessibleName);
     spin->setMinimumWidth(80);
-    fields_.push_back({spin, index, 0});
+    const std::size_t field = fields_.size();
+    fields_.push_back({spin, index, 0, false});
+    connect(spin, &QSpinBox::valueChanged, this, [this, field] { fields_[field].edited = true; });
     return spin;
 }
 
@@ -437,6 +439,7 @@ void StrategyEditor::fillFromBlock() {
     for (Field& field : fields_) {
         field.loaded = (*block_)[field.index];
         field.spin->setValue(field.loaded);
+        field.edited = false;
     }
     simulation_->setChecked(block_->sim());
 }
@@ -445,11 +448,10 @@ void StrategyEditor::storeIntoBlock() {
     StrategyParams& block = *block_;
     for (Field& field : fields_) {
         field.spin->interpretText();
-        const int value = field.spin->value();
         // A stored value outside the editor's range (a strategy 16 or 17, a hand-edited
-        // profile) is shown clamped; it is kept unless the user actually changed the field.
-        const int shown = std::clamp(field.loaded, field.spin->minimum(), field.spin->maximum());
-        block[field.index] = value == shown ? field.loaded : value;
+        // profile) is shown clamped; it is kept unless the user changed the field, even when
+        // the change ends on the clamped value.
+        block[field.index] = field.edited ? field.spin->value() : field.loaded;
     }
     // Only the low byte of the first slot is the switch; the rest of the word is left alone.
     if (simulation_->isChecked() != block.sim())

@@ -47,7 +47,8 @@ class StrategyEditor : public QDialog {
     struct Field {
         QSpinBox* spin;
         int index;
-        int loaded = 0;  // the block's value when the editor opened
+        int loaded = 0;        // the block's value when the editor opened
+        bool edited = false;   // the user changed the field since then
     };
 
     void build();

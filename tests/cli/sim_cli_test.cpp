@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -136,6 +137,23 @@ TEST_F(SimCli, HelpAndBadOptions) {
         EXPECT_EQ(linesOf(r.err).size(), 1u) << r.err;
         EXPECT_NE(r.err.find(option), std::string::npos) << r.err;
     }
+}
+
+TEST_F(SimCli, TheManualPageNamesEveryOption) {
+    const char* source = std::getenv("KELMIRA_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const std::string page = readFile(fs::path(source) / "packaging" / "kelmira-sim.6.in");
+    ASSERT_FALSE(page.empty());
+    const std::string help = run({"--help"}).out;
+    int options = 0;
+    for (std::size_t at = help.find("--"); at != std::string::npos; at = help.find("--", at + 2)) {
+        std::size_t end = at + 2;
+        while (end < help.size() && (std::isalnum(static_cast<unsigned char>(help[end])))) ++end;
+        const std::string name = help.substr(at + 2, end - at - 2);
+        ++options;
+        EXPECT_NE(page.find("\\-\\-" + name), std::string::npos) << "--" << name;
+    }
+    EXPECT_GE(options, 14);
 }
 
 TEST_F(SimCli, ReportIsDeterministicAndGoesToStdoutOrFile) {

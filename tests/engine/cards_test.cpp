@@ -353,7 +353,7 @@ TEST(Spieler1KarteNutzen, DialogCardsAskTheHostAndKeepAnswersWithinThePurse) {
     EXPECT_EQ(p.victoryPoints, 20);
 
     t.host.pointsOk = false;
-    EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k1SPproGold));
+    EXPECT_FALSE(Spieler1KarteNutzen(t.g, 1, k1SPproGold));
     EXPECT_EQ(p.gold, 2);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 #include "engine/dice.h"
@@ -154,6 +155,34 @@ TEST(HumanTurn, AnOpenOwnSoukTakesTheFirstCube) {
     EXPECT_EQ(t.s().souk(1, 1).owner, 1);
     EXPECT_TRUE(t.g.input.actionDone);
     EXPECT_EQ(t.lastAction().action.amount, 2);
+}
+
+TEST(HumanTurn, EveryOfferedFieldTakesTheCube) {
+    // Two own open souks in region 1 (the supervisor reopened one), reached by switching from
+    // another row: both are offered and both take a cube.
+    HumanTurn two;
+    PutCubes(two.s(), 1, 1, 1, 1);
+    PutCubes(two.s(), 1, 1, 2, 2);
+    SetDiceRow(two.s(), 2, 3, 2);
+    SetDiceRow(two.s(), 3, 2, 1);
+    WaehleWuerfelzeile(two.g, 3);
+    WaehleWuerfelzeile(two.g, 2);
+    EXPECT_EQ(two.offeredFields(), 2 + 2);
+    PlanFelderClick(two.g, 1, 2, 3);
+    EXPECT_TRUE(two.s().souk(1, 2).fields[3].occupied);
+    PlanFelderClick(two.g, 1, 1, 2);
+    EXPECT_TRUE(two.s().souk(1, 1).fields[2].occupied);
+    EXPECT_TRUE(two.g.input.actionDone);
+
+    // Without a cube in stock nothing is offered, and a click keeps the supervisor move open.
+    HumanTurn empty;
+    empty.player(1).cubes = 0;
+    SetDiceRow(empty.s(), 2, 3, 2);
+    WaehleWuerfelzeile(empty.g, 2);
+    EXPECT_EQ(empty.offeredFields(), 0);
+    PlanFelderClick(empty.g, 1, 1, 1);
+    EXPECT_EQ(empty.g.input.inputState, 7);
+    EXPECT_TRUE(empty.g.input.supervisorTargetsShown);
 }
 
 TEST(HumanTurn, CancellingAPlacementReturnsItsCubes) {
@@ -337,6 +366,25 @@ TEST(HumanTurn, CardPlays) {
     EXPECT_EQ(guard.player(1).camels, 2);
     EXPECT_FALSE(guard.g.input.cardClickGuard);
     EXPECT_TRUE(guard.sound());
+}
+
+TEST(HumanTurn, ACancelledCardDialogKeepsTheCard) {
+    for (const int kind : {kTauscheGoldKamel, k2SPproKamel, k1SPproGold}) {
+        HumanTurn t;
+        t.setHand(1, {kind});
+        t.player(1).gold = 4;
+        t.player(1).camels = 4;
+        t.nested.exchangeOk = false;
+        t.nested.pointsOk = false;
+        const PlayerState before = t.player(1);
+        const int discards = t.s().discardCount;
+        const auto actions = t.nested.eventsOf(CourseKind::Action).size();
+        Image2MouseUp(t.g, false);
+        EXPECT_EQ(t.nested.exchangeQuestions + t.nested.pointsQuestions, 1) << kind;
+        EXPECT_EQ(std::memcmp(&t.player(1), &before, sizeof before), 0) << kind;
+        EXPECT_EQ(t.s().discardCount, discards) << kind;
+        EXPECT_EQ(t.nested.eventsOf(CourseKind::Action).size(), actions) << kind;
+    }
 }
 
 TEST(HumanTurn, ScriptedTurnKeepsTheStateSound) {

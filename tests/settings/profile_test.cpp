@@ -75,6 +75,14 @@ TEST(Profile, FirstStartWritesEveryKeyOfTheTable) {
     EXPECT_FALSE(ini.dirty());
 }
 
+TEST(Profile, WebAddressesAreEmptyUntilEntered) {
+    EXPECT_FALSE(WebAddressUsable(ProfileSettings{}.wwwRefA));
+    EXPECT_FALSE(WebAddressUsable(ProfileSettings{}.wwwRefC));
+    for (const auto& [address, usable] : std::vector<std::pair<std::string, bool>>{
+             {"", false}, {" \t ", false}, {"https://www.example.com/", true}, {" x ", true}})
+        EXPECT_EQ(WebAddressUsable(address), usable) << address;
+}
+
 TEST(Profile, AFolderOutsideWindows1252IsKeptByWritingUtf8) {
     for (const std::string folder : {"/home/user/Игры/сохранения", "/home/user/日本/spiele"}) {
         TempFolder dir;

@@ -132,5 +132,20 @@ TEST(StrategySections, StartupRuleAndMenuCommands) {
     EXPECT_FALSE(IniFile(dir / "Kelmira.ini").readBool("Global", "LadeStrategieParam", true));
 }
 
+TEST(StrategySections, LoadReadsAHandEditMadeWhileRunning) {
+    TempFolder dir;
+    IniFile ini(dir / "Kelmira.ini");
+    ProfileSettings s;
+    StrategyParamSet live;
+    StrategieparameterInitialisieren(live);
+    ASSERT_TRUE(StrategieparameterSichern(live, s, ini));
+    WriteBytes(dir / "Kelmira.ini", "[Strategie_2_Spieler]\r\nStrategie_Sp1=3\r\n");
+
+    StrategieparameterEinlesen(live, s, ini);
+    EXPECT_EQ(live.forPlayers(2)[sp::Strategie_Sp(1)], 3);
+    ASSERT_TRUE(SchreibeProfil(s, ini));  // the write at close keeps what was just read
+    EXPECT_EQ(IniFile(dir / "Kelmira.ini").readInteger("Strategie_2_Spieler", "Strategie_Sp1", 0), 3);
+}
+
 }  // namespace
 }  // namespace kelmira

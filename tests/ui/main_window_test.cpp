@@ -79,6 +79,9 @@ void MainWindowTest::firstStartWritesProfileAndCloseWritesItBack() {
         const std::string first = readFile(ini);
         QVERIFY(first.find("ScaleBy=100") != std::string::npos);
         QVERIFY(first.find("Spielstaerke=3") != std::string::npos);
+        // No web address is known until the user enters one: the three items are disabled.
+        for (const char* id : {"help.webA", "help.webB", "help.webC"})
+            QVERIFY2(!w->action(id)->isEnabled(), id);
         w->action("strength.2")->trigger();
         w->action("players.3")->trigger();
         QCOMPARE(w->game().menuPlayerCount, 3);
@@ -87,12 +90,17 @@ void MainWindowTest::firstStartWritesProfileAndCloseWritesItBack() {
     const std::string after = readFile(ini);
     QVERIFY(after.find("Spielstaerke=2") != std::string::npos);
     QVERIFY(after.find("SpielerAnzahl=3") != std::string::npos);
+    std::string edited = after;
+    edited.replace(edited.find("wwwRefB="), 8, "wwwRefB=https://www.example.com/");
+    std::ofstream(ini, std::ios::binary) << edited;
 
-    // The window comes back as it was left.
+    // The window comes back as it was left, with the address entered by hand.
     auto again = test::OpenTestWindow(dir);
     QVERIFY(again);
     QVERIFY(again->action("strength.2")->isChecked());
     QVERIFY(again->action("players.3")->isChecked());
+    QVERIFY(!again->action("help.webA")->isEnabled());
+    QVERIFY(again->action("help.webB")->isEnabled());
 }
 
 void MainWindowTest::languageFileRenamesMenu() {
@@ -143,6 +151,8 @@ void MainWindowTest::displayShowsKnownState() {
     Game& g = w->game();
     BoardView* b = w->board();
     GameState& s = g.s;
+    // No game runs in a fresh window, and its current player is 1.
+    QVERIFY(!b->currentMarker(1)->isHidden());
     s.playerCount = 2;
     s.gameOver = 0;
     s.week = 2;
@@ -210,6 +220,7 @@ void MainWindowTest::nothingChangesDuringSimulation() {
     BoardView* b = w->board();
     g.s.player(3).gold = 7;
     b->refreshAll();
+    w->action("strength.4")->trigger();  // correction mode is offered in manual mode
     QCOMPARE(b->playerValue(3, layout::PlayerLabel::Gold)->text(), QStringLiteral("7"));
     g.simulationRunning = true;
     g.s.player(3).gold = 9;
@@ -217,6 +228,9 @@ void MainWindowTest::nothingChangesDuringSimulation() {
     g.refresh(Refresh::All);
     g.refresh(Refresh::PlayerPanel, 3);
     g.refresh(Refresh::Fields);
+    w->action("options.extra.correction")->trigger();
+    QVERIFY(g.correctionMode);
+    QCOMPARE(b->statusPanel(5)->text(), QString());
     QCOMPARE(b->playerValue(3, layout::PlayerLabel::Gold)->text(), QStringLiteral("7"));
     QVERIFY(b->field(1, 1, 1)->isHidden());
     g.simulationRunning = false;

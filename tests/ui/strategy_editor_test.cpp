@@ -147,6 +147,21 @@ class StrategyEditorTest : public QObject {
         // A number the editor cannot show survives an OK when the user leaves it alone.
         QCOMPARE(block[sp::Strategie_Sp(4)], 17);
     }
+
+    void anEditEndingOnTheShownBoundIsStored() {
+        LanguageTexts texts;
+        StrategyEditor editor(nullptr, texts);
+        StrategyParamSet params = defaults();
+        auto& block = params.forPlayers(2);
+        block[sp::Strategie_Sp(2)] = 17;
+        editor.show();
+        editor.load(params, 2);
+        QCOMPARE(field(editor, sp::Strategie_Sp(2))->value(), 15);
+        typeInto(field(editor, sp::Strategie_Sp(2)), "14");
+        typeInto(field(editor, sp::Strategie_Sp(2)), "15");
+        click(editor, "okButton");
+        QCOMPARE(block[sp::Strategie_Sp(2)], 15);
+    }
 };
 
 QTEST_MAIN(StrategyEditorTest)

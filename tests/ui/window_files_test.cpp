@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -50,6 +52,7 @@ class WindowFilesTest : public QObject {
   private slots:
     void savedGameLoadsWithItsHistory();
     void aBrokenFileLeavesTheGameAsItWas();
+    void saveRefusesAFolderThatDoesNotExist();
     void aPuzzleLocksTheMenus();
     void simulationReportsIntoTheTraceWindow();
     void aSimulatedGameCanBeTakenOverAtEveryEntry();
@@ -97,6 +100,39 @@ void WindowFilesTest::aBrokenFileLeavesTheGameAsItWas() {
     QVERIFY(boxes.captions.front().startsWith(QStringLiteral("File access error")));
     QCOMPARE(std::memcmp(&w->game().s, &before, sizeof before), 0);
     QCOMPARE(w->history().maxHistory(), entries);
+}
+
+void WindowFilesTest::saveRefusesAFolderThatDoesNotExist() {
+    QTemporaryDir dir;
+    auto w = test::OpenTestWindow(dir);
+    QVERIFY(w);
+    w->action("file.new")->trigger();
+    w->settings().SaveDir = dir.path().toStdString();
+    // The first dialog gets a name in a missing folder, every box is accepted, and the dialog
+    // that comes back is cancelled.
+    int dialogs = 0;
+    QStringList boxes;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* m = QApplication::activeModalWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(m)) {
+            if (++dialogs == 1) {
+                files->findChild<QLineEdit*>("fileNameEdit")->setText("nonexist/x.kel");
+                static_cast<QDialog*>(files)->accept();
+            } else {
+                files->reject();
+            }
+        } else if (auto* d = qobject_cast<QDialog*>(m)) {
+            boxes << d->windowTitle();
+            d->accept();
+        }
+    });
+    timer.start(10);
+    w->action("file.save")->trigger();
+    QCOMPARE(dialogs, 2);
+    QCOMPARE(boxes, QStringList{QStringLiteral("Spieldatei speichern")});
+    QCOMPARE(w->settings().SaveDir, dir.path().toStdString());
+    QVERIFY(!std::filesystem::exists(std::filesystem::path(dir.path().toStdString()) / "nonexist"));
 }
 
 void WindowFilesTest::aPuzzleLocksTheMenus() {

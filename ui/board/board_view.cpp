@@ -503,6 +503,7 @@ void BoardView::refresh(Refresh what, int player) {
 }
 
 void BoardView::showPanels() {
+    if (!displayAllowed()) return;
     const int n = g_.s.playerCount >= 2 && g_.s.playerCount <= 4 ? g_.s.playerCount : 4;
     for (int p = 2; p <= 4; ++p) {
         const bool on = p <= n;
@@ -546,6 +547,7 @@ void BoardView::showFields() {
 }
 
 void BoardView::showStartPlayer() {
+    if (!displayAllowed()) return;
     const GameState& s = g_.s;
     for (int p = 1; p <= 4; ++p)
         startMarkers_[p]->setVisible(p == s.startPlayer && p <= std::max(s.playerCount, 1));
@@ -553,17 +555,20 @@ void BoardView::showStartPlayer() {
 }
 
 void BoardView::showCurrentPlayer() {
+    if (!displayAllowed()) return;
     const GameState& s = g_.s;
     for (int p = 1; p <= 4; ++p)
-        currentMarkers_[p]->setVisible(p == s.currentPlayer && !s.gameOver);
+        currentMarkers_[p]->setVisible(p == s.currentPlayer);
 }
 
 void BoardView::showHistoryPanel() {
+    if (!displayAllowed()) return;
     setLabelText(panels_[2], q(history_.StatusPanelText(texts_.table.get(40), texts_.table.get(41))));
     setLabelText(panels_[7], QString::fromLatin1(AlteredGameText(g_.s)));
 }
 
 void BoardView::showWeekAndDay() {
+    if (!displayAllowed()) return;
     const GameState& s = g_.s;
     setLabelText(panels_[0], q(texts_.table.get(39)) + " " + QString::number(s.week));
     setLabelText(panels_[1], q(texts_.table.get(38)) + " " + QString::number(s.day));
@@ -574,6 +579,7 @@ void BoardView::showWeekAndDay() {
 }
 
 void BoardView::showPlayerCount() {
+    if (!displayAllowed()) return;
     setLabelText(panels_[3], q(texts_.endOfGame.get(EndOfGameTexts::AnzahlSpieler)) + " " +
                                  QString::number(g_.s.playerCount));
 }
@@ -694,6 +700,7 @@ void BoardView::showCaravan() {
 }
 
 void BoardView::showDrawPile() {
+    if (!displayAllowed()) return;
     const GameState& s = g_.s;
     const int left = s.drawCount - s.drawNext + 1;
     setLabelText(drawCount_, QString::number(left));
@@ -701,6 +708,7 @@ void BoardView::showDrawPile() {
 }
 
 void BoardView::showDiscardPile() {
+    if (!displayAllowed()) return;
     const GameState& s = g_.s;
     const int n = std::clamp(s.discardCount, 0, kCards);
     setLabelText(discardCount_, QString::number(n));
@@ -719,6 +727,7 @@ void BoardView::showDiscardPile() {
 }
 
 void BoardView::showHand() {
+    if (!displayAllowed()) return;
     const PlayerState& p1 = g_.s.player(1);
     int pictureNo = 1;
     QString hint = q(texts_.table.get(117));
@@ -743,6 +752,7 @@ void BoardView::showHand() {
 }
 
 void BoardView::showPlayer(int player) {
+    if (!displayAllowed()) return;
     if (player < 1 || player > 4) return;
     const PlayerState& p = g_.s.player(player);
     auto set = [&](PlayerLabel which, const QString& text) {
@@ -758,6 +768,7 @@ void BoardView::showPlayer(int player) {
 }
 
 void BoardView::showBuildings(int player) {
+    if (!displayAllowed()) return;
     if (player < 1 || player > 4) return;
     const GameState& s = g_.s;
     const bool inGame = player <= std::max(s.playerCount, 1);
@@ -797,6 +808,7 @@ void BoardView::showRollPhase() {
 }
 
 void BoardView::showCorrectionAndTrace() {
+    if (!displayAllowed()) return;
     setLabelText(panels_[5], g_.correctionMode ? q(texts_.table.get(42)) : QString());
     setLabelText(panels_[6], g_.traceOn ? q(texts_.table.get(37)) : QStringLiteral("  "));
     setLabelText(panels_[7], QString::fromLatin1(AlteredGameText(g_.s)));
