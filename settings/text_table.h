@@ -4,10 +4,14 @@
 
 #include <string>
 
+#include "settings/text_entries.h"
+
 namespace kelmira {
 
 struct TextTable {
-    static constexpr int kCount = 150;  // entries 0..149
+    // Entries 0..149 are the table every language file knows; the program's own additions
+    // follow (see text_entries.h).
+    static constexpr int kCount = txt::kCount;
 
     std::string text[kCount];
 
@@ -15,9 +19,9 @@ struct TextTable {
     TextTable() { setDefaults(); }
     void setDefaults();
 
-    // "" for a number outside 0..149.
+    // "" for a number outside the table.
     const std::string& get(int entry) const;
-    // Ignored for a number outside 0..149.
+    // Ignored for a number outside the table.
     void set(int entry, std::string value);
 };
 

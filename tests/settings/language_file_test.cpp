@@ -50,8 +50,8 @@ TEST(TextTable, DefaultsAndBounds) {
     EXPECT_EQ(t.get(122), "Du hast kein Kamel zur Abwehr !");
     EXPECT_EQ(t.get(123), "");
     EXPECT_EQ(t.get(-1), "");
-    EXPECT_EQ(t.get(150), "");
-    t.set(150, "x");
+    EXPECT_EQ(t.get(TextTable::kCount), "");
+    t.set(TextTable::kCount, "x");
     t.set(149, "y");
     EXPECT_EQ(t.get(149), "y");
 
