@@ -74,7 +74,7 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
 
     board_ = new BoardView(c.game(), c.history(), texts, c.pictures(), c.scale().scale, this);
     setCentralWidget(board_);
-    setWindowTitle(q(texts.table.get(67)));
+    setWindowTitle(q(texts.table.get(txt::kKelmira)));
 
     const QImage& back = c.pictures().get(pic::kBoard);
     const QRect bw = board_->backgroundRect();
@@ -198,7 +198,7 @@ void MainWindow::internalFault(std::string_view message) {
     const std::filesystem::path file = paths().profileFolder / "ErrorTrace.txt";
     if (trace_ && !trace_->saveTo(q(file.string())).ok)
         traceLine("ErrorTrace.txt konnte nicht geschrieben werden: " + file.string());
-    QMessageBox::critical(this, q(texts().table.get(67)),
+    QMessageBox::critical(this, q(texts().table.get(txt::kKelmira)),
                           QString::fromUtf8(message.data(), static_cast<int>(message.size())));
 }
 

@@ -46,7 +46,7 @@ void MainWindow::showScaleDialog() {
     int scale = controller_->scale().scale;
     if (!questions_->askScale(settings().ScaleBy, scale)) return;
     controller_->setScale(scale);
-    QMessageBox::information(this, q(texts().table.get(74)), q(texts().table.get(75)));
+    QMessageBox::information(this, q(texts().table.get(txt::kAttention)), q(texts().table.get(txt::kProgramEnds)));
     controller_->requestExit();
 }
 
@@ -57,19 +57,19 @@ void MainWindow::showAbout() {
 void MainWindow::openDocument(const std::filesystem::path& file) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) {
-        QMessageBox::warning(this, q(texts().table.get(67)),
+        QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
                              QStringLiteral("Datei nicht gefunden: ") + q(file.string()));
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(q(file.string()))))
-        QMessageBox::warning(this, q(texts().table.get(67)),
+        QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
                              QStringLiteral("Kein Programm zum Öffnen gefunden: ") + q(file.string()));
 }
 
 void MainWindow::openWeb(const std::string& address) {
     const QUrl url(q(address));
     if (!url.isValid() || url.scheme().isEmpty() || !QDesktopServices::openUrl(url))
-        QMessageBox::warning(this, q(texts().table.get(67)),
+        QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
                              QStringLiteral("Die Adresse kann nicht geöffnet werden: ") + q(address));
 }
 
@@ -144,7 +144,7 @@ void MainWindow::showStrategyEditor() {
 void MainWindow::showHelp() {
     if (!help_) help_ = new HelpViewer(nullptr);
     if (!help_->openContents(QString::fromStdString(paths().helpFile.string()))) {
-        QMessageBox::warning(this, q(texts().table.get(67)),
+        QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
                              QStringLiteral("Die Hilfe wurde nicht gefunden: ") +
                                  q(paths().helpFile.string()));
         return;
@@ -161,7 +161,7 @@ void MainWindow::writeLanguageFile(bool translate) {
     const bool ok = translate ? UebersetzeSprachdatei(texts(), folder, game().traceOn, sink)
                               : SchreibeSprachdatei(texts(), folder, game().traceOn, sink);
     if (!ok)
-        QMessageBox::warning(this, q(texts().table.get(67)),
+        QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
                              QStringLiteral("Lang.ini konnte nicht geschrieben werden: ") +
                                  q(folder.string()));
 }
@@ -205,13 +205,13 @@ void MainWindow::chooseLanguage(const std::filesystem::path& file) {
     QSaveFile out(q(target.string()));
     if (chosen.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(chosen) != chosen.size() ||
         !out.commit()) {
-        QMessageBox::warning(this, q(texts().table.get(67)),
+        QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
                              QStringLiteral("Lang.ini konnte nicht geschrieben werden: ") +
                                  q(target.string()));
         return;
     }
     // Texts are read once at start, as the scale is: the choice shows at the next start.
-    QMessageBox::information(this, q(texts().table.get(74)), q(texts().table.get(75)));
+    QMessageBox::information(this, q(texts().table.get(txt::kAttention)), q(texts().table.get(txt::kProgramEnds)));
     controller_->requestExit();
 }
 

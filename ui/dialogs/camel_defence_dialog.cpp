@@ -61,17 +61,17 @@ void CamelDefenceDialog::setValues(int region, int points, bool ownsCamel) {
 }
 
 void CamelDefenceDialog::prepare() {
-    setWindowTitle(TableText(texts_, 92));
-    regionLabel_->setText(TableText(texts_, 97));
-    pointsLabel_->setText(TableText(texts_, 98));
+    setWindowTitle(TableText(texts_, txt::kCaravan));
+    regionLabel_->setText(TableText(texts_, txt::kRegionColon));
+    pointsLabel_->setText(TableText(texts_, txt::kVictoryPointsColon));
     regionValue_->setText(region_ >= 1 && region_ <= 4
                               ? TableText(texts_, kFirstRegionName + region_ - 1)
                               : QString());
     pointsValue_->setText(QString::number(points_));
-    message_->setText(TableText(texts_, 93) + TableText(texts_, ownsCamel_ ? 94 : 122));
-    yes_->setText(TableText(texts_, 95));
-    no_->setText(TableText(texts_, 96));
-    ok_->setText(TableText(texts_, 53));
+    message_->setText(TableText(texts_, txt::kCubeToCaravan) + TableText(texts_, ownsCamel_ ? txt::kPayCamelToDefend : txt::kNoCamelToDefend));
+    yes_->setText(TableText(texts_, txt::kYes));
+    no_->setText(TableText(texts_, txt::kNo));
+    ok_->setText(TableText(texts_, txt::kOk));
     NameFor(regionValue_, regionLabel_->text());
     NameFor(pointsValue_, pointsLabel_->text());
     NameFor(message_, windowTitle());

@@ -82,17 +82,17 @@ void CardCorrectionDialog::setCurrentKind(int kind) {
 }
 
 void CardCorrectionDialog::prepare() {
-    const QString prompt = TableText(texts_, 49);
+    const QString prompt = TableText(texts_, txt::kChooseNewCard);
     setWindowTitle(prompt);
     prompt_->setText(prompt);
     NameFor(kindField_, prompt);
-    group_->setTitle(TableText(texts_, 42));
+    group_->setTitle(TableText(texts_, txt::kCorrection));
     NameFor(group_, group_->title());
-    remove_->setText(TableText(texts_, 50));
-    exchange_->setText(TableText(texts_, 51));
-    insert_->setText(TableText(texts_, 52));
-    ok_->setText(TableText(texts_, 53));
-    cancel_->setText(TableText(texts_, 18));
+    remove_->setText(TableText(texts_, txt::kRemoveCard));
+    exchange_->setText(TableText(texts_, txt::kExchangeCard));
+    insert_->setText(TableText(texts_, txt::kInsertCard));
+    ok_->setText(TableText(texts_, txt::kOk));
+    cancel_->setText(TableText(texts_, txt::kAbort));
     NameByText({remove_, exchange_, insert_, ok_, cancel_});
 
     if (kind_ < 1 || kind_ > 9) kind_ = 1;

@@ -47,12 +47,12 @@ void CubeOrderDialog::setPlayers(int first, int second) {
 }
 
 void CubeOrderDialog::prepare() {
-    setWindowTitle(TableText(texts_, 92));
-    question_->setText(TableText(texts_, 103));
+    setWindowTitle(TableText(texts_, txt::kCaravan));
+    question_->setText(TableText(texts_, txt::kTwoCubesWhichFirst));
     NameFor(group_, question_->text());
     for (int i = 0; i < 2; ++i)
-        items_[i]->setText(TableText(texts_, 79) + QLatin1Char(' ') + QString::number(players_[i]));
-    ok_->setText(TableText(texts_, 53));
+        items_[i]->setText(TableText(texts_, txt::kPlayerWord) + QLatin1Char(' ') + QString::number(players_[i]));
+    ok_->setText(TableText(texts_, txt::kOk));
     NameByText({items_[0], items_[1], ok_});
     items_[0]->setChecked(true);
     result_ = 0;

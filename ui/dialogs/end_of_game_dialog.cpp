@@ -127,17 +127,17 @@ QLabel* EndOfGameDialog::pointsLabel(int player) const {
 
 void EndOfGameDialog::prepare() {
     const EndOfGameTexts& words = texts_.endOfGame;
-    setWindowTitle(TableText(texts_, 72));
+    setWindowTitle(TableText(texts_, txt::kEndOfGame));
     // The result is worded from the language's texts; the engine only says won or lost.
     title_->setText(
         ToQt(words.get(data_.won ? EndOfGameTexts::Glueckwunsch : EndOfGameTexts::Schade)));
     message_->setText(
         ToQt(words.get(data_.won ? EndOfGameTexts::Gewonnen : EndOfGameTexts::NichtGewonnen)));
-    opponentsHeader_->setText(TableText(texts_, 73));
-    pointsHeader_->setText(TableText(texts_, 98));
+    opponentsHeader_->setText(TableText(texts_, txt::kYourOpponents));
+    pointsHeader_->setText(TableText(texts_, txt::kVictoryPointsColon));
     for (int p = 1; p <= 4; ++p) {
-        players_[p]->setText(TableText(texts_, 3) + QLatin1Char(' ') + QString::number(p));
-        strategies_[p]->setText(p == 1 ? TableText(texts_, 4) : ToQt(data_.opponentStrategy[p]));
+        players_[p]->setText(TableText(texts_, txt::kPlayer) + QLatin1Char(' ') + QString::number(p));
+        strategies_[p]->setText(p == 1 ? TableText(texts_, txt::kYou) : ToQt(data_.opponentStrategy[p]));
         points_[p]->setText(ToQt(data_.points[p]));
         NameFor(strategies_[p], players_[p]->text() + QLatin1Char(' ') + opponentsHeader_->text());
         NameFor(points_[p], players_[p]->text() + QLatin1Char(' ') + pointsHeader_->text());
@@ -147,11 +147,11 @@ void EndOfGameDialog::prepare() {
     highScoreText_->setText(ToQt(label.empty() ? data_.highScoreLabel : label));
     highScore_->setText(QString::number(data_.highScore) + QStringLiteral("  (") +
                         QString::number(data_.average) + QLatin1Char(')'));
-    gamesText_->setText(TableText(texts_, 76));
+    gamesText_->setText(TableText(texts_, txt::kGamesTotal));
     gamesValue_->setText(QString::number(data_.gamesPlayed));
-    percentText_->setText(TableText(texts_, 77));
+    percentText_->setText(TableText(texts_, txt::kGamesWonPercent));
     percentValue_->setText(QString::number(data_.percentWon));
-    ok_->setText(TableText(texts_, 53));
+    ok_->setText(TableText(texts_, txt::kOk));
 
     for (QLabel* l : {title_, message_, opponentsHeader_, pointsHeader_, highScoreText_, gamesText_,
                       percentText_})

@@ -73,19 +73,19 @@ void ExchangeDialog::setValues(int gold, int camels) {
 }
 
 void ExchangeDialog::prepare() {
-    setWindowTitle(TableText(texts_, 55));
-    title_->setText(TableText(texts_, 55));
-    goldLabel_->setText(TableText(texts_, 60));
-    camelsLabel_->setText(TableText(texts_, 54));
-    amountLabel_->setText(TableText(texts_, 56));
-    ok_->setText(TableText(texts_, 53));
-    cancel_->setText(TableText(texts_, 59));
+    setWindowTitle(TableText(texts_, txt::kCardExchange));
+    title_->setText(TableText(texts_, txt::kCardExchange));
+    goldLabel_->setText(TableText(texts_, txt::kGoldColon));
+    camelsLabel_->setText(TableText(texts_, txt::kCamelsColon));
+    amountLabel_->setText(TableText(texts_, txt::kExchangeAmount));
+    ok_->setText(TableText(texts_, txt::kOk));
+    cancel_->setText(TableText(texts_, txt::kCancel));
     NameFor(goldValue_, goldLabel_->text());
     NameFor(goldBox_, goldLabel_->text());
     NameFor(camelsValue_, camelsLabel_->text());
     NameFor(camelsBox_, camelsLabel_->text());
     NameFor(amount_, amountLabel_->text());
-    NameFor(picture_, TableText(texts_, 55));
+    NameFor(picture_, TableText(texts_, txt::kCardExchange));
     NameByText({ok_, cancel_});
     ShowPicture(picture_, pictures_, CardPictureFile(CardPictureOfKind(kExchangeCard)), kCardBox);
 

@@ -109,18 +109,18 @@ QLabel* InfoDialog::picture(int i) const {
 }
 
 void InfoDialog::prepare() {
-    setWindowTitle(TableText(texts_, 71));
-    name_->setText(TableText(texts_, 67));
-    line_->setText(TableText(texts_, 68));
+    setWindowTitle(TableText(texts_, txt::kInfo));
+    name_->setText(TableText(texts_, txt::kKelmira));
+    line_->setText(TableText(texts_, txt::kInfoBlank));
     line_->setVisible(!line_->text().isEmpty());
-    gameCredit_->setText(TableText(texts_, 69));
-    programCredit_->setText(TableText(texts_, 70));
+    gameCredit_->setText(TableText(texts_, txt::kCreditGame));
+    programCredit_->setText(TableText(texts_, txt::kCreditProgram));
     const QString version = ToQt(std::string(kProgVersString));
     version_->setText(version);
-    languageCredit_->setText(TableText(texts_, 121));
+    languageCredit_->setText(TableText(texts_, txt::kLanguagePack));
     languageVersion_->setText(version);
     statistics_->setText(StatisticsLine(texts_.endOfGame, gamesWon_, gamesPlayed_));
-    ok_->setText(TableText(texts_, 53));
+    ok_->setText(TableText(texts_, txt::kOk));
     ok_->setVisible(!selfClosing_);
     for (QLabel* l : {name_, line_, gameCredit_, programCredit_, version_, languageCredit_,
                       languageVersion_, statistics_})
@@ -128,7 +128,7 @@ void InfoDialog::prepare() {
     NameByText({ok_});
     for (int i = 0; i < kPictures; ++i) {
         ShowPicture(pictureLabels_[i], pictures_, InfoFile(i + 1), kPictureBox);
-        NameFor(pictureLabels_[i], TableText(texts_, 67));
+        NameFor(pictureLabels_[i], TableText(texts_, txt::kKelmira));
     }
 }
 

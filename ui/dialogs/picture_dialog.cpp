@@ -61,8 +61,8 @@ void PictureDialog::setSet(int set) {
 }
 
 void PictureDialog::prepare() {
-    setWindowTitle(TableText(texts_, 67));
-    ok_->setText(TableText(texts_, 53));
+    setWindowTitle(TableText(texts_, txt::kKelmira));
+    ok_->setText(TableText(texts_, txt::kOk));
     NameByText({ok_});
     for (int i = 0; i < kSets; ++i) {
         QLabel* label = pictureLabels_[i];
@@ -70,7 +70,7 @@ void PictureDialog::prepare() {
         label->setVisible(shown);
         if (shown) {
             ShowPicture(label, pictures_, SetFile(i + 1), kPictureBox);
-            NameFor(label, TableText(texts_, 67));
+            NameFor(label, TableText(texts_, txt::kKelmira));
         }
     }
 }

@@ -44,11 +44,11 @@ void ScalingDialog::setScale(int percent) { field_->setValue(percent); }
 int ScalingDialog::scale() const { return field_->value(); }
 
 void ScalingDialog::prepare() {
-    setWindowTitle(TableText(texts_, 64));
-    text_->setText(TableText(texts_, 65));
-    percent_->setText(TableText(texts_, 66));
-    ok_->setText(TableText(texts_, 53));
-    cancel_->setText(TableText(texts_, 18));
+    setWindowTitle(TableText(texts_, txt::kScaling));
+    text_->setText(TableText(texts_, txt::kScaleMainWindowTo));
+    percent_->setText(TableText(texts_, txt::kPercent));
+    ok_->setText(TableText(texts_, txt::kOk));
+    cancel_->setText(TableText(texts_, txt::kAbort));
     NameFor(field_, text_->text() + QLatin1Char(' ') + percent_->text());
     NameByText({ok_, cancel_});
 }

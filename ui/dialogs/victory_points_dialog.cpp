@@ -56,12 +56,12 @@ void VictoryPointsDialog::setValues(int mode, int available) {
 }
 
 void VictoryPointsDialog::prepare() {
-    setWindowTitle(TableText(texts_, 61));
-    title_->setText(TableText(texts_, 62));
+    setWindowTitle(TableText(texts_, txt::kBuyVictoryPoints));
+    title_->setText(TableText(texts_, txt::kCardBuyVictoryPoints));
     amountLabel_->setText(TableText(texts_, camelMode() ? 54 : 60));
-    pointsLabel_->setText(TableText(texts_, 63));
-    ok_->setText(TableText(texts_, 53));
-    cancel_->setText(TableText(texts_, 59));
+    pointsLabel_->setText(TableText(texts_, txt::kVictoryPointCount));
+    ok_->setText(TableText(texts_, txt::kOk));
+    cancel_->setText(TableText(texts_, txt::kCancel));
     NameFor(amountValue_, amountLabel_->text());
     NameFor(pointsField_, pointsLabel_->text());
     NameFor(picture_, title_->text());
