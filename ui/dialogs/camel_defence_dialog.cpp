@@ -72,9 +72,10 @@ void CamelDefenceDialog::prepare() {
     yes_->setText(TableText(texts_, txt::kYes));
     no_->setText(TableText(texts_, txt::kNo));
     ok_->setText(TableText(texts_, txt::kOk));
-    NameFor(regionValue_, regionLabel_->text());
-    NameFor(pointsValue_, pointsLabel_->text());
-    NameFor(message_, windowTitle());
+    NameValue(regionValue_, regionLabel_->text());
+    NameValue(pointsValue_, pointsLabel_->text());
+    // The question itself is what the label says: its text serves as its name.
+    message_->setAccessibleName(QString());
     NameByText({yes_, no_, ok_});
 
     yes_->setVisible(ownsCamel_);

@@ -61,6 +61,11 @@ void NameFor(QWidget* widget, const QString& caption) {
     widget->setAccessibleName(PlainWords(caption));
 }
 
+void NameValue(QLabel* value, const QString& caption) {
+    NameFor(value, caption);
+    value->setAccessibleDescription(value->text());
+}
+
 void NameByText(std::initializer_list<QAbstractButton*> buttons) {
     for (QAbstractButton* b : buttons) NameFor(b, b->text());
 }

@@ -44,6 +44,10 @@ void ShowPicture(QLabel* label, const PictureSource& source, const std::string& 
 
 // Gives a widget its accessible name from a caption.
 void NameFor(QWidget* widget, const QString& caption);
+// A label that shows a value: named by its caption, the value it shows as its description.
+// A screen reader reads only the name of a named label, so the value must be said apart.
+// Call it after the value is set.
+void NameValue(QLabel* value, const QString& caption);
 // Buttons, tick boxes and choices are named by their own captions.
 void NameByText(std::initializer_list<QAbstractButton*> buttons);
 

@@ -139,8 +139,8 @@ void EndOfGameDialog::prepare() {
         players_[p]->setText(TableText(texts_, txt::kPlayer) + QLatin1Char(' ') + QString::number(p));
         strategies_[p]->setText(p == 1 ? TableText(texts_, txt::kYou) : ToQt(data_.opponentStrategy[p]));
         points_[p]->setText(ToQt(data_.points[p]));
-        NameFor(strategies_[p], players_[p]->text() + QLatin1Char(' ') + opponentsHeader_->text());
-        NameFor(points_[p], players_[p]->text() + QLatin1Char(' ') + pointsHeader_->text());
+        NameValue(strategies_[p], players_[p]->text() + QLatin1Char(' ') + opponentsHeader_->text());
+        NameValue(points_[p], players_[p]->text() + QLatin1Char(' ') + pointsHeader_->text());
     }
 
     const std::string& label = words.highscoreLabel(playersInGame());
@@ -156,9 +156,9 @@ void EndOfGameDialog::prepare() {
     for (QLabel* l : {title_, message_, opponentsHeader_, pointsHeader_, highScoreText_, gamesText_,
                       percentText_})
         NameFor(l, l->text());
-    NameFor(highScore_, highScoreText_->text());
-    NameFor(gamesValue_, gamesText_->text());
-    NameFor(percentValue_, percentText_->text());
+    NameValue(highScore_, highScoreText_->text());
+    NameValue(gamesValue_, gamesText_->text());
+    NameValue(percentValue_, percentText_->text());
     NameFor(picture_, windowTitle());
     NameByText({ok_});
     // A scaled window scales its picture with it, whatever the picture's own size.

@@ -80,9 +80,7 @@ void ExchangeDialog::prepare() {
     amountLabel_->setText(TableText(texts_, txt::kExchangeAmount));
     ok_->setText(TableText(texts_, txt::kOk));
     cancel_->setText(TableText(texts_, txt::kCancel));
-    NameFor(goldValue_, goldLabel_->text());
     NameFor(goldBox_, goldLabel_->text());
-    NameFor(camelsValue_, camelsLabel_->text());
     NameFor(camelsBox_, camelsLabel_->text());
     NameFor(amount_, amountLabel_->text());
     NameFor(picture_, TableText(texts_, txt::kCardExchange));
@@ -91,6 +89,8 @@ void ExchangeDialog::prepare() {
 
     goldValue_->setText(QString::number(gold_));
     camelsValue_->setText(QString::number(camels_));
+    NameValue(goldValue_, goldLabel_->text());
+    NameValue(camelsValue_, camelsLabel_->text());
     result_ = 0;
     const bool both = gold_ > 0 && camels_ > 0;
     goldBox_->setVisible(both);

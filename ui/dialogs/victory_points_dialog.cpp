@@ -62,7 +62,6 @@ void VictoryPointsDialog::prepare() {
     pointsLabel_->setText(TableText(texts_, txt::kVictoryPointCount));
     ok_->setText(TableText(texts_, txt::kOk));
     cancel_->setText(TableText(texts_, txt::kCancel));
-    NameFor(amountValue_, amountLabel_->text());
     NameFor(pointsField_, pointsLabel_->text());
     NameFor(picture_, title_->text());
     NameByText({ok_, cancel_});
@@ -72,6 +71,7 @@ void VictoryPointsDialog::prepare() {
         kCardBox);
 
     amountValue_->setText(QString::number(available_));
+    NameValue(amountValue_, amountLabel_->text());
     points_ = 0;
     const int most = MaximumPoints(camelMode(), available_);
     pointsField_->setSingleStep(camelMode() ? 2 : 1);
