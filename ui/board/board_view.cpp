@@ -87,13 +87,8 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     ablauf_->installEventFilter(this);
     question_->installEventFilter(this);
 
-    for (int p = 2; p <= 4; ++p) {
-        auto* panel = new QLabel(this);
-        panel->setGeometry(place(layout::OpponentPanel(p)));
-        panel->setPixmap(picture(pic::Panel(p), panel->size()));
-        panel->setScaledContents(true);
-        panelBackgrounds_[p] = panel;
-    }
+    for (int p = 2; p <= 4; ++p)
+        panelPixmaps_[p] = picture(pic::Panel(p), place(layout::OpponentPanel(p)).size());
     for (int p = 1; p <= 4; ++p) {
         for (int k = 0; k < 5; ++k) {
             auto which = static_cast<PlayerLabel>(k);
@@ -117,8 +112,6 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     // owner. The opponents' slots on their panels are cubes only.
     for (int k = 1; k <= 6; ++k) {
         ClickArea* pictureArea = makeArea(layout::BuildingSlot(1, k), k);
-        pictureArea->setPixmap(picture(pic::Building(k), pictureArea->size()));
-        pictureArea->setScaledContents(true);
         pictureArea->setFrameShape(QFrame::Box);
         buildingPictures_[k] = pictureArea;
     }
@@ -225,20 +218,17 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     course_->installEventFilter(this);
 
     drawPile_ = makeArea(layout::DrawPile());
-    drawPile_->setScaledContents(true);
-    drawPile_->setPixmap(picture(pic::Card(1), drawPile_->size()));
+    drawPile_->setPixmap(cardPixmap(0));
     drawPile_->setCursor(Qt::PointingHandCursor);
     drawCount_ = makeArea(layout::DrawPileCount());
     drawCount_->setAlignment(Qt::AlignCenter);
     drawCount_->setFont(bold);
     discardPile_ = makeArea(layout::DiscardPile());
-    discardPile_->setScaledContents(true);
     discardCount_ = new QLabel(this);
     discardCount_->setGeometry(place(layout::DiscardPileCount()));
     discardCount_->setAlignment(Qt::AlignCenter);
     discardCount_->setFont(bold);
     handCard_ = makeArea(layout::HandCard());
-    handCard_->setScaledContents(true);
     handCard_->setCursor(Qt::PointingHandCursor);
     const QRect spin = place(layout::HandSpin());
     handUp_ = new QToolButton(this);
@@ -305,6 +295,40 @@ QPixmap BoardView::picture(const std::string& name, QSize size) {
     return pm;
 }
 
+const QPixmap& BoardView::cardPixmap(int kind) {
+    const int k = kind >= 1 && kind <= 9 ? kind : 0;
+    if (cardPixmaps_[k].isNull()) {
+        const int pictureNo = k == 0 ? 1 : kCardTable[k - 1].picture;
+        cardPixmaps_[k] = CardPixmap(pictures_.get(pic::Card(pictureNo)), texts_, k,
+                                     place(layout::HandCard()).size(), devicePixelRatioF());
+    }
+    return cardPixmaps_[k];
+}
+
+void BoardView::drawBuildingPictures() {
+    for (int k = 1; k <= 6; ++k)
+        buildingPictures_[k]->setPixmap(BuildingPixmap(pictures_.get(pic::Building(k)), texts_, k,
+                                                       buildingPictures_[k]->size(),
+                                                       devicePixelRatioF()));
+}
+
+int BoardView::playersShown() const {
+    return g_.s.playerCount >= 2 && g_.s.playerCount <= 4 ? g_.s.playerCount : 4;
+}
+
+std::vector<BoxedText> BoardView::paintedWords() const {
+    return BoardWords(texts_, scale_, panelsShown_);
+}
+
+std::vector<BoxedText> BoardView::pictureWords() const {
+    std::vector<BoxedText> out;
+    for (int k = 1; k <= 6; ++k)
+        out.push_back(BuildingNameText(texts_, k, QRect(QPoint(), buildingPictures_[k]->size())));
+    for (int kind = 1; kind <= 9; ++kind)
+        out.push_back(CardTitleText(texts_, kind, QRect(QPoint(), handCard_->size())));
+    return out;
+}
+
 void BoardView::setBoardColours(const std::array<std::int32_t, 7>& colours) {
     for (int i = 0; i < 7; ++i) colours_[i] = WindowsColour(colours[i]);
 }
@@ -315,6 +339,12 @@ QColor BoardView::boardColour(int i) const {
 
 void BoardView::applyTexts() {
     const TextTable& t = texts_.table;
+    // Card titles and building names are written into their pictures.
+    cardPixmaps_ = {};
+    drawPile_->setPixmap(cardPixmap(0));
+    cardShown_ = {-1, -1, -1};
+    drawBuildingPictures();
+    update();
     for (int i = 1; i <= layout::kToolButtons; ++i) {
         toolButtons_[i]->setToolTip(q(t.get(kToolButtons[i].hint)));
         toolButtons_[i]->setAccessibleName(q(t.get(kToolButtons[i].hint)));
@@ -387,10 +417,24 @@ ShapeWidget* BoardView::supervisorShape(int street, int pos) const {
     return pos == 0 ? supervisor_[1][0] : supervisor_[street][pos];
 }
 
-void BoardView::paintEvent(QPaintEvent*) {
+void BoardView::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.fillRect(rect(), QColor(0xE8, 0xD8, 0xB8));
     p.drawPixmap(background_, boardPixmap_);
+    for (int player = 2; player <= panelsShown_; ++player)
+        p.drawPixmap(place(layout::OpponentPanel(player)), panelPixmaps_[player]);
+    constexpr QColor kRegionInk[5] = {{}, {150, 104, 18}, {128, 54, 26}, {124, 58, 70}, {88, 88, 36}};
+    const QColor ink(74, 46, 26);
+    const QColor cream(251, 243, 224);
+    for (const BoxedText& w : paintedWords()) {
+        if (!w.box.intersects(e->rect())) continue;
+        const int region = w.name.startsWith(QLatin1String("region ")) ? w.name.mid(7).toInt() : 0;
+        if (region >= 1 && region <= 4) {
+            PaintBoxedText(p, w, kRegionInk[region], cream);
+        } else {
+            PaintBoxedText(p, w, ink);
+        }
+    }
 }
 
 bool BoardView::eventFilter(QObject* watched, QEvent* event) {
@@ -502,10 +546,14 @@ void BoardView::refresh(Refresh what, int player) {
 }
 
 void BoardView::showPanels() {
-    const int n = g_.s.playerCount >= 2 && g_.s.playerCount <= 4 ? g_.s.playerCount : 4;
+    const int n = playersShown();
+    if (n != panelsShown_) {
+        for (int p = std::min(n, panelsShown_) + 1; p <= 4; ++p)
+            update(place(layout::OpponentPanel(p)));
+        panelsShown_ = n;
+    }
     for (int p = 2; p <= 4; ++p) {
         const bool on = p <= n;
-        panelBackgrounds_[p]->setVisible(on);
         for (auto* l : values_[p]) l->setVisible(on);
         if (!on) {
             startMarkers_[p]->hide();
@@ -703,23 +751,24 @@ void BoardView::showDiscardPile() {
     const GameState& s = g_.s;
     const int n = std::clamp(s.discardCount, 0, kCards);
     setLabelText(discardCount_, QString::number(n));
-    int pictureNo = 1;
+    int shown = 0;
     QString hint = q(texts_.table.get(116));
     if (n >= 1) {
         const int kind = s.discardPile[n];
         if (kind >= 1 && kind <= 9) {
-            pictureNo = kCardTable[kind - 1].picture;
+            shown = kind;
             hint = q(texts_.cards.card(kind).text);
         }
     }
-    discardPile_->setPixmap(picture(pic::Card(pictureNo), discardPile_->size()));
+    if (cardShown_[1] != shown) discardPile_->setPixmap(cardPixmap(shown));
+    cardShown_[1] = shown;
     discardPile_->setToolTip(hint);
     discardPile_->setAccessibleDescription(QString::number(n));
 }
 
 void BoardView::showHand() {
     const PlayerState& p1 = g_.s.player(1);
-    int pictureNo = 1;
+    int shown = 0;
     QString hint = q(texts_.table.get(117));
     QString description = hint;
     const int n = std::clamp(p1.cardCount, 0, kCards);
@@ -727,7 +776,7 @@ void BoardView::showHand() {
         const int slot = std::clamp(p1.selectedCard, 1, n);
         const int kind = p1.hand[slot];
         if (kind >= 1 && kind <= 9) {
-            pictureNo = kCardTable[kind - 1].picture;
+            shown = kind;
             hint = q(texts_.cards.card(kind).text);
             description = q(texts_.cards.card(kind).name) + ": " + hint;
         }
@@ -735,7 +784,8 @@ void BoardView::showHand() {
     } else {
         setLabelText(handCount_, QString());
     }
-    handCard_->setPixmap(picture(pic::Card(pictureNo), handCard_->size()));
+    if (cardShown_[2] != shown) handCard_->setPixmap(cardPixmap(shown));
+    cardShown_[2] = shown;
     handCard_->setToolTip(hint);
     handCard_->setAccessibleDescription(description);
     showPlayer(1);

@@ -17,6 +17,7 @@
 #include "ui/controls/course_view.h"
 #include "ui/controls/die_widget.h"
 #include "ui/controls/shape_widget.h"
+#include "ui/board/board_words.h"
 #include "ui/board/geometry.h"
 #include "ui/pictures.h"
 
@@ -148,6 +149,10 @@ class BoardView : public QWidget {
 
     // The background rectangle the board picture is stretched into (client coordinates).
     QRect backgroundRect() const { return background_; }
+    // The words painted on the board itself, as they are painted now.
+    std::vector<BoxedText> paintedWords() const;
+    // The titles and names written on the card and building pictures shown now.
+    std::vector<BoxedText> pictureWords() const;
 
   signals:
     void courseHover(bool inside);
@@ -162,6 +167,10 @@ class BoardView : public QWidget {
     void repaintNow();
     bool displayAllowed() const { return !g_.simulationRunning; }
     QPixmap picture(const std::string& name, QSize size);
+    // Card kind 1..9 (0: the back) at the size of the pile and hand pictures, with its title.
+    const QPixmap& cardPixmap(int kind);
+    void drawBuildingPictures();
+    int playersShown() const;
     QColor dieBrush(int mode, bool& handCursor) const;
 
     Game& g_;
@@ -174,9 +183,12 @@ class BoardView : public QWidget {
     bool rollOffered_ = false;
     QRect background_;
     QPixmap boardPixmap_;
+    std::array<QPixmap, 5> panelPixmaps_{};
+    std::array<QPixmap, 10> cardPixmaps_{};
+    std::array<int, 3> cardShown_{};  // the card kinds on the discard pile and the hand (1, 2)
+    int panelsShown_ = 4;
 
     std::array<QToolButton*, 11> toolButtons_{};
-    std::array<QLabel*, 5> panelBackgrounds_{};
     std::array<std::array<ClickArea*, 5>, 5> values_{};
     std::array<ShapeWidget*, 5> startMarkers_{};
     std::array<ShapeWidget*, 5> currentMarkers_{};
