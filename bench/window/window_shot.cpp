@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     Game& g = w->game();
     for (std::uint32_t seed = 1; seed < 100; ++seed) {
         g.rng.RandSeed = seed;
-        w->newGame();
+        NeuesSpiel(g);
         if (g.s.startPlayer == 3) break;
     }
     for (int i = 0; i < 200 && g.s.currentPlayer != 1; ++i) w->runOneTick();

@@ -81,6 +81,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     };
     ablauf_ = makeArea(layout::AblaufLabel());
     ablauf_->setFont(bold);
+    ablauf_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     question_ = makeArea(layout::QuestionLabel());
     question_->setText("?");
     question_->setFont(bold);
@@ -166,6 +167,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         s->setGeometry(place(layout::WeekMarker(w)));
         s->setFigure(ShapeWidget::Figure::CubeDownLeft);
         s->setTag(w);
+        s->setBrushColor(boardColour(6));
         s->hide();
         weekMarkers_[w] = s;
     }
@@ -174,6 +176,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         s->setGeometry(place(layout::DayMarker(d)));
         s->setFigure(ShapeWidget::Figure::CubeDownLeft);
         s->setTag(d);
+        s->setBrushColor(boardColour(5));
         s->hide();
         dayMarkers_[d] = s;
     }
@@ -316,9 +319,7 @@ int BoardView::playersShown() const {
     return g_.s.playerCount >= 2 && g_.s.playerCount <= 4 ? g_.s.playerCount : 4;
 }
 
-std::vector<BoxedText> BoardView::paintedWords() const {
-    return BoardWords(texts_, scale_, panelsShown_);
-}
+std::vector<BoxedText> BoardView::paintedWords() const { return words_; }
 
 std::vector<BoxedText> BoardView::pictureWords() const {
     std::vector<BoxedText> out;
@@ -331,6 +332,11 @@ std::vector<BoxedText> BoardView::pictureWords() const {
 
 void BoardView::setBoardColours(const std::array<std::int32_t, 7>& colours) {
     for (int i = 0; i < 7; ++i) colours_[i] = WindowsColour(colours[i]);
+    for (int w = 1; w <= 3; ++w)
+        if (weekMarkers_[w]) weekMarkers_[w]->setBrushColor(boardColour(6));
+    for (int d = 1; d <= 7; ++d)
+        if (dayMarkers_[d]) dayMarkers_[d]->setBrushColor(boardColour(5));
+    shownValid_ = false;
 }
 
 QColor BoardView::boardColour(int i) const {
@@ -342,8 +348,9 @@ void BoardView::applyTexts() {
     // Card titles and building names are written into their pictures.
     cardPixmaps_ = {};
     drawPile_->setPixmap(cardPixmap(0));
-    cardShown_ = {-1, -1, -1};
     drawBuildingPictures();
+    words_ = BoardWords(texts_, scale_, panelsShown_);
+    shownValid_ = false;
     update();
     for (int i = 1; i <= layout::kToolButtons; ++i) {
         toolButtons_[i]->setToolTip(q(t.get(kToolButtons[i].hint)));
@@ -460,366 +467,175 @@ void BoardView::setLabelText(QLabel* l, const QString& text) {
     if (l->text() != text) l->setText(text);
 }
 
-void BoardView::repaintNow() {
-    if (inRefreshAll_) return;
-    // Computer moves become visible step by step: paint now, not after the turn.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    repaint();
+QColor BoardView::inkColour(Ink ink) const {
+    switch (ink) {
+        case Ink::Supervisor: return WindowsColour(kSupervisorColour);
+        case Ink::Cream: return WindowsColour(kCream);
+        case Ink::Silver: return WindowsColour(kSilver);
+        case Ink::Yellow: return WindowsColour(kYellow);
+        case Ink::Olive: return WindowsColour(kOlive);
+        case Ink::Red: return WindowsColour(kRed);
+        default: return boardColour(static_cast<int>(ink));
+    }
 }
 
-void BoardView::refreshAll() {
-    if (!displayAllowed()) return;
-    inRefreshAll_ = true;
-    setUpdatesEnabled(false);
-    showPanels();
-    showFields();
-    showStartPlayer();
-    showCurrentPlayer();
-    showHistoryPanel();
-    showWeekAndDay();
-    showDiceRows();
-    showPlayerCount();
-    showSupervisor();
-    showCaravan();
-    showDrawPile();
-    showDiscardPile();
-    for (int p = 1; p <= 4; ++p) {
-        showPlayer(p);
-        showBuildings(p);
+void BoardView::applyShape(ShapeWidget* w, const ShapeLook& look) {
+    if (!look.visible) {
+        w->hide();
+        return;
     }
-    showHand();
+    static constexpr ShapeWidget::Figure kFigures[] = {
+        ShapeWidget::Figure::CubeDownLeft, ShapeWidget::Figure::Pyramid,
+        ShapeWidget::Figure::FourPoint, ShapeWidget::Figure::TriangleUp};
+    w->setFigure(kFigures[static_cast<int>(look.figure)]);
+    w->setBrushColor(inkColour(look.ink));
+    w->setCursor(look.hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    w->show();
+}
+
+void BoardView::refreshAll() { sync(false); }
+
+// A computer's moves are painted as they happen, one refresh at a time; the human's clicks are
+// painted once, when the event loop next runs.
+void BoardView::refresh(Refresh, int) {
+    const GameState& s = g_.s;
+    const int cp = s.currentPlayer;
+    sync(cp >= 1 && cp <= 4 && s.isComputer[cp]);
+}
+
+void BoardView::sync(bool paintNow) {
+    if (!displayAllowed()) return;
+    apply(TakeSnapshot(g_, history_, texts_, options));
     showRollPhase();
-    showCorrectionAndTrace();
-    setUpdatesEnabled(true);
-    inRefreshAll_ = false;
-    update();
+    if (paintNow && isVisible()) QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
-void BoardView::refresh(Refresh what, int player) {
-    if (!displayAllowed()) return;
-    switch (what) {
-        case Refresh::All: refreshAll(); return;
-        case Refresh::Dice: showDiceRows(); break;
-        case Refresh::Fields: showFields(); break;
-        case Refresh::Supervisor: showSupervisor(); break;
-        case Refresh::Caravan: showCaravan(); break;
-        case Refresh::PlayerPanel:
-            if (player >= 1 && player <= 4) {
-                showPlayer(player);
-                showBuildings(player);
-                if (player == 1) showHand();
-            }
-            break;
-        case Refresh::PlayerPanels:
-            showPanels();
-            showPlayerCount();
-            break;
-        case Refresh::CurrentPlayer:
-            showStartPlayer();
-            showCurrentPlayer();
-            break;
-        case Refresh::Piles:
-            showDrawPile();
-            showDiscardPile();
-            showHand();
-            break;
-        case Refresh::Round:
-            showWeekAndDay();
-            showStartPlayer();
-            break;
-        case Refresh::HumanControls:
-            showHand();
-            showDiceRows();
-            showBuildings(1);
-            showRollPhase();
-            break;
-        case Refresh::RollControls: showRollPhase(); break;
-        case Refresh::StatusBar:
-            showHistoryPanel();
-            showWeekAndDay();
-            showPlayerCount();
-            showStartPlayer();
-            showCorrectionAndTrace();
-            break;
-    }
-    repaintNow();
-}
-
-void BoardView::showPanels() {
-    const int n = playersShown();
-    if (n != panelsShown_) {
-        for (int p = std::min(n, panelsShown_) + 1; p <= 4; ++p)
+void BoardView::showPanels(int players) {
+    if (players != panelsShown_) {
+        for (int p = std::min(players, panelsShown_) + 1; p <= 4; ++p)
             update(place(layout::OpponentPanel(p)));
-        panelsShown_ = n;
+        panelsShown_ = players;
+        words_ = BoardWords(texts_, scale_, panelsShown_);
     }
-    for (int p = 2; p <= 4; ++p) {
-        const bool on = p <= n;
-        for (auto* l : values_[p]) l->setVisible(on);
-        if (!on) {
-            startMarkers_[p]->hide();
-            currentMarkers_[p]->hide();
-            for (int k = 1; k <= 6; ++k) buildingShapes_[p][k]->hide();
-        }
-    }
+    for (int p = 2; p <= 4; ++p)
+        for (auto* l : values_[p]) l->setVisible(p <= players);
 }
 
-void BoardView::showFields() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
+void BoardView::apply(const BoardSnapshot& n) {
+    const bool all = !shownValid_;
+    const BoardSnapshot& o = shown_;
+    if (all || n.players != o.players) showPanels(n.players);
     for (int r = 1; r <= 4; ++r)
-        for (int so = 1; so <= 4; ++so) {
-            const Souk& souk = s.souk(r, so);
+        for (int so = 1; so <= 4; ++so)
             for (int f = 1; f <= layout::kSoukFields[r][so]; ++f) {
-                ShapeWidget* w = fields_[r][so][f];
-                const SoukField& field = souk.fields[f];
-                if (field.occupied) {
-                    w->setBrushColor(boardColour(souk.owner >= 1 && souk.owner <= 4 ? souk.owner : 0));
-                    w->setCursor(Qt::ArrowCursor);
-                    w->show();
-                } else if (field.newCube) {
-                    // Offered to the human for placing.
-                    w->setBrushColor(boardColour(0));
-                    w->setCursor(Qt::PointingHandCursor);
-                    w->show();
-                } else {
-                    w->hide();
-                }
-                fieldAreas_[r][so][f]->setCursor(field.newCube && !field.occupied
-                                                     ? Qt::PointingHandCursor
-                                                     : Qt::ArrowCursor);
+                const ShapeLook& look = n.fields[r][so][f];
+                if (!all && look == o.fields[r][so][f]) continue;
+                applyShape(fields_[r][so][f], look);
+                fieldAreas_[r][so][f]->setCursor(look.hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
             }
+    for (int st = 1; st <= 4; ++st)
+        for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos) {
+            const ShapeLook& look = n.supervisor[st][pos];
+            if (!all && look == o.supervisor[st][pos] &&
+                n.supervisorIsOwn[st][pos] == o.supervisorIsOwn[st][pos])
+                continue;
+            applyShape(supervisor_[st][pos], look);
+            supervisor_[st][pos]->setToolTip(n.supervisorIsOwn[st][pos] ? q(texts_.table.get(104))
+                                                                         : QString());
         }
-    repaintNow();
-}
-
-void BoardView::showStartPlayer() {
-    const GameState& s = g_.s;
-    for (int p = 1; p <= 4; ++p)
-        startMarkers_[p]->setVisible(p == s.startPlayer && p <= std::max(s.playerCount, 1));
-    setLabelText(panels_[4], q(texts_.table.get(90)) + ": " + QString::number(s.startPlayer));
-}
-
-void BoardView::showCurrentPlayer() {
-    const GameState& s = g_.s;
-    for (int p = 1; p <= 4; ++p)
-        currentMarkers_[p]->setVisible(p == s.currentPlayer && !s.gameOver);
-}
-
-void BoardView::showHistoryPanel() {
-    setLabelText(panels_[2], q(history_.StatusPanelText(texts_.table.get(40), texts_.table.get(41))));
-    setLabelText(panels_[7], QString::fromLatin1(AlteredGameText(g_.s)));
-}
-
-void BoardView::showWeekAndDay() {
-    const GameState& s = g_.s;
-    setLabelText(panels_[0], q(texts_.table.get(39)) + " " + QString::number(s.week));
-    setLabelText(panels_[1], q(texts_.table.get(38)) + " " + QString::number(s.day));
-    for (int w = 1; w <= 3; ++w) weekMarkers_[w]->setVisible(w == s.week);
-    for (int d = 1; d <= 7; ++d) dayMarkers_[d]->setVisible(d == s.day);
-    for (int w = 1; w <= 3; ++w) weekMarkers_[w]->setBrushColor(boardColour(6));
-    for (int d = 1; d <= 7; ++d) dayMarkers_[d]->setBrushColor(boardColour(5));
-}
-
-void BoardView::showPlayerCount() {
-    setLabelText(panels_[3], q(texts_.endOfGame.get(EndOfGameTexts::AnzahlSpieler)) + " " +
-                                 QString::number(g_.s.playerCount));
-}
-
-QColor BoardView::dieBrush(int mode, bool& handCursor) const {
-    const GameState& s = g_.s;
-    const bool actionDone = s.currentPlayer == 1 && !s.isComputer[1] && g_.input.actionDone;
-    if (mode == 0) {
-        handCursor = !actionDone;
-        return WindowsColour(actionDone ? kSilver : kCream);
+    for (int i = 1; i <= 12; ++i)
+        if (all || n.caravan[i] != o.caravan[i]) applyShape(caravan_[i], n.caravan[i]);
+    for (int p = 1; p <= 4; ++p) {
+        if (all || n.startMarker[p] != o.startMarker[p]) startMarkers_[p]->setVisible(n.startMarker[p]);
+        if (all || n.currentMarker[p] != o.currentMarker[p])
+            currentMarkers_[p]->setVisible(n.currentMarker[p]);
+        for (int k = 1; k <= 6; ++k)
+            if (all || n.buildings[p][k] != o.buildings[p][k]) {
+                applyShape(buildingShapes_[p][k], n.buildings[p][k]);
+                // Player 1's cube sits on the building's picture.
+                if (n.buildings[p][k].visible) buildingShapes_[p][k]->raise();
+                buildingShapes_[p][k]->setCursor(Qt::ArrowCursor);
+            }
+        for (int k = 0; k < 5; ++k)
+            if (all || n.values[p][k] != o.values[p][k]) {
+                const QString text = q(n.values[p][k]);
+                setLabelText(values_[p][k], text);
+                values_[p][k]->setAccessibleDescription(text);
+            }
     }
-    if (mode == 1) {
-        handCursor = s.currentPlayer == s.startPlayer && !actionDone;
-        return WindowsColour(handCursor ? kYellow : kOlive);
-    }
-    handCursor = false;
-    return WindowsColour(kRed);
-}
-
-void BoardView::showDiceRows() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    const bool hideYellow = s.startPlayer != s.currentPlayer && !options.showYellowDice;
-    for (int row = 1; row <= 6; ++row) {
-        const DiceRow& d = s.diceRows[row];
-        const int n = std::clamp(d.count, 0, 8);
-        const int y = std::clamp(d.yellow, 0, n);
-        const bool selected = g_.input.chosenRow == row && s.currentPlayer == 1;
+    for (int w = 1; w <= 3; ++w)
+        if (all || n.weekMarker[w] != o.weekMarker[w]) weekMarkers_[w]->setVisible(n.weekMarker[w]);
+    for (int d = 1; d <= 7; ++d)
+        if (all || n.dayMarker[d] != o.dayMarker[d]) dayMarkers_[d]->setVisible(n.dayMarker[d]);
+    for (int row = 1; row <= 6; ++row)
         for (int i = 1; i <= 8; ++i) {
+            const DieLook& die = n.dice[row][i];
+            if (!all && die == o.dice[row][i]) continue;
             DieWidget* w = dice_[row][i];
-            if (i > n || (i <= y && hideYellow)) {
+            if (!die.visible) {
                 w->hide();
                 continue;
             }
-            bool hand = false;
-            w->setBrushColor(dieBrush(i <= y ? 1 : 0, hand));
+            w->setBrushColor(inkColour(die.ink));
             w->setPenColor(Qt::black);
-            w->setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
-            w->setFaceNumber(std::clamp(d.value, 0, 6));
-            w->setSelected(selected);
-            w->setAccessibleDescription(QString::number(d.value));
+            w->setCursor(die.hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+            w->setFaceNumber(die.face);
+            w->setSelected(die.selected);
+            w->setAccessibleDescription(QString::number(die.face));
             w->show();
         }
+    if (all || n.drawPileLeft != o.drawPileLeft) {
+        setLabelText(drawCount_, QString::number(n.drawPileLeft));
+        drawPile_->setAccessibleDescription(QString::number(n.drawPileLeft));
     }
-    repaintNow();
+    if (all || n.discardCount != o.discardCount || n.discardKind != o.discardKind) {
+        setLabelText(discardCount_, QString::number(n.discardCount));
+        discardPile_->setPixmap(cardPixmap(n.discardKind));
+        discardPile_->setToolTip(n.discardKind ? q(texts_.cards.card(n.discardKind).text)
+                                               : q(texts_.table.get(116)));
+        discardPile_->setAccessibleDescription(QString::number(n.discardCount));
+    }
+    if (all || n.handSlot != o.handSlot || n.handKind != o.handKind) {
+        QString hint = q(texts_.table.get(117));
+        QString description = hint;
+        if (n.handKind) {
+            hint = q(texts_.cards.card(n.handKind).text);
+            description = q(texts_.cards.card(n.handKind).name) + ": " + hint;
+        }
+        setLabelText(handCount_, n.handSlot ? QString::number(n.handSlot) : QString());
+        handCard_->setPixmap(cardPixmap(n.handKind));
+        handCard_->setToolTip(hint);
+        handCard_->setAccessibleDescription(description);
+    }
+    for (int i = 0; i < 9; ++i)
+        if (all || n.statusPanels[i] != o.statusPanels[i]) setLabelText(panels_[i], q(n.statusPanels[i]));
+    shown_ = n;
+    shownValid_ = true;
 }
 
-void BoardView::showSupervisor() {
+void BoardView::showFields() { sync(false); }
+void BoardView::showStartPlayer() { sync(false); }
+void BoardView::showCurrentPlayer() { sync(false); }
+void BoardView::showHistoryPanel() { sync(false); }
+void BoardView::showWeekAndDay() { sync(false); }
+void BoardView::showDiceRows() { sync(false); }
+void BoardView::showPlayerCount() { sync(false); }
+void BoardView::showSupervisor() { sync(false); }
+void BoardView::showCaravan() { sync(false); }
+void BoardView::showDrawPile() { sync(false); }
+void BoardView::showDiscardPile() { sync(false); }
+void BoardView::showHand() { sync(false); }
+void BoardView::showPlayer(int) { sync(false); }
+void BoardView::showBuildings(int) { sync(false); }
+void BoardView::showPanels() { sync(false); }
+// Also called after a simulation run, whose last game the board does not show: only the
+// correction, trace and altered-game panels change.
+void BoardView::showCorrectionAndTrace() {
     if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    for (int st = 1; st <= 4; ++st)
-        for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos) {
-            ShapeWidget* w = supervisor_[st][pos];
-            bool markGold = false;
-            bool markFree = false;
-            if (pos == 0) {
-                for (int t = 1; t <= 4; ++t) {
-                    markGold = markGold || s.streets[t].positions[0].adjacent[0].markGold;
-                    markFree = markFree || s.streets[t].positions[0].adjacent[0].markFree;
-                }
-            } else {
-                markGold = s.streets[st].positions[pos].adjacent[0].markGold;
-                markFree = s.streets[st].positions[pos].adjacent[0].markFree;
-            }
-            const bool own = pos == 0 ? s.supervisorPos == 0
-                                      : s.supervisorStreet == st && s.supervisorPos == pos;
-            const QRect r = place(layout::SupervisorPosition(st, pos));
-            w->setGeometry(r);
-            if (markGold) {
-                w->setFigure(own ? ShapeWidget::Figure::TriangleUp : ShapeWidget::Figure::FourPoint);
-                w->setBrushColor(boardColour(markFree ? 0 : 5));
-                w->setCursor(Qt::PointingHandCursor);
-                w->setToolTip(own ? q(texts_.table.get(104)) : QString());
-                w->show();
-            } else if (own) {
-                w->setFigure(ShapeWidget::Figure::Pyramid);
-                w->setBrushColor(WindowsColour(kSupervisorColour));
-                w->setCursor(Qt::ArrowCursor);
-                w->setToolTip(q(texts_.table.get(104)));
-                w->show();
-            } else {
-                w->hide();
-            }
-        }
-    repaintNow();
-}
-
-void BoardView::showCaravan() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    const int n = s.playerCount >= 2 && s.playerCount <= 4 ? s.playerCount : 4;
-    const int slotCount = std::min(3 * n, 12);
-    // Two players: two fillers after every second slot; three: one after every third, so the
-    // caravan always shows in rows of four shapes.
-    const int group = n == 2 ? 2 : n == 3 ? 3 : 4;
-    const int fillers = 4 - group;
-    int shape = 1;
-    for (int slot = 1; slot <= slotCount && shape <= 12; ++slot) {
-        ShapeWidget* w = caravan_[shape++];
-        const int owner = slot <= s.caravanCount ? s.caravan[slot] : 0;
-        w->setFigure(ShapeWidget::Figure::CubeDownLeft);
-        if (owner >= 1 && owner <= 4) {
-            w->setBrushColor(boardColour(owner));
-            w->show();
-        } else {
-            w->hide();
-        }
-        if (slot % group == 0)
-            for (int f = 0; f < fillers && shape <= 12; ++f) {
-                ShapeWidget* filler = caravan_[shape++];
-                filler->setFigure(ShapeWidget::Figure::FourPoint);
-                filler->setBrushColor(boardColour(0));
-                filler->show();
-            }
-    }
-    for (; shape <= 12; ++shape) caravan_[shape]->hide();
-    repaintNow();
-}
-
-void BoardView::showDrawPile() {
-    const GameState& s = g_.s;
-    const int left = s.drawCount - s.drawNext + 1;
-    setLabelText(drawCount_, QString::number(left));
-    drawPile_->setAccessibleDescription(QString::number(left));
-}
-
-void BoardView::showDiscardPile() {
-    const GameState& s = g_.s;
-    const int n = std::clamp(s.discardCount, 0, kCards);
-    setLabelText(discardCount_, QString::number(n));
-    int shown = 0;
-    QString hint = q(texts_.table.get(116));
-    if (n >= 1) {
-        const int kind = s.discardPile[n];
-        if (kind >= 1 && kind <= 9) {
-            shown = kind;
-            hint = q(texts_.cards.card(kind).text);
-        }
-    }
-    if (cardShown_[1] != shown) discardPile_->setPixmap(cardPixmap(shown));
-    cardShown_[1] = shown;
-    discardPile_->setToolTip(hint);
-    discardPile_->setAccessibleDescription(QString::number(n));
-}
-
-void BoardView::showHand() {
-    const PlayerState& p1 = g_.s.player(1);
-    int shown = 0;
-    QString hint = q(texts_.table.get(117));
-    QString description = hint;
-    const int n = std::clamp(p1.cardCount, 0, kCards);
-    if (n >= 1) {
-        const int slot = std::clamp(p1.selectedCard, 1, n);
-        const int kind = p1.hand[slot];
-        if (kind >= 1 && kind <= 9) {
-            shown = kind;
-            hint = q(texts_.cards.card(kind).text);
-            description = q(texts_.cards.card(kind).name) + ": " + hint;
-        }
-        setLabelText(handCount_, QString::number(slot));
-    } else {
-        setLabelText(handCount_, QString());
-    }
-    if (cardShown_[2] != shown) handCard_->setPixmap(cardPixmap(shown));
-    cardShown_[2] = shown;
-    handCard_->setToolTip(hint);
-    handCard_->setAccessibleDescription(description);
-    showPlayer(1);
-}
-
-void BoardView::showPlayer(int player) {
-    if (player < 1 || player > 4) return;
-    const PlayerState& p = g_.s.player(player);
-    auto set = [&](PlayerLabel which, const QString& text) {
-        ClickArea* l = values_[player][static_cast<int>(which)];
-        setLabelText(l, text);
-        l->setAccessibleDescription(text);
-    };
-    set(PlayerLabel::Gold, QString::number(p.gold));
-    set(PlayerLabel::Camels, QString::number(p.camels));
-    set(PlayerLabel::Cubes, QString::number(p.cubes));
-    set(PlayerLabel::Cards, (p.halfCard ? QStringLiteral("+") : QString()) + QString::number(p.cardCount));
-    set(PlayerLabel::Points, QString::number(p.victoryPoints));
-}
-
-void BoardView::showBuildings(int player) {
-    if (player < 1 || player > 4) return;
-    const GameState& s = g_.s;
-    const bool inGame = player <= std::max(s.playerCount, 1);
-    for (int k = 1; k <= 6; ++k) {
-        ShapeWidget* w = buildingShapes_[player][k];
-        if (inGame && s.player(player).buildings[k]) {
-            const bool boughtNow = player == 1 && g_.input.buildingBought == k;
-            w->setBrushColor(boardColour(boughtNow ? 0 : player));
-            w->show();
-            w->raise();
-        } else {
-            w->hide();
-        }
+    const BoardSnapshot n = TakeSnapshot(g_, history_, texts_, options);
+    for (int i = 5; i <= 7; ++i) {
+        setLabelText(panels_[i], q(n.statusPanels[i]));
+        shown_.statusPanels[i] = n.statusPanels[i];
     }
 }
 
@@ -848,13 +664,6 @@ void BoardView::showRollPhase() {
     actionButtons_[3]->setVisible(KarteNutzenSichtbar(g_));
     actionButtons_[4]->setVisible(WuerfelFuerKarteSichtbar(g_));
     actionButtons_[5]->hide();
-    repaintNow();
-}
-
-void BoardView::showCorrectionAndTrace() {
-    setLabelText(panels_[5], g_.correctionMode ? q(texts_.table.get(42)) : QString());
-    setLabelText(panels_[6], g_.traceOn ? q(texts_.table.get(37)) : QStringLiteral("  "));
-    setLabelText(panels_[7], QString::fromLatin1(AlteredGameText(g_.s)));
 }
 
 void BoardView::showLayoutTest() {
@@ -892,7 +701,8 @@ void BoardView::showLayoutTest() {
         caravan_[i]->setBrushColor(boardColour(1 + (i - 1) % 4));
         caravan_[i]->show();
     }
-    update();
+    // The next refresh puts every control back as the game has it.
+    shownValid_ = false;
 }
 
 }  // namespace kelmira

@@ -19,6 +19,7 @@
 #include "ui/controls/shape_widget.h"
 #include "ui/board/board_words.h"
 #include "ui/board/geometry.h"
+#include "ui/board/snapshot.h"
 #include "ui/pictures.h"
 
 class QProgressBar;
@@ -64,11 +65,6 @@ inline constexpr ToolButtonInfo kToolButtons[11] = {
     {"help.about", 31},
 };
 
-struct DisplayOptions {
-    bool showYellowDice = true;  // "Zeige fremde gelbe Würfel"
-    bool showHistory = true;     // "Ablauf anzeigen"
-};
-
 class BoardView : public QWidget {
     Q_OBJECT
   public:
@@ -81,7 +77,8 @@ class BoardView : public QWidget {
     QColor boardColour(int i) const;
     DisplayOptions options;
 
-    // Display operations. None does anything while a simulation runs.
+    // Display operations. None does anything while a simulation runs. Each brings the whole
+    // board up to date, touching only the controls whose look changed.
     void refreshAll();
     void refresh(Refresh what, int player);
     void showFields();
@@ -164,14 +161,19 @@ class BoardView : public QWidget {
   private:
     QRect place(const layout::Rect& r) const;
     void setLabelText(QLabel* l, const QString& text);
-    void repaintNow();
+    // Brings every control up to date with the game through a snapshot; with `paintNow` what
+    // changed is painted before returning.
+    void sync(bool paintNow);
+    void apply(const BoardSnapshot& next);
+    void applyShape(ShapeWidget* w, const ShapeLook& look);
+    void showPanels(int players);
+    QColor inkColour(Ink ink) const;
     bool displayAllowed() const { return !g_.simulationRunning; }
     QPixmap picture(const std::string& name, QSize size);
     // Card kind 1..9 (0: the back) at the size of the pile and hand pictures, with its title.
     const QPixmap& cardPixmap(int kind);
     void drawBuildingPictures();
     int playersShown() const;
-    QColor dieBrush(int mode, bool& handCursor) const;
 
     Game& g_;
     const MoveHistory& history_;
@@ -179,13 +181,14 @@ class BoardView : public QWidget {
     PictureStore& pictures_;
     int scale_;
     std::array<QColor, 7> colours_{};
-    bool inRefreshAll_ = false;
+    BoardSnapshot shown_;
+    bool shownValid_ = false;  // false: the next snapshot is applied in full
+    std::vector<BoxedText> words_;
     bool rollOffered_ = false;
     QRect background_;
     QPixmap boardPixmap_;
     std::array<QPixmap, 5> panelPixmaps_{};
     std::array<QPixmap, 10> cardPixmaps_{};
-    std::array<int, 3> cardShown_{};  // the card kinds on the discard pile and the hand (1, 2)
     int panelsShown_ = 4;
 
     std::array<QToolButton*, 11> toolButtons_{};
