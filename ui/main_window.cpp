@@ -197,8 +197,9 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
     buildMenus();
     buildLanguageMenu();
     wireBoard();
-    adjustSize();
-    setFixedSize(sizeHint());
+    // The board follows the window's size; the window opens at the size of the profile's scale,
+    // which the start-up scaling already fitted to the screen.
+    resize(sizeHint());
     writeStartupLine(Join("Window.ClientWidth = ", board_->width()));
     writeStartupLine(Join("Window.ClientHeight = ", board_->height()));
     writeStartupLine(Join("Window.Width = ", width()));

@@ -81,6 +81,36 @@ class BoardViewTest : public QObject {
         QVERIFY2(c.boardPaints <= 12 * 12, qPrintable(QString::number(c.boardPaints)));
         QVERIFY2(c.controlPaints < 12 * 60, qPrintable(QString::number(c.controlPaints)));
     }
+
+    // The window can be resized; the board takes the largest scale that fits, centred, and
+    // places every control and word anew.
+    void boardFollowsTheWindowsSize() {
+        QTemporaryDir dir;
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        w->show();
+        QVERIFY(w->minimumSize() != w->maximumSize());
+        BoardView* b = w->board();
+        QCOMPARE(b->scale(), 100);
+        const QSize chrome = w->size() - b->size();
+        for (const QSize& board : {QSize(1954 + 60, 1374), QSize(700, 900)}) {
+            w->resize(board + chrome);
+            Settle();
+            QCOMPARE(b->size(), board);
+            const int scale = std::min(board.width() * 100 / 977, board.height() * 100 / 687);
+            QCOMPARE(b->scale(), scale);
+            const QSize used = BoardView::SizeForScale(scale);
+            const QPoint origin((board.width() - used.width()) / 2, (board.height() - used.height()) / 2);
+            const layout::Rect die = layout::Scaled(layout::Die(3, 2), scale);
+            QCOMPARE(b->die(3, 2)->geometry(), QRect(origin + QPoint(die.x, die.y), QSize(die.w, die.h)));
+            QCOMPARE(b->backgroundRect().width(), 977 * scale / 100);
+            for (const BoxedText& word : b->paintedWords())
+                QVERIFY2(TextFits(word.font, word.text, word.box.size(), word.flags), qPrintable(word.text));
+            QCOMPARE(b->paintedWords().front().box.width(), layout::RegionName(1).w * scale / 100);
+        }
+        b->setScale(150);
+        QCOMPARE(b->sizeHint(), QSize(977 * 3 / 2, 687 * 3 / 2));
+    }
 };
 
 QTEST_MAIN(BoardViewTest)

@@ -45,66 +45,50 @@ QColor WindowsColour(std::int32_t value) {
 BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& texts,
                      PictureStore& pictures, int scalePercent, QWidget* parent)
     : QWidget(parent), g_(g), history_(history), texts_(texts), pictures_(pictures),
-      scale_(scalePercent) {
-    setFixedSize(layout::kClientWidth * scale_ / 100, layout::kClientHeight * scale_ / 100);
+      scale_(std::clamp(scalePercent, kMinScale, kMaxScale)), preferredScale_(scale_) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    resize(SizeForScale(scale_));
     setBoardColours(std::array<std::int32_t, 7>{15793151, 65535, 16776960, 32768, 255, 8567760,
                                                 12632256});
-
-    QFont base = font();
-    base.setFamily("DejaVu Sans");
-    base.setPixelSize(std::max(6, 11 * scale_ / 100));
-    setFont(base);
-    QFont bold = base;
-    bold.setBold(true);
-    QFont large = bold;
-    large.setPixelSize(std::max(8, 17 * scale_ / 100));
-
-    // Background: the board picture stretched into the board area.
-    background_ = place(layout::BoardArea());
-    boardPixmap_ = QPixmap::fromImage(pictures_.get(pic::kBoard)
-                                          .scaled(background_.size(), Qt::IgnoreAspectRatio,
-                                                  Qt::SmoothTransformation));
+    const FontRole bold = FontRole::Bold;
+    const FontRole large = FontRole::Large;
 
     for (int i = 1; i <= layout::kToolButtons; ++i) {
         auto* b = new QToolButton(this);
-        b->setGeometry(place(layout::ToolButton(i)));
+        put(b, layout::ToolButton(i));
         b->setAutoRaise(true);
-        b->setIcon(QIcon(picture(pic::ToolGlyph(i), b->size() * 2)));
-        b->setIconSize(b->size() - QSize(4, 4));
         toolButtons_[i] = b;
     }
     auto makeArea = [&](const layout::Rect& r, int tag = 0) {
         auto* a = new ClickArea(this);
-        a->setGeometry(place(r));
+        put(a, r);
         a->tag = tag;
         return a;
     };
     ablauf_ = makeArea(layout::AblaufLabel());
-    ablauf_->setFont(bold);
+    setRoleFont(ablauf_, bold);
     ablauf_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     question_ = makeArea(layout::QuestionLabel());
     question_->setText("?");
-    question_->setFont(bold);
+    setRoleFont(question_, bold);
     ablauf_->installEventFilter(this);
     question_->installEventFilter(this);
 
-    for (int p = 2; p <= 4; ++p)
-        panelPixmaps_[p] = picture(pic::Panel(p), place(layout::OpponentPanel(p)).size());
     for (int p = 1; p <= 4; ++p) {
         for (int k = 0; k < 5; ++k) {
             auto which = static_cast<PlayerLabel>(k);
             ClickArea* l = makeArea(layout::PlayerValue(p, which), p);
             l->setAlignment(Qt::AlignCenter);
-            l->setFont(which == PlayerLabel::Points ? large : bold);
+            setRoleFont(l, which == PlayerLabel::Points ? large : bold);
             values_[p][k] = l;
         }
         auto* sm = new ShapeWidget(this);
-        sm->setGeometry(place(layout::StartMarker(p)));
+        put(sm, layout::StartMarker(p));
         sm->setFigure(ShapeWidget::Figure::Moret);
         sm->setTag(p);
         startMarkers_[p] = sm;
         auto* cm = new ShapeWidget(this);
-        cm->setGeometry(place(layout::CurrentMarker(p)));
+        put(cm, layout::CurrentMarker(p));
         cm->setFigure(ShapeWidget::Figure::Flower);
         cm->setTag(p);
         currentMarkers_[p] = cm;
@@ -119,13 +103,11 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     for (int p = 1; p <= 4; ++p)
         for (int k = 1; k <= 6; ++k) {
             auto* s = new ShapeWidget(this);
-            QRect r = place(layout::BuildingSlot(p, k));
             if (p == 1) {
-                const int side = std::max(8, r.height() / 3);
-                r = QRect(r.right() - side - 1, r.top() + 2, side, side);
                 s->setAttribute(Qt::WA_TransparentForMouseEvents);
+            } else {
+                put(s, layout::BuildingSlot(p, k));
             }
-            s->setGeometry(r);
             s->setFigure(ShapeWidget::Figure::CubeDownLeft);
             s->setTag(k);
             s->hide();
@@ -139,7 +121,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
                 ClickArea* a = makeArea(layout::Field(r, so, f), tag);
                 fieldAreas_[r][so][f] = a;
                 auto* s = new ShapeWidget(this);
-                s->setGeometry(place(layout::Field(r, so, f)));
+                put(s, layout::Field(r, so, f));
                 s->setFigure(ShapeWidget::Figure::CubeDownLeft);
                 s->setTag(tag);
                 s->hide();
@@ -148,7 +130,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     for (int st = 1; st <= 4; ++st)
         for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos) {
             auto* s = new ShapeWidget(this);
-            s->setGeometry(place(layout::SupervisorPosition(st, pos)));
+            put(s, layout::SupervisorPosition(st, pos));
             s->setFigure(ShapeWidget::Figure::Pyramid);
             s->setTag(pos == 0 ? 100 : st * 100 + pos);
             s->hide();
@@ -156,7 +138,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         }
     for (int i = 1; i <= 12; ++i) {
         auto* s = new ShapeWidget(this);
-        s->setGeometry(place(layout::CaravanSlot(i)));
+        put(s, layout::CaravanSlot(i));
         s->setFigure(ShapeWidget::Figure::CubeDownLeft);
         s->setTag(i);
         s->hide();
@@ -164,7 +146,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     }
     for (int w = 1; w <= 3; ++w) {
         auto* s = new ShapeWidget(this);
-        s->setGeometry(place(layout::WeekMarker(w)));
+        put(s, layout::WeekMarker(w));
         s->setFigure(ShapeWidget::Figure::CubeDownLeft);
         s->setTag(w);
         s->setBrushColor(boardColour(6));
@@ -173,7 +155,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     }
     for (int d = 1; d <= 7; ++d) {
         auto* s = new ShapeWidget(this);
-        s->setGeometry(place(layout::DayMarker(d)));
+        put(s, layout::DayMarker(d));
         s->setFigure(ShapeWidget::Figure::CubeDownLeft);
         s->setTag(d);
         s->setBrushColor(boardColour(5));
@@ -183,13 +165,13 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
 
     for (int row = 1; row <= 6; ++row) {
         auto* l = new QLabel(QString::number(row), this);
-        l->setGeometry(place(layout::RowLabel(row)));
+        put(l, layout::RowLabel(row));
         l->setAlignment(Qt::AlignCenter);
-        l->setFont(bold);
+        setRoleFont(l, bold);
         rowLabels_[row] = l;
         for (int i = 1; i <= 8; ++i) {
             auto* d = new DieWidget(this);
-            d->setGeometry(place(layout::Die(row, i)));
+            put(d, layout::Die(row, i));
             d->setTag(row);
             d->hide();
             dice_[row][i] = d;
@@ -197,7 +179,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     }
     for (int i = 1; i <= 3; ++i) {
         auto* d = new DieWidget(this);
-        d->setGeometry(place(layout::YellowDie(i)));
+        put(d, layout::YellowDie(i));
         d->setTag(i);
         d->setBrushColor(WindowsColour(kYellow));
         d->setFaceNumber(0);
@@ -206,73 +188,59 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         yellowDice_[i] = d;
     }
     rollButton_ = new QPushButton(this);
-    rollButton_->setGeometry(place(layout::RollButton()));
+    put(rollButton_, layout::RollButton());
     rollButton_->hide();
 
     course_ = new CourseView(this);
-    course_->setGeometry(place(layout::CourseView()));
+    put(course_, layout::CourseView());
     course_->setColor(WindowsColour(5284030));
-    QFont courseFont("DejaVu Sans");
-    courseFont.setBold(true);
-    courseFont.setPixelSize(std::max(6, 11 * scale_ / 100));
-    course_->setFont(courseFont);
-    course_->setLineHeight(13 * scale_ / 100);
     course_->hide();
     course_->installEventFilter(this);
 
     drawPile_ = makeArea(layout::DrawPile());
-    drawPile_->setPixmap(cardPixmap(0));
     drawPile_->setCursor(Qt::PointingHandCursor);
     drawCount_ = makeArea(layout::DrawPileCount());
     drawCount_->setAlignment(Qt::AlignCenter);
-    drawCount_->setFont(bold);
+    setRoleFont(drawCount_, bold);
     discardPile_ = makeArea(layout::DiscardPile());
     discardCount_ = new QLabel(this);
-    discardCount_->setGeometry(place(layout::DiscardPileCount()));
+    put(discardCount_, layout::DiscardPileCount());
     discardCount_->setAlignment(Qt::AlignCenter);
-    discardCount_->setFont(bold);
+    setRoleFont(discardCount_, bold);
     handCard_ = makeArea(layout::HandCard());
     handCard_->setCursor(Qt::PointingHandCursor);
-    const QRect spin = place(layout::HandSpin());
     handUp_ = new QToolButton(this);
     handUp_->setArrowType(Qt::UpArrow);
-    handUp_->setGeometry(spin.x(), spin.y(), spin.width(), spin.height() / 2);
     handDown_ = new QToolButton(this);
     handDown_->setArrowType(Qt::DownArrow);
-    handDown_->setGeometry(spin.x(), spin.y() + spin.height() / 2, spin.width(),
-                           spin.height() - spin.height() / 2);
     handCount_ = new QLabel(this);
-    handCount_->setGeometry(place(layout::HandCount()));
+    put(handCount_, layout::HandCount());
     handCount_->setAlignment(Qt::AlignCenter);
-    handCount_->setFont(bold);
+    setRoleFont(handCount_, bold);
     nextButton_ = new QPushButton(this);
-    nextButton_->setGeometry(place(layout::NextButton()));
-    nextButton_->setFont(bold);
+    put(nextButton_, layout::NextButton());
+    setRoleFont(nextButton_, bold);
     gauge_ = new QProgressBar(this);
-    gauge_->setGeometry(place(layout::Gauge()));
+    put(gauge_, layout::Gauge());
     gauge_->hide();
     abortButton_ = new QPushButton(this);
-    abortButton_->setGeometry(place(layout::AbortButton()));
+    put(abortButton_, layout::AbortButton());
     abortButton_->hide();
-    QFont small = base;
-    small.setPixelSize(std::max(6, 10 * scale_ / 100));
     for (int i = 1; i <= 5; ++i) {
         auto* b = new QPushButton(this);
-        b->setFont(small);
-        b->setGeometry(place(layout::ActionButton(i)));
+        setRoleFont(b, FontRole::Small);
+        put(b, layout::ActionButton(i));
         b->hide();
         actionButtons_[i] = b;
     }
 
     statusBar_ = new QStatusBar(this);
-    statusBar_->setGeometry(place(layout::StatusBar()));
+    put(statusBar_, layout::StatusBar());
     statusBar_->setSizeGripEnabled(false);
     for (int i = 0; i < 9; ++i) {
         auto* l = new QLabel(statusBar_);
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
-        // Fixed widths keep the panels from pushing the version text out of the bar.
-        if (i < 8) l->setFixedWidth(layout::StatusPanelWidth(i) * scale_ / 100);
         if (i == 8) {
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             statusBar_->addPermanentWidget(l, 1);
@@ -281,12 +249,98 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         }
         panels_[i] = l;
     }
+    relayout();
     applyTexts();
+}
+
+QSize BoardView::SizeForScale(int percent) {
+    return {layout::kClientWidth * percent / 100, layout::kClientHeight * percent / 100};
+}
+
+QSize BoardView::sizeHint() const { return SizeForScale(preferredScale_); }
+QSize BoardView::minimumSizeHint() const { return SizeForScale(kMinScale); }
+
+void BoardView::setScale(int percent) {
+    preferredScale_ = std::clamp(percent, kMinScale, kMaxScale);
+    updateGeometry();
+}
+
+void BoardView::put(QWidget* w, const layout::Rect& r) {
+    placed_.push_back({w, r});
+    w->setGeometry(place(r));
+}
+
+void BoardView::setRoleFont(QWidget* w, FontRole role) {
+    fonted_.push_back({w, role});
+    w->setFont(roleFont(role));
+}
+
+QFont BoardView::roleFont(FontRole role) const {
+    switch (role) {
+        case FontRole::Bold: return BoardFont(11, scale_);
+        case FontRole::Large: return BoardFont(17, scale_);
+        case FontRole::Small: return BoardFont(10, scale_, false);
+    }
+    return BoardFont(11, scale_, false);
+}
+
+// The board keeps its proportions: the largest scale whose board fits the widget, centred.
+void BoardView::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    const int fit = std::clamp(std::min(width() * 100 / layout::kClientWidth,
+                                        height() * 100 / layout::kClientHeight),
+                               kMinScale, kMaxScale);
+    const QPoint origin(std::max(0, (width() - SizeForScale(fit).width()) / 2),
+                        std::max(0, (height() - SizeForScale(fit).height()) / 2));
+    if (fit == scale_ && origin == origin_ && laidOutAt_ == scale_) return;
+    scale_ = fit;
+    origin_ = origin;
+    relayout();
+}
+
+// Every control placed and every picture and word drawn anew at the current scale.
+void BoardView::relayout() {
+    setFont(BoardFont(11, scale_, false));
+    for (const Placed& p : placed_) p.w->setGeometry(place(p.r));
+    for (const Fonted& f : fonted_) f.w->setFont(roleFont(f.role));
+    for (int k = 1; k <= 6; ++k) {
+        const QRect slot = place(layout::BuildingSlot(1, k));
+        const int side = std::max(8, slot.height() / 3);
+        buildingShapes_[1][k]->setGeometry(slot.right() - side - 1, slot.top() + 2, side, side);
+    }
+    const QRect spin = place(layout::HandSpin());
+    handUp_->setGeometry(spin.x(), spin.y(), spin.width(), spin.height() / 2);
+    handDown_->setGeometry(spin.x(), spin.y() + spin.height() / 2, spin.width(),
+                           spin.height() - spin.height() / 2);
+    // Fixed widths keep the panels from pushing the version text out of the bar.
+    for (int i = 0; i < 8; ++i) panels_[i]->setFixedWidth(layout::StatusPanelWidth(i) * scale_ / 100);
+    course_->setFont(BoardFont(11, scale_));
+    course_->setLineHeight(13 * scale_ / 100);
+    background_ = place(layout::BoardArea());
+    backgroundDirty_ = true;
+    if (laidOutAt_ != scale_) {
+        laidOutAt_ = scale_;
+        boardPixmap_ = picture(pic::kBoard, background_.size());
+        for (int p = 2; p <= 4; ++p)
+            panelPixmaps_[p] = picture(pic::Panel(p), place(layout::OpponentPanel(p)).size());
+        for (int i = 1; i <= layout::kToolButtons; ++i) {
+            QToolButton* b = toolButtons_[i];
+            b->setIcon(QIcon(picture(pic::ToolGlyph(i), b->size() * 2)));
+            b->setIconSize(b->size() - QSize(4, 4));
+        }
+        cardPixmaps_ = {};
+        drawPile_->setPixmap(cardPixmap(0));
+        drawBuildingPictures();
+        words_ = BoardWords(texts_, scale_, panelsShown_);
+        shownValid_ = false;
+        sync(false);
+    }
+    update();
 }
 
 QRect BoardView::place(const layout::Rect& r) const {
     const layout::Rect s = layout::Scaled(r, scale_);
-    return QRect(s.x, s.y, std::max(1, s.w), std::max(1, s.h));
+    return QRect(origin_.x() + s.x, origin_.y() + s.y, std::max(1, s.w), std::max(1, s.h));
 }
 
 QPixmap BoardView::picture(const std::string& name, QSize size) {
@@ -350,6 +404,7 @@ void BoardView::applyTexts() {
     drawPile_->setPixmap(cardPixmap(0));
     drawBuildingPictures();
     words_ = BoardWords(texts_, scale_, panelsShown_);
+    backgroundDirty_ = true;
     shownValid_ = false;
     update();
     for (int i = 1; i <= layout::kToolButtons; ++i) {
@@ -425,7 +480,21 @@ ShapeWidget* BoardView::supervisorShape(int street, int pos) const {
 }
 
 void BoardView::paintEvent(QPaintEvent* e) {
+    // Controls repaint often, the ground under them never changes between two layouts.
+    const qreal dpr = devicePixelRatioF();
+    if (backgroundDirty_ || background_cache_.size() != size() * dpr) {
+        background_cache_ = QPixmap(size() * dpr);
+        background_cache_.setDevicePixelRatio(dpr);
+        QPainter bg(&background_cache_);
+        paintGround(bg);
+        backgroundDirty_ = false;
+    }
     QPainter p(this);
+    for (const QRect& r : e->region())
+        p.drawPixmap(r, background_cache_, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+}
+
+void BoardView::paintGround(QPainter& p) {
     p.fillRect(rect(), QColor(0xE8, 0xD8, 0xB8));
     p.drawPixmap(background_, boardPixmap_);
     for (int player = 2; player <= panelsShown_; ++player)
@@ -433,8 +502,9 @@ void BoardView::paintEvent(QPaintEvent* e) {
     constexpr QColor kRegionInk[5] = {{}, {150, 104, 18}, {128, 54, 26}, {124, 58, 70}, {88, 88, 36}};
     const QColor ink(74, 46, 26);
     const QColor cream(251, 243, 224);
+    // The words are laid out on the board, which lies centred in the widget.
+    p.translate(origin_);
     for (const BoxedText& w : paintedWords()) {
-        if (!w.box.intersects(e->rect())) continue;
         const int region = w.name.startsWith(QLatin1String("region ")) ? w.name.mid(7).toInt() : 0;
         if (region >= 1 && region <= 4) {
             PaintBoxedText(p, w, kRegionInk[region], cream);
@@ -516,6 +586,7 @@ void BoardView::showPanels(int players) {
             update(place(layout::OpponentPanel(p)));
         panelsShown_ = players;
         words_ = BoardWords(texts_, scale_, panelsShown_);
+        backgroundDirty_ = true;
     }
     for (int p = 2; p <= 4; ++p)
         for (auto* l : values_[p]) l->setVisible(p <= players);
@@ -693,7 +764,6 @@ void BoardView::showLayoutTest() {
         for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos) {
             supervisor_[st][pos]->setFigure(ShapeWidget::Figure::Pyramid);
             supervisor_[st][pos]->setBrushColor(boardColour(5));
-            supervisor_[st][pos]->setGeometry(place(layout::SupervisorPosition(st, pos)));
             supervisor_[st][pos]->show();
         }
     for (int i = 1; i <= 12; ++i) {

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/game.h"
 #include "settings/language_texts.h"
@@ -71,7 +72,18 @@ class BoardView : public QWidget {
     BoardView(Game& g, const MoveHistory& history, const LanguageTexts& texts,
               PictureStore& pictures, int scalePercent, QWidget* parent = nullptr);
 
+    // The board is drawn at the largest scale that fits the widget, keeping its proportions,
+    // and drawn anew whenever that changes. The preferred scale only sets the size hint: the
+    // window asks for it and resizes to it when the player picks a scale.
+    static constexpr int kMinScale = 40;
+    static constexpr int kMaxScale = 400;
+    static QSize SizeForScale(int percent);
+    void setScale(int percent);
+    int preferredScale() const { return preferredScale_; }
+    // The scale the board is drawn at now.
     int scale() const { return scale_; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     // Board colours 0..6 from the profile (Windows colour values).
     void setBoardColours(const std::array<std::int32_t, 7>& colours);
     QColor boardColour(int i) const;
@@ -156,10 +168,18 @@ class BoardView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QRect place(const layout::Rect& r) const;
+    enum class FontRole { Bold, Large, Small };
+    // Places a control now and again at every new scale; likewise its font.
+    void put(QWidget* w, const layout::Rect& r);
+    void setRoleFont(QWidget* w, FontRole role);
+    QFont roleFont(FontRole role) const;
+    void relayout();
+    void paintGround(QPainter& p);
     void setLabelText(QLabel* l, const QString& text);
     // Brings every control up to date with the game through a snapshot; with `paintNow` what
     // changed is painted before returning.
@@ -180,6 +200,21 @@ class BoardView : public QWidget {
     const LanguageTexts& texts_;
     PictureStore& pictures_;
     int scale_;
+    int preferredScale_;
+    int laidOutAt_ = 0;  // the scale the pictures were last drawn at
+    QPoint origin_;      // where the board's top left corner lies in the widget
+    struct Placed {
+        QWidget* w;
+        layout::Rect r;
+    };
+    struct Fonted {
+        QWidget* w;
+        FontRole role;
+    };
+    std::vector<Placed> placed_;
+    std::vector<Fonted> fonted_;
+    QPixmap background_cache_;
+    bool backgroundDirty_ = true;
     std::array<QColor, 7> colours_{};
     BoardSnapshot shown_;
     bool shownValid_ = false;  // false: the next snapshot is applied in full
