@@ -167,15 +167,11 @@ void DrawPositions(QPainter& p) {
     DrawStar(p, ToF(L::SupervisorPosition(1, 0)).adjusted(4, 4, -4, -4), palette::kCream);
 }
 
-void DrawRegionNames(QPainter& p) {
-    // Free ground of each quarter, away from the halls.
-    const QPointF where[5] = {{}, {478, 214}, {128, 196}, {520, 452}, {150, 452}};
-    static const char* const kNames[5] = {"", "Sack", "Fass", "Truhe", "Vase"};
+// Each region's emblem above the place where the window writes its name.
+void DrawRegionEmblems(QPainter& p) {
     for (int r = 1; r <= 4; ++r) {
-        const QPointF c = where[r];
+        const QPointF c = Centre(L::RegionName(r));
         DrawRegionEmblem(p, QRectF(c.x() - 17, c.y() - 48, 34, 30), r);
-        DrawLabel(p, QRectF(c.x() - 60, c.y() - 16, 120, 30), QString::fromUtf8(kNames[r]),
-                  SerifFont(24), palette::RegionDark(r), palette::kCream);
     }
     DrawPalm(p, QPointF(60, 488), 42, 31);
     DrawPalm(p, QPointF(410, 266), 30, 32);
@@ -188,8 +184,6 @@ void DrawTrack(QPainter& p) {
     p.setPen(QPen(palette::kWallDark, 1.2));
     p.setBrush(palette::kSandDark);
     p.drawRoundedRect(path, 16, 16);
-    DrawText(p, QRectF(20, 532, 62, 36), QStringLiteral("Woche"), SerifFont(12), palette::kInk);
-    DrawText(p, QRectF(182, 532, 66, 36), QStringLiteral("Tag"), SerifFont(12), palette::kInk);
     auto stone = [&](const L::Rect& r, int n) {
         const QRectF f = ToF(r);
         p.setPen(QPen(palette::kStoneDark, 1));
@@ -310,8 +304,6 @@ void DrawCounter(QPainter& p) {
     }
     const L::Rect pts = L::PlayerValue(1, L::PlayerLabel::Points);
     DrawStar(p, QRectF(pts.x - 2, pts.y - 16, 14, 14), palette::kGold);
-    DrawText(p, QRectF(pts.x + 12, pts.y - 17, 44, 16), QStringLiteral("Punkte"), SansFont(9, true),
-             palette::kInk, Qt::AlignLeft | Qt::AlignVCenter);
     p.setPen(QPen(palette::kGoldDark, 1));
     p.setBrush(palette::kCream);
     p.drawRoundedRect(ToF(pts).adjusted(-1, -1, 1, 1), 4, 4);
@@ -329,7 +321,7 @@ QImage DrawBoard() {
     WriteBoardConstants(s);
     DrawTopBand(p, ToF(area));
     DrawCityGround(p);
-    DrawRegionNames(p);
+    DrawRegionEmblems(p);
     DrawStreets(p);
     DrawThresholds(p, s);
     DrawSouks(p, s);

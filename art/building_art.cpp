@@ -4,10 +4,13 @@
 
 #include "art/art.h"
 #include "art/paint_kit.h"
+#include "ui/board/geometry.h"
 
 namespace kelmira::art {
 
 namespace {
+
+namespace L = kelmira::layout;
 
 // Costs in gold and camels, printed on the large pictures.
 constexpr int kGold[7] = {0, 0, 2, 2, 3, 4, 4};
@@ -141,12 +144,6 @@ void Lastenaufzug(QPainter& p) {
 
 }  // namespace
 
-const char* BuildingName(int kind) {
-    static const char* const kNames[7] = {
-        "", "Weide", "Geschäft", "Badehaus", "Karawanserei", "Markt", "Lastenaufzug"};
-    return kind >= 1 && kind <= 6 ? kNames[kind] : "";
-}
-
 void DrawBuilding(QPainter& p, const QRectF& area, int kind) {
     const QRectF r = Fit(area, 1.0);
     p.save();
@@ -194,10 +191,9 @@ std::vector<Picture> BuildingPictures() {
         DrawCamel(p, QRectF(26, 50, 10, 8), palette::kCamelDark);
         DrawText(p, QRectF(37, 49, 10, 10), QString::number(kCamels[kind]), f, palette::kInk,
                  Qt::AlignLeft | Qt::AlignVCenter);
-        p.fillRect(QRectF(0, 60, 52, 14), palette::kWood);
-        const QString name = QString::fromUtf8(BuildingName(kind));
-        DrawText(p, QRectF(0, 60, 52, 14), name, SansFont(name.size() > 9 ? 6.2 : 7.5, true),
-                 palette::kCream);
+        // The window writes the building's name on this strip.
+        const L::Rect strip = L::BuildingName();
+        p.fillRect(QRectF(strip.x, strip.y, strip.w, strip.h), palette::kWood);
         p.setPen(QPen(palette::kWoodDark, 1.5));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(0.75, 0.75, 50.5, 72.5));

@@ -1,20 +1,22 @@
 // Card pictures 1..10: picture 1 is the back (also shown for an empty pile or hand); the
-// others are the faces of the nine card kinds, each with its name and an icon of its effect.
+// others are the faces of the nine card kinds, each with an icon of its effect under a band
+// of its family's colour, where the window writes the card's title.
 #include <QPainterPath>
 
 #include "art/art.h"
 #include "art/paint_kit.h"
+#include "ui/board/geometry.h"
 
 namespace kelmira::art {
 
 namespace {
 
-constexpr double kW = 52;
-constexpr double kH = 74;
+namespace L = kelmira::layout;
+
+constexpr double kW = L::kCardWidth;
+constexpr double kH = L::kCardHeight;
 
 struct Face {
-    const char* line1;  // the card's name, split where it reads naturally
-    const char* line2;
     QColor band;  // the colour of its family
 };
 
@@ -26,25 +28,25 @@ const QColor kBuilding(52, 86, 140);
 Face FaceOf(int picture) {
     switch (picture) {
         case 2:
-            return {"3", "Kamele", kResources};
+            return {kResources};
         case 3:
-            return {"Stein auf", "Shop", kCubes};
+            return {kCubes};
         case 4:
-            return {"2SP pro", "Kamel", kPoints};
+            return {kPoints};
         case 5:
-            return {"Bauen ohne", "Kamele", kBuilding};
+            return {kBuilding};
         case 6:
-            return {"Tausche", "GoldKamel", kResources};
+            return {kResources};
         case 7:
-            return {"Bauen ohne", "Gold", kBuilding};
+            return {kBuilding};
         case 8:
-            return {"3", "Gold", kResources};
+            return {kResources};
         case 9:
-            return {"Stein auf", "Karawane", kCubes};
+            return {kCubes};
         case 10:
-            return {"1SP pro", "Gold", kPoints};
+            return {kPoints};
     }
-    return {"", "", kResources};
+    return {kResources};
 }
 
 void Arrow(QPainter& p, QPointF a, QPointF b, double w) {
@@ -169,11 +171,10 @@ QImage DrawCard(int picture) {
     Speckle(p, card.adjusted(2, 2, -2, -2), palette::kParchment, 120, 90 + picture);
     p.setPen(Qt::NoPen);
     p.setBrush(f.band);
-    p.drawRoundedRect(QRectF(3, 3, kW - 6, 19), 2.5, 2.5);
-    const QFont font = SansFont(6.6, true);
-    DrawText(p, QRectF(3, 3, kW - 6, 10), QString::fromUtf8(f.line1), font, palette::kCream);
-    DrawText(p, QRectF(3, 12, kW - 6, 10), QString::fromUtf8(f.line2), font, palette::kCream);
-    DrawIcon(p, picture, QRectF(7, 26, kW - 14, 38));
+    // The window writes the card's title on the band.
+    const L::Rect band = L::CardTitle();
+    p.drawRoundedRect(QRectF(band.x, band.y, band.w, band.h), 2.5, 2.5);
+    DrawIcon(p, picture, QRectF(9, band.bottom() + 4, kW - 18, kH - band.bottom() - 14));
     p.setPen(QPen(f.band, 1));
     p.drawLine(QPointF(8, kH - 6), QPointF(kW - 8, kH - 6));
     return c.finish();

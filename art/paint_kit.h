@@ -96,7 +96,6 @@ void DrawAwning(QPainter& p, const QRectF& r, const QColor& a, const QColor& b, 
 
 // A building of kind 1..6 drawn into `r` (also the small icons of the panels).
 void DrawBuilding(QPainter& p, const QRectF& r, int kind);
-const char* BuildingName(int kind);
 
 QRectF Fit(const QRectF& r, double aspect);  // the largest rect of that width/height inside r
 

@@ -51,8 +51,6 @@ QImage DrawPanel(int player) {
     DrawCardBack(p, Fit(iconBefore(L::PlayerLabel::Cards), 0.7));
     const L::Rect pts = L::PlayerValue(player, L::PlayerLabel::Points);
     DrawStar(p, QRectF(pts.x, pts.y - 16, 13, 13), palette::kGold);
-    DrawText(p, QRectF(pts.x + 14, pts.y - 17, 40, 15), QStringLiteral("Punkte"),
-             SansFont(8.5, true), palette::kInk, Qt::AlignLeft | Qt::AlignVCenter);
     p.setPen(QPen(palette::kGoldDark, 1));
     p.setBrush(palette::kCream);
     p.drawRoundedRect(QRectF(pts.x - 1, pts.y - 1, pts.w + 2, pts.h + 2), 4, 4);

@@ -121,6 +121,16 @@ constexpr Entry kDefaults[] = {
     {120, "Karte spielen"},
     {121, "Sprachpaket: Deutsch (eingebaut)"},
     {122, "Du hast kein Kamel zur Abwehr !"},
+    // Words the board draws over its pictures, so that a language file reaches them too.
+    {141, "Woche"},
+    {142, "Tag"},
+    {143, "Punkte"},
+    {144, "Weide"},
+    {145, "Geschäft"},
+    {146, "Badehaus"},
+    {147, "Karawanserei"},
+    {148, "Markt"},
+    {149, "Lastenaufzug"},
 };
 
 const std::string kEmpty;

@@ -300,10 +300,7 @@ void GameController::runSimulation(Game& g) {
     if (!g.traceOn && view_) view_->traceRestart(startup_);
     StatistikReport(g, statistics_);
     runInProgress_ = false;
-    if (view_) {
-        view_->runFinished();
-        view_->refresh(Refresh::StatusBar, 0);
-    }
+    if (view_) view_->runFinished();
     changed();
 }
 

@@ -92,8 +92,9 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
     actions_.bindToolButtons(*board_);
     buildLanguageMenu();
     wireBoard();
-    adjustSize();
-    setFixedSize(sizeHint());
+    // The board follows the window's size; the window opens at the size of the profile's scale,
+    // which the start-up scaling already fitted to the screen.
+    resize(sizeHint());
     c.writeStartupLine(Join("Window.ClientWidth = ", board_->width()));
     c.writeStartupLine(Join("Window.ClientHeight = ", board_->height()));
     c.writeStartupLine(Join("Window.Width = ", width()));
@@ -257,6 +258,7 @@ void MainWindow::runFinished() {
     board_->abortButton()->hide();
     board_->nextButton()->show();
     // The board keeps showing what it showed before the run; only the trace changed.
+    board_->showCorrectionAndTrace();
     if (trace_) {
         trace_->show();
         trace_->raise();

@@ -46,70 +46,50 @@ QColor WindowsColour(std::int32_t value) {
 BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& texts,
                      PictureStore& pictures, int scalePercent, QWidget* parent)
     : QWidget(parent), g_(g), history_(history), texts_(texts), pictures_(pictures),
-      scale_(scalePercent) {
-    setFixedSize(layout::kClientWidth * scale_ / 100, layout::kClientHeight * scale_ / 100);
+      scale_(std::clamp(scalePercent, kMinScale, kMaxScale)), preferredScale_(scale_) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    resize(SizeForScale(scale_));
     setBoardColours(std::array<std::int32_t, 7>{15793151, 65535, 16776960, 32768, 255, 8567760,
                                                 12632256});
-
-    QFont base = font();
-    base.setFamily("DejaVu Sans");
-    base.setPixelSize(std::max(6, 11 * scale_ / 100));
-    setFont(base);
-    QFont bold = base;
-    bold.setBold(true);
-    QFont large = bold;
-    large.setPixelSize(std::max(8, 17 * scale_ / 100));
-
-    // Background: the board picture stretched into the board area.
-    background_ = place(layout::BoardArea());
-    boardPixmap_ = QPixmap::fromImage(pictures_.get(pic::kBoard)
-                                          .scaled(background_.size(), Qt::IgnoreAspectRatio,
-                                                  Qt::SmoothTransformation));
+    const FontRole bold = FontRole::Bold;
+    const FontRole large = FontRole::Large;
 
     for (int i = 1; i <= layout::kToolButtons; ++i) {
         auto* b = new QToolButton(this);
-        b->setGeometry(place(layout::ToolButton(i)));
+        put(b, layout::ToolButton(i));
         b->setAutoRaise(true);
-        b->setIcon(QIcon(picture(pic::ToolGlyph(i), b->size() * 2)));
-        b->setIconSize(b->size() - QSize(4, 4));
         toolButtons_[i] = b;
     }
     auto makeArea = [&](const layout::Rect& r, int tag = 0) {
         auto* a = new ClickArea(this);
-        a->setGeometry(place(r));
+        put(a, r);
         a->tag = tag;
         return a;
     };
     ablauf_ = makeArea(layout::AblaufLabel());
-    ablauf_->setFont(bold);
+    setRoleFont(ablauf_, bold);
+    ablauf_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     question_ = makeArea(layout::QuestionLabel());
     question_->setText("?");
-    question_->setFont(bold);
+    setRoleFont(question_, bold);
     ablauf_->installEventFilter(this);
     question_->installEventFilter(this);
 
-    for (int p = 2; p <= 4; ++p) {
-        auto* panel = new QLabel(this);
-        panel->setGeometry(place(layout::OpponentPanel(p)));
-        panel->setPixmap(picture(pic::Panel(p), panel->size()));
-        panel->setScaledContents(true);
-        panelBackgrounds_[p] = panel;
-    }
     for (int p = 1; p <= 4; ++p) {
         for (int k = 0; k < 5; ++k) {
             auto which = static_cast<PlayerLabel>(k);
             ClickArea* l = makeArea(layout::PlayerValue(p, which), p);
             l->setAlignment(Qt::AlignCenter);
-            l->setFont(which == PlayerLabel::Points ? large : bold);
+            setRoleFont(l, which == PlayerLabel::Points ? large : bold);
             values_[p][k] = l;
         }
         auto* sm = new ShapeWidget(this);
-        sm->setGeometry(place(layout::StartMarker(p)));
+        put(sm, layout::StartMarker(p));
         sm->setFigure(ShapeWidget::Figure::Moret);
         sm->setTag(p);
         startMarkers_[p] = sm;
         auto* cm = new ShapeWidget(this);
-        cm->setGeometry(place(layout::CurrentMarker(p)));
+        put(cm, layout::CurrentMarker(p));
         cm->setFigure(ShapeWidget::Figure::Flower);
         cm->setTag(p);
         currentMarkers_[p] = cm;
@@ -118,21 +98,17 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     // owner. The opponents' slots on their panels are cubes only.
     for (int k = 1; k <= 6; ++k) {
         ClickArea* pictureArea = makeArea(layout::BuildingSlot(1, k), k);
-        pictureArea->setPixmap(picture(pic::Building(k), pictureArea->size()));
-        pictureArea->setScaledContents(true);
         pictureArea->setFrameShape(QFrame::Box);
         buildingPictures_[k] = pictureArea;
     }
     for (int p = 1; p <= 4; ++p)
         for (int k = 1; k <= 6; ++k) {
             auto* s = new ShapeWidget(this);
-            QRect r = place(layout::BuildingSlot(p, k));
             if (p == 1) {
-                const int side = std::max(8, r.height() / 3);
-                r = QRect(r.right() - side - 1, r.top() + 2, side, side);
                 s->setAttribute(Qt::WA_TransparentForMouseEvents);
+            } else {
+                put(s, layout::BuildingSlot(p, k));
             }
-            s->setGeometry(r);
             s->setFigure(ShapeWidget::Figure::CubeDownLeft);
             s->setTag(k);
             s->hide();
@@ -146,7 +122,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
                 ClickArea* a = makeArea(layout::Field(r, so, f), tag);
                 fieldAreas_[r][so][f] = a;
                 auto* s = new ShapeWidget(this);
-                s->setGeometry(place(layout::Field(r, so, f)));
+                put(s, layout::Field(r, so, f));
                 s->setFigure(ShapeWidget::Figure::CubeDownLeft);
                 s->setTag(tag);
                 s->hide();
@@ -155,7 +131,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     for (int st = 1; st <= 4; ++st)
         for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos) {
             auto* s = new ShapeWidget(this);
-            s->setGeometry(place(layout::SupervisorPosition(st, pos)));
+            put(s, layout::SupervisorPosition(st, pos));
             s->setFigure(ShapeWidget::Figure::Pyramid);
             s->setTag(pos == 0 ? 100 : st * 100 + pos);
             s->hide();
@@ -163,7 +139,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         }
     for (int i = 1; i <= 12; ++i) {
         auto* s = new ShapeWidget(this);
-        s->setGeometry(place(layout::CaravanSlot(i)));
+        put(s, layout::CaravanSlot(i));
         s->setFigure(ShapeWidget::Figure::CubeDownLeft);
         s->setTag(i);
         s->hide();
@@ -171,30 +147,32 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     }
     for (int w = 1; w <= 3; ++w) {
         auto* s = new ShapeWidget(this);
-        s->setGeometry(place(layout::WeekMarker(w)));
+        put(s, layout::WeekMarker(w));
         s->setFigure(ShapeWidget::Figure::CubeDownLeft);
         s->setTag(w);
+        s->setBrushColor(boardColour(6));
         s->hide();
         weekMarkers_[w] = s;
     }
     for (int d = 1; d <= 7; ++d) {
         auto* s = new ShapeWidget(this);
-        s->setGeometry(place(layout::DayMarker(d)));
+        put(s, layout::DayMarker(d));
         s->setFigure(ShapeWidget::Figure::CubeDownLeft);
         s->setTag(d);
+        s->setBrushColor(boardColour(5));
         s->hide();
         dayMarkers_[d] = s;
     }
 
     for (int row = 1; row <= 6; ++row) {
         auto* l = new QLabel(QString::number(row), this);
-        l->setGeometry(place(layout::RowLabel(row)));
+        put(l, layout::RowLabel(row));
         l->setAlignment(Qt::AlignCenter);
-        l->setFont(bold);
+        setRoleFont(l, bold);
         rowLabels_[row] = l;
         for (int i = 1; i <= 8; ++i) {
             auto* d = new DieWidget(this);
-            d->setGeometry(place(layout::Die(row, i)));
+            put(d, layout::Die(row, i));
             d->setTag(row);
             d->hide();
             dice_[row][i] = d;
@@ -202,7 +180,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
     }
     for (int i = 1; i <= 3; ++i) {
         auto* d = new DieWidget(this);
-        d->setGeometry(place(layout::YellowDie(i)));
+        put(d, layout::YellowDie(i));
         d->setTag(i);
         d->setBrushColor(WindowsColour(kYellow));
         d->setFaceNumber(0);
@@ -211,76 +189,59 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         yellowDice_[i] = d;
     }
     rollButton_ = new QPushButton(this);
-    rollButton_->setGeometry(place(layout::RollButton()));
+    put(rollButton_, layout::RollButton());
     rollButton_->hide();
 
     course_ = new CourseView(this);
-    course_->setGeometry(place(layout::CourseView()));
+    put(course_, layout::CourseView());
     course_->setColor(WindowsColour(5284030));
-    QFont courseFont("DejaVu Sans");
-    courseFont.setBold(true);
-    courseFont.setPixelSize(std::max(6, 11 * scale_ / 100));
-    course_->setFont(courseFont);
-    course_->setLineHeight(13 * scale_ / 100);
     course_->hide();
     course_->installEventFilter(this);
 
     drawPile_ = makeArea(layout::DrawPile());
-    drawPile_->setScaledContents(true);
-    drawPile_->setPixmap(picture(pic::Card(1), drawPile_->size()));
     drawPile_->setCursor(Qt::PointingHandCursor);
     drawCount_ = makeArea(layout::DrawPileCount());
     drawCount_->setAlignment(Qt::AlignCenter);
-    drawCount_->setFont(bold);
+    setRoleFont(drawCount_, bold);
     discardPile_ = makeArea(layout::DiscardPile());
-    discardPile_->setScaledContents(true);
     discardCount_ = new QLabel(this);
-    discardCount_->setGeometry(place(layout::DiscardPileCount()));
+    put(discardCount_, layout::DiscardPileCount());
     discardCount_->setAlignment(Qt::AlignCenter);
-    discardCount_->setFont(bold);
+    setRoleFont(discardCount_, bold);
     handCard_ = makeArea(layout::HandCard());
-    handCard_->setScaledContents(true);
     handCard_->setCursor(Qt::PointingHandCursor);
-    const QRect spin = place(layout::HandSpin());
     handUp_ = new QToolButton(this);
     handUp_->setArrowType(Qt::UpArrow);
-    handUp_->setGeometry(spin.x(), spin.y(), spin.width(), spin.height() / 2);
     handDown_ = new QToolButton(this);
     handDown_->setArrowType(Qt::DownArrow);
-    handDown_->setGeometry(spin.x(), spin.y() + spin.height() / 2, spin.width(),
-                           spin.height() - spin.height() / 2);
     handCount_ = new QLabel(this);
-    handCount_->setGeometry(place(layout::HandCount()));
+    put(handCount_, layout::HandCount());
     handCount_->setAlignment(Qt::AlignCenter);
-    handCount_->setFont(bold);
+    setRoleFont(handCount_, bold);
     nextButton_ = new QPushButton(this);
-    nextButton_->setGeometry(place(layout::NextButton()));
-    nextButton_->setFont(bold);
+    put(nextButton_, layout::NextButton());
+    setRoleFont(nextButton_, bold);
     gauge_ = new QProgressBar(this);
-    gauge_->setGeometry(place(layout::Gauge()));
+    put(gauge_, layout::Gauge());
     gauge_->hide();
     abortButton_ = new QPushButton(this);
-    abortButton_->setGeometry(place(layout::AbortButton()));
+    put(abortButton_, layout::AbortButton());
     abortButton_->hide();
-    QFont small = base;
-    small.setPixelSize(std::max(6, 10 * scale_ / 100));
     for (int i = 1; i <= 5; ++i) {
         auto* b = new QPushButton(this);
-        b->setFont(small);
-        b->setGeometry(place(layout::ActionButton(i)));
+        setRoleFont(b, FontRole::Small);
+        put(b, layout::ActionButton(i));
         b->hide();
         actionButtons_[i] = b;
     }
 
     statusBar_ = new QStatusBar(this);
-    statusBar_->setGeometry(place(layout::StatusBar()));
+    put(statusBar_, layout::StatusBar());
     statusBar_->setSizeGripEnabled(false);
     for (int i = 0; i < 9; ++i) {
         auto* l = new QLabel(statusBar_);
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
-        // Fixed widths keep the panels from pushing the version text out of the bar.
-        if (i < 8) l->setFixedWidth(layout::StatusPanelWidth(i) * scale_ / 100);
         if (i == 8) {
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             statusBar_->addPermanentWidget(l, 1);
@@ -289,12 +250,98 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         }
         panels_[i] = l;
     }
+    relayout();
     applyTexts();
+}
+
+QSize BoardView::SizeForScale(int percent) {
+    return {layout::kClientWidth * percent / 100, layout::kClientHeight * percent / 100};
+}
+
+QSize BoardView::sizeHint() const { return SizeForScale(preferredScale_); }
+QSize BoardView::minimumSizeHint() const { return SizeForScale(kMinScale); }
+
+void BoardView::setScale(int percent) {
+    preferredScale_ = std::clamp(percent, kMinScale, kMaxScale);
+    updateGeometry();
+}
+
+void BoardView::put(QWidget* w, const layout::Rect& r) {
+    placed_.push_back({w, r});
+    w->setGeometry(place(r));
+}
+
+void BoardView::setRoleFont(QWidget* w, FontRole role) {
+    fonted_.push_back({w, role});
+    w->setFont(roleFont(role));
+}
+
+QFont BoardView::roleFont(FontRole role) const {
+    switch (role) {
+        case FontRole::Bold: return BoardFont(11, scale_);
+        case FontRole::Large: return BoardFont(17, scale_);
+        case FontRole::Small: return BoardFont(10, scale_, false);
+    }
+    return BoardFont(11, scale_, false);
+}
+
+// The board keeps its proportions: the largest scale whose board fits the widget, centred.
+void BoardView::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    const int fit = std::clamp(std::min(width() * 100 / layout::kClientWidth,
+                                        height() * 100 / layout::kClientHeight),
+                               kMinScale, kMaxScale);
+    const QPoint origin(std::max(0, (width() - SizeForScale(fit).width()) / 2),
+                        std::max(0, (height() - SizeForScale(fit).height()) / 2));
+    if (fit == scale_ && origin == origin_ && laidOutAt_ == scale_) return;
+    scale_ = fit;
+    origin_ = origin;
+    relayout();
+}
+
+// Every control placed and every picture and word drawn anew at the current scale.
+void BoardView::relayout() {
+    setFont(BoardFont(11, scale_, false));
+    for (const Placed& p : placed_) p.w->setGeometry(place(p.r));
+    for (const Fonted& f : fonted_) f.w->setFont(roleFont(f.role));
+    for (int k = 1; k <= 6; ++k) {
+        const QRect slot = place(layout::BuildingSlot(1, k));
+        const int side = std::max(8, slot.height() / 3);
+        buildingShapes_[1][k]->setGeometry(slot.right() - side - 1, slot.top() + 2, side, side);
+    }
+    const QRect spin = place(layout::HandSpin());
+    handUp_->setGeometry(spin.x(), spin.y(), spin.width(), spin.height() / 2);
+    handDown_->setGeometry(spin.x(), spin.y() + spin.height() / 2, spin.width(),
+                           spin.height() - spin.height() / 2);
+    // Fixed widths keep the panels from pushing the version text out of the bar.
+    for (int i = 0; i < 8; ++i) panels_[i]->setFixedWidth(layout::StatusPanelWidth(i) * scale_ / 100);
+    course_->setFont(BoardFont(11, scale_));
+    course_->setLineHeight(13 * scale_ / 100);
+    background_ = place(layout::BoardArea());
+    backgroundDirty_ = true;
+    if (laidOutAt_ != scale_) {
+        laidOutAt_ = scale_;
+        boardPixmap_ = picture(pic::kBoard, background_.size());
+        for (int p = 2; p <= 4; ++p)
+            panelPixmaps_[p] = picture(pic::Panel(p), place(layout::OpponentPanel(p)).size());
+        for (int i = 1; i <= layout::kToolButtons; ++i) {
+            QToolButton* b = toolButtons_[i];
+            b->setIcon(QIcon(picture(pic::ToolGlyph(i), b->size() * 2)));
+            b->setIconSize(b->size() - QSize(4, 4));
+        }
+        cardPixmaps_ = {};
+        drawPile_->setPixmap(cardPixmap(0));
+        drawBuildingPictures();
+        words_ = BoardWords(texts_, scale_, panelsShown_);
+        shownValid_ = false;
+        sync(false);
+    }
+    update();
 }
 
 QRect BoardView::place(const layout::Rect& r) const {
     const layout::Rect s = layout::Scaled(r, scale_);
-    return QRect(s.x, s.y, std::max(1, s.w), std::max(1, s.h));
+    return QRect(origin_.x() + s.x, origin_.y() + s.y, std::max(1, s.w), std::max(1, s.h));
 }
 
 QPixmap BoardView::picture(const std::string& name, QSize size) {
@@ -306,8 +353,45 @@ QPixmap BoardView::picture(const std::string& name, QSize size) {
     return pm;
 }
 
+const QPixmap& BoardView::cardPixmap(int kind) {
+    const int k = kind >= 1 && kind <= 9 ? kind : 0;
+    if (cardPixmaps_[k].isNull()) {
+        const int pictureNo = k == 0 ? 1 : kCardTable[k - 1].picture;
+        cardPixmaps_[k] = CardPixmap(pictures_.get(pic::Card(pictureNo)), texts_, k,
+                                     place(layout::HandCard()).size(), devicePixelRatioF());
+    }
+    return cardPixmaps_[k];
+}
+
+void BoardView::drawBuildingPictures() {
+    for (int k = 1; k <= 6; ++k)
+        buildingPictures_[k]->setPixmap(BuildingPixmap(pictures_.get(pic::Building(k)), texts_, k,
+                                                       buildingPictures_[k]->size(),
+                                                       devicePixelRatioF()));
+}
+
+int BoardView::playersShown() const {
+    return g_.s.playerCount >= 2 && g_.s.playerCount <= 4 ? g_.s.playerCount : 4;
+}
+
+std::vector<BoxedText> BoardView::paintedWords() const { return words_; }
+
+std::vector<BoxedText> BoardView::pictureWords() const {
+    std::vector<BoxedText> out;
+    for (int k = 1; k <= 6; ++k)
+        out.push_back(BuildingNameText(texts_, k, QRect(QPoint(), buildingPictures_[k]->size())));
+    for (int kind = 1; kind <= 9; ++kind)
+        out.push_back(CardTitleText(texts_, kind, QRect(QPoint(), handCard_->size())));
+    return out;
+}
+
 void BoardView::setBoardColours(const std::array<std::int32_t, 7>& colours) {
     for (int i = 0; i < 7; ++i) colours_[i] = WindowsColour(colours[i]);
+    for (int w = 1; w <= 3; ++w)
+        if (weekMarkers_[w]) weekMarkers_[w]->setBrushColor(boardColour(6));
+    for (int d = 1; d <= 7; ++d)
+        if (dayMarkers_[d]) dayMarkers_[d]->setBrushColor(boardColour(5));
+    shownValid_ = false;
 }
 
 QColor BoardView::boardColour(int i) const {
@@ -316,6 +400,14 @@ QColor BoardView::boardColour(int i) const {
 
 void BoardView::applyTexts() {
     const TextTable& t = texts_.table;
+    // Card titles and building names are written into their pictures.
+    cardPixmaps_ = {};
+    drawPile_->setPixmap(cardPixmap(0));
+    drawBuildingPictures();
+    words_ = BoardWords(texts_, scale_, panelsShown_);
+    backgroundDirty_ = true;
+    shownValid_ = false;
+    update();
     for (int i = 1; i <= layout::kToolButtons; ++i) {
         toolButtons_[i]->setToolTip(q(t.get(kToolButtons[i].hint)));
         toolButtons_[i]->setAccessibleName(q(t.get(kToolButtons[i].hint)));
@@ -388,10 +480,39 @@ ShapeWidget* BoardView::supervisorShape(int street, int pos) const {
     return pos == 0 ? supervisor_[1][0] : supervisor_[street][pos];
 }
 
-void BoardView::paintEvent(QPaintEvent*) {
+void BoardView::paintEvent(QPaintEvent* e) {
+    // Controls repaint often, the ground under them never changes between two layouts.
+    const qreal dpr = devicePixelRatioF();
+    if (backgroundDirty_ || background_cache_.size() != size() * dpr) {
+        background_cache_ = QPixmap(size() * dpr);
+        background_cache_.setDevicePixelRatio(dpr);
+        QPainter bg(&background_cache_);
+        paintGround(bg);
+        backgroundDirty_ = false;
+    }
     QPainter p(this);
+    for (const QRect& r : e->region())
+        p.drawPixmap(r, background_cache_, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+}
+
+void BoardView::paintGround(QPainter& p) {
     p.fillRect(rect(), QColor(0xE8, 0xD8, 0xB8));
     p.drawPixmap(background_, boardPixmap_);
+    for (int player = 2; player <= panelsShown_; ++player)
+        p.drawPixmap(place(layout::OpponentPanel(player)), panelPixmaps_[player]);
+    constexpr QColor kRegionInk[5] = {{}, {150, 104, 18}, {128, 54, 26}, {124, 58, 70}, {88, 88, 36}};
+    const QColor ink(74, 46, 26);
+    const QColor cream(251, 243, 224);
+    // The words are laid out on the board, which lies centred in the widget.
+    p.translate(origin_);
+    for (const BoxedText& w : paintedWords()) {
+        const int region = w.name.startsWith(QLatin1String("region ")) ? w.name.mid(7).toInt() : 0;
+        if (region >= 1 && region <= 4) {
+            PaintBoxedText(p, w, kRegionInk[region], cream);
+        } else {
+            PaintBoxedText(p, w, ink);
+        }
+    }
 }
 
 bool BoardView::eventFilter(QObject* watched, QEvent* event) {
@@ -417,371 +538,176 @@ void BoardView::setLabelText(QLabel* l, const QString& text) {
     if (l->text() != text) l->setText(text);
 }
 
-void BoardView::repaintNow() {
-    if (inRefreshAll_) return;
-    // Computer moves become visible step by step: paint now, not after the turn.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    repaint();
+QColor BoardView::inkColour(Ink ink) const {
+    switch (ink) {
+        case Ink::Supervisor: return WindowsColour(kSupervisorColour);
+        case Ink::Cream: return WindowsColour(kCream);
+        case Ink::Silver: return WindowsColour(kSilver);
+        case Ink::Yellow: return WindowsColour(kYellow);
+        case Ink::Olive: return WindowsColour(kOlive);
+        case Ink::Red: return WindowsColour(kRed);
+        default: return boardColour(static_cast<int>(ink));
+    }
 }
 
-void BoardView::refreshAll() {
-    if (!displayAllowed()) return;
-    inRefreshAll_ = true;
-    setUpdatesEnabled(false);
-    showPanels();
-    showFields();
-    showStartPlayer();
-    showCurrentPlayer();
-    showHistoryPanel();
-    showWeekAndDay();
-    showDiceRows();
-    showPlayerCount();
-    showSupervisor();
-    showCaravan();
-    showDrawPile();
-    showDiscardPile();
-    for (int p = 1; p <= 4; ++p) {
-        showPlayer(p);
-        showBuildings(p);
+void BoardView::applyShape(ShapeWidget* w, const ShapeLook& look) {
+    if (!look.visible) {
+        w->hide();
+        return;
     }
-    showHand();
+    static constexpr ShapeWidget::Figure kFigures[] = {
+        ShapeWidget::Figure::CubeDownLeft, ShapeWidget::Figure::Pyramid,
+        ShapeWidget::Figure::FourPoint, ShapeWidget::Figure::TriangleUp};
+    w->setFigure(kFigures[static_cast<int>(look.figure)]);
+    w->setBrushColor(inkColour(look.ink));
+    w->setCursor(look.hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    w->show();
+}
+
+void BoardView::refreshAll() { sync(false); }
+
+// A computer's moves are painted as they happen, one refresh at a time; the human's clicks are
+// painted once, when the event loop next runs.
+void BoardView::refresh(Refresh, int) {
+    const GameState& s = g_.s;
+    const int cp = s.currentPlayer;
+    sync(cp >= 1 && cp <= 4 && s.isComputer[cp]);
+}
+
+void BoardView::sync(bool paintNow) {
+    if (!displayAllowed()) return;
+    apply(TakeSnapshot(g_, history_, texts_, options));
     showRollPhase();
-    showCorrectionAndTrace();
-    setUpdatesEnabled(true);
-    inRefreshAll_ = false;
-    update();
+    if (paintNow && isVisible()) QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
-void BoardView::refresh(Refresh what, int player) {
-    if (!displayAllowed()) return;
-    switch (what) {
-        case Refresh::All: refreshAll(); return;
-        case Refresh::Dice: showDiceRows(); break;
-        case Refresh::Fields: showFields(); break;
-        case Refresh::Supervisor: showSupervisor(); break;
-        case Refresh::Caravan: showCaravan(); break;
-        case Refresh::PlayerPanel:
-            if (player >= 1 && player <= 4) {
-                showPlayer(player);
-                showBuildings(player);
-                if (player == 1) showHand();
-            }
-            break;
-        case Refresh::PlayerPanels:
-            showPanels();
-            showPlayerCount();
-            break;
-        case Refresh::CurrentPlayer:
-            showStartPlayer();
-            showCurrentPlayer();
-            break;
-        case Refresh::Piles:
-            showDrawPile();
-            showDiscardPile();
-            showHand();
-            break;
-        case Refresh::Round:
-            showWeekAndDay();
-            showStartPlayer();
-            break;
-        case Refresh::HumanControls:
-            showHand();
-            showDiceRows();
-            showBuildings(1);
-            showRollPhase();
-            break;
-        case Refresh::RollControls: showRollPhase(); break;
-        case Refresh::StatusBar:
-            showHistoryPanel();
-            showWeekAndDay();
-            showPlayerCount();
-            showStartPlayer();
-            showCorrectionAndTrace();
-            break;
+void BoardView::showPanels(int players) {
+    if (players != panelsShown_) {
+        for (int p = std::min(players, panelsShown_) + 1; p <= 4; ++p)
+            update(place(layout::OpponentPanel(p)));
+        panelsShown_ = players;
+        words_ = BoardWords(texts_, scale_, panelsShown_);
+        backgroundDirty_ = true;
     }
-    repaintNow();
+    for (int p = 2; p <= 4; ++p)
+        for (auto* l : values_[p]) l->setVisible(p <= players);
 }
 
-void BoardView::showPanels() {
-    if (!displayAllowed()) return;
-    const int n = g_.s.playerCount >= 2 && g_.s.playerCount <= 4 ? g_.s.playerCount : 4;
-    for (int p = 2; p <= 4; ++p) {
-        const bool on = p <= n;
-        panelBackgrounds_[p]->setVisible(on);
-        for (auto* l : values_[p]) l->setVisible(on);
-        if (!on) {
-            startMarkers_[p]->hide();
-            currentMarkers_[p]->hide();
-            for (int k = 1; k <= 6; ++k) buildingShapes_[p][k]->hide();
-        }
-    }
-}
-
-void BoardView::showFields() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
+void BoardView::apply(const BoardSnapshot& n) {
+    const bool all = !shownValid_;
+    const BoardSnapshot& o = shown_;
+    if (all || n.players != o.players) showPanels(n.players);
     for (int r = 1; r <= 4; ++r)
-        for (int so = 1; so <= 4; ++so) {
-            const Souk& souk = s.souk(r, so);
+        for (int so = 1; so <= 4; ++so)
             for (int f = 1; f <= layout::kSoukFields[r][so]; ++f) {
-                ShapeWidget* w = fields_[r][so][f];
-                const SoukField& field = souk.fields[f];
-                if (field.occupied) {
-                    w->setBrushColor(boardColour(souk.owner >= 1 && souk.owner <= 4 ? souk.owner : 0));
-                    w->setCursor(Qt::ArrowCursor);
-                    w->show();
-                } else if (field.newCube) {
-                    // Offered to the human for placing.
-                    w->setBrushColor(boardColour(0));
-                    w->setCursor(Qt::PointingHandCursor);
-                    w->show();
-                } else {
-                    w->hide();
-                }
-                fieldAreas_[r][so][f]->setCursor(field.newCube && !field.occupied
-                                                     ? Qt::PointingHandCursor
-                                                     : Qt::ArrowCursor);
+                const ShapeLook& look = n.fields[r][so][f];
+                if (!all && look == o.fields[r][so][f]) continue;
+                applyShape(fields_[r][so][f], look);
+                fieldAreas_[r][so][f]->setCursor(look.hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
             }
+    for (int st = 1; st <= 4; ++st)
+        for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos) {
+            const ShapeLook& look = n.supervisor[st][pos];
+            if (!all && look == o.supervisor[st][pos] &&
+                n.supervisorIsOwn[st][pos] == o.supervisorIsOwn[st][pos])
+                continue;
+            applyShape(supervisor_[st][pos], look);
+            supervisor_[st][pos]->setToolTip(n.supervisorIsOwn[st][pos] ? q(texts_.table.get(104))
+                                                                         : QString());
         }
-    repaintNow();
-}
-
-void BoardView::showStartPlayer() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    for (int p = 1; p <= 4; ++p)
-        startMarkers_[p]->setVisible(p == s.startPlayer && p <= std::max(s.playerCount, 1));
-    setLabelText(panels_[4], q(texts_.table.get(90)) + ": " + QString::number(s.startPlayer));
-}
-
-void BoardView::showCurrentPlayer() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    for (int p = 1; p <= 4; ++p)
-        currentMarkers_[p]->setVisible(p == s.currentPlayer);
-}
-
-void BoardView::showHistoryPanel() {
-    if (!displayAllowed()) return;
-    setLabelText(panels_[2], q(history_.StatusPanelText(texts_.table.get(40), texts_.table.get(41))));
-    setLabelText(panels_[7], QString::fromLatin1(AlteredGameText(g_.s)));
-}
-
-void BoardView::showWeekAndDay() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    setLabelText(panels_[0], q(texts_.table.get(39)) + " " + QString::number(s.week));
-    setLabelText(panels_[1], q(texts_.table.get(38)) + " " + QString::number(s.day));
-    for (int w = 1; w <= 3; ++w) weekMarkers_[w]->setVisible(w == s.week);
-    for (int d = 1; d <= 7; ++d) dayMarkers_[d]->setVisible(d == s.day);
-    for (int w = 1; w <= 3; ++w) weekMarkers_[w]->setBrushColor(boardColour(6));
-    for (int d = 1; d <= 7; ++d) dayMarkers_[d]->setBrushColor(boardColour(5));
-}
-
-void BoardView::showPlayerCount() {
-    if (!displayAllowed()) return;
-    setLabelText(panels_[3], q(texts_.endOfGame.get(EndOfGameTexts::AnzahlSpieler)) + " " +
-                                 QString::number(g_.s.playerCount));
-}
-
-QColor BoardView::dieBrush(int mode, bool& handCursor) const {
-    const GameState& s = g_.s;
-    const bool actionDone = s.currentPlayer == 1 && !s.isComputer[1] && g_.input.actionDone;
-    if (mode == 0) {
-        handCursor = !actionDone;
-        return WindowsColour(actionDone ? kSilver : kCream);
+    for (int i = 1; i <= 12; ++i)
+        if (all || n.caravan[i] != o.caravan[i]) applyShape(caravan_[i], n.caravan[i]);
+    for (int p = 1; p <= 4; ++p) {
+        if (all || n.startMarker[p] != o.startMarker[p]) startMarkers_[p]->setVisible(n.startMarker[p]);
+        if (all || n.currentMarker[p] != o.currentMarker[p])
+            currentMarkers_[p]->setVisible(n.currentMarker[p]);
+        for (int k = 1; k <= 6; ++k)
+            if (all || n.buildings[p][k] != o.buildings[p][k]) {
+                applyShape(buildingShapes_[p][k], n.buildings[p][k]);
+                // Player 1's cube sits on the building's picture.
+                if (n.buildings[p][k].visible) buildingShapes_[p][k]->raise();
+                buildingShapes_[p][k]->setCursor(Qt::ArrowCursor);
+            }
+        for (int k = 0; k < 5; ++k)
+            if (all || n.values[p][k] != o.values[p][k]) {
+                const QString text = q(n.values[p][k]);
+                setLabelText(values_[p][k], text);
+                values_[p][k]->setAccessibleDescription(text);
+            }
     }
-    if (mode == 1) {
-        handCursor = s.currentPlayer == s.startPlayer && !actionDone;
-        return WindowsColour(handCursor ? kYellow : kOlive);
-    }
-    handCursor = false;
-    return WindowsColour(kRed);
-}
-
-void BoardView::showDiceRows() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    const bool hideYellow = s.startPlayer != s.currentPlayer && !options.showYellowDice;
-    for (int row = 1; row <= 6; ++row) {
-        const DiceRow& d = s.diceRows[row];
-        const int n = std::clamp(d.count, 0, 8);
-        const int y = std::clamp(d.yellow, 0, n);
-        const bool selected = g_.input.chosenRow == row && s.currentPlayer == 1;
+    for (int w = 1; w <= 3; ++w)
+        if (all || n.weekMarker[w] != o.weekMarker[w]) weekMarkers_[w]->setVisible(n.weekMarker[w]);
+    for (int d = 1; d <= 7; ++d)
+        if (all || n.dayMarker[d] != o.dayMarker[d]) dayMarkers_[d]->setVisible(n.dayMarker[d]);
+    for (int row = 1; row <= 6; ++row)
         for (int i = 1; i <= 8; ++i) {
+            const DieLook& die = n.dice[row][i];
+            if (!all && die == o.dice[row][i]) continue;
             DieWidget* w = dice_[row][i];
-            if (i > n || (i <= y && hideYellow)) {
+            if (!die.visible) {
                 w->hide();
                 continue;
             }
-            bool hand = false;
-            w->setBrushColor(dieBrush(i <= y ? 1 : 0, hand));
+            w->setBrushColor(inkColour(die.ink));
             w->setPenColor(Qt::black);
-            w->setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
-            w->setFaceNumber(std::clamp(d.value, 0, 6));
-            w->setSelected(selected);
-            w->setAccessibleDescription(QString::number(d.value));
+            w->setCursor(die.hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+            w->setFaceNumber(die.face);
+            w->setSelected(die.selected);
+            w->setAccessibleDescription(QString::number(die.face));
             w->show();
         }
+    if (all || n.drawPileLeft != o.drawPileLeft) {
+        setLabelText(drawCount_, QString::number(n.drawPileLeft));
+        drawPile_->setAccessibleDescription(QString::number(n.drawPileLeft));
     }
-    repaintNow();
-}
-
-void BoardView::showSupervisor() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    for (int st = 1; st <= 4; ++st)
-        for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos) {
-            ShapeWidget* w = supervisor_[st][pos];
-            bool markGold = false;
-            bool markFree = false;
-            if (pos == 0) {
-                for (int t = 1; t <= 4; ++t) {
-                    markGold = markGold || s.streets[t].positions[0].adjacent[0].markGold;
-                    markFree = markFree || s.streets[t].positions[0].adjacent[0].markFree;
-                }
-            } else {
-                markGold = s.streets[st].positions[pos].adjacent[0].markGold;
-                markFree = s.streets[st].positions[pos].adjacent[0].markFree;
-            }
-            const bool own = pos == 0 ? s.supervisorPos == 0
-                                      : s.supervisorStreet == st && s.supervisorPos == pos;
-            const QRect r = place(layout::SupervisorPosition(st, pos));
-            w->setGeometry(r);
-            if (markGold) {
-                w->setFigure(own ? ShapeWidget::Figure::TriangleUp : ShapeWidget::Figure::FourPoint);
-                w->setBrushColor(boardColour(markFree ? 0 : 5));
-                w->setCursor(Qt::PointingHandCursor);
-                w->setToolTip(own ? q(texts_.table.get(104)) : QString());
-                w->show();
-            } else if (own) {
-                w->setFigure(ShapeWidget::Figure::Pyramid);
-                w->setBrushColor(WindowsColour(kSupervisorColour));
-                w->setCursor(Qt::ArrowCursor);
-                w->setToolTip(q(texts_.table.get(104)));
-                w->show();
-            } else {
-                w->hide();
-            }
-        }
-    repaintNow();
-}
-
-void BoardView::showCaravan() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    const int n = s.playerCount >= 2 && s.playerCount <= 4 ? s.playerCount : 4;
-    const int slotCount = std::min(3 * n, 12);
-    // Two players: two fillers after every second slot; three: one after every third, so the
-    // caravan always shows in rows of four shapes.
-    const int group = n == 2 ? 2 : n == 3 ? 3 : 4;
-    const int fillers = 4 - group;
-    int shape = 1;
-    for (int slot = 1; slot <= slotCount && shape <= 12; ++slot) {
-        ShapeWidget* w = caravan_[shape++];
-        const int owner = slot <= s.caravanCount ? s.caravan[slot] : 0;
-        w->setFigure(ShapeWidget::Figure::CubeDownLeft);
-        if (owner >= 1 && owner <= 4) {
-            w->setBrushColor(boardColour(owner));
-            w->show();
-        } else {
-            w->hide();
-        }
-        if (slot % group == 0)
-            for (int f = 0; f < fillers && shape <= 12; ++f) {
-                ShapeWidget* filler = caravan_[shape++];
-                filler->setFigure(ShapeWidget::Figure::FourPoint);
-                filler->setBrushColor(boardColour(0));
-                filler->show();
-            }
+    if (all || n.discardCount != o.discardCount || n.discardKind != o.discardKind) {
+        setLabelText(discardCount_, QString::number(n.discardCount));
+        discardPile_->setPixmap(cardPixmap(n.discardKind));
+        discardPile_->setToolTip(n.discardKind ? q(texts_.cards.card(n.discardKind).text)
+                                               : q(texts_.table.get(116)));
+        discardPile_->setAccessibleDescription(QString::number(n.discardCount));
     }
-    for (; shape <= 12; ++shape) caravan_[shape]->hide();
-    repaintNow();
-}
-
-void BoardView::showDrawPile() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    const int left = s.drawCount - s.drawNext + 1;
-    setLabelText(drawCount_, QString::number(left));
-    drawPile_->setAccessibleDescription(QString::number(left));
-}
-
-void BoardView::showDiscardPile() {
-    if (!displayAllowed()) return;
-    const GameState& s = g_.s;
-    const int n = std::clamp(s.discardCount, 0, kCards);
-    setLabelText(discardCount_, QString::number(n));
-    int pictureNo = 1;
-    QString hint = q(texts_.table.get(116));
-    if (n >= 1) {
-        const int kind = s.discardPile[n];
-        if (kind >= 1 && kind <= 9) {
-            pictureNo = kCardTable[kind - 1].picture;
-            hint = q(texts_.cards.card(kind).text);
+    if (all || n.handSlot != o.handSlot || n.handKind != o.handKind) {
+        QString hint = q(texts_.table.get(117));
+        QString description = hint;
+        if (n.handKind) {
+            hint = q(texts_.cards.card(n.handKind).text);
+            description = q(texts_.cards.card(n.handKind).name) + ": " + hint;
         }
+        setLabelText(handCount_, n.handSlot ? QString::number(n.handSlot) : QString());
+        handCard_->setPixmap(cardPixmap(n.handKind));
+        handCard_->setToolTip(hint);
+        handCard_->setAccessibleDescription(description);
     }
-    discardPile_->setPixmap(picture(pic::Card(pictureNo), discardPile_->size()));
-    discardPile_->setToolTip(hint);
-    discardPile_->setAccessibleDescription(QString::number(n));
+    for (int i = 0; i < 9; ++i)
+        if (all || n.statusPanels[i] != o.statusPanels[i]) setLabelText(panels_[i], q(n.statusPanels[i]));
+    shown_ = n;
+    shownValid_ = true;
 }
 
-void BoardView::showHand() {
+void BoardView::showFields() { sync(false); }
+void BoardView::showStartPlayer() { sync(false); }
+void BoardView::showCurrentPlayer() { sync(false); }
+void BoardView::showHistoryPanel() { sync(false); }
+void BoardView::showWeekAndDay() { sync(false); }
+void BoardView::showDiceRows() { sync(false); }
+void BoardView::showPlayerCount() { sync(false); }
+void BoardView::showSupervisor() { sync(false); }
+void BoardView::showCaravan() { sync(false); }
+void BoardView::showDrawPile() { sync(false); }
+void BoardView::showDiscardPile() { sync(false); }
+void BoardView::showHand() { sync(false); }
+void BoardView::showPlayer(int) { sync(false); }
+void BoardView::showBuildings(int) { sync(false); }
+void BoardView::showPanels() { sync(false); }
+// Also called after a simulation run, whose last game the board does not show: only the
+// correction, trace and altered-game panels change.
+void BoardView::showCorrectionAndTrace() {
     if (!displayAllowed()) return;
-    const PlayerState& p1 = g_.s.player(1);
-    int pictureNo = 1;
-    QString hint = q(texts_.table.get(117));
-    QString description = hint;
-    const int n = std::clamp(p1.cardCount, 0, kCards);
-    if (n >= 1) {
-        const int slot = std::clamp(p1.selectedCard, 1, n);
-        const int kind = p1.hand[slot];
-        if (kind >= 1 && kind <= 9) {
-            pictureNo = kCardTable[kind - 1].picture;
-            hint = q(texts_.cards.card(kind).text);
-            description = q(texts_.cards.card(kind).name) + ": " + hint;
-        }
-        setLabelText(handCount_, QString::number(slot));
-    } else {
-        setLabelText(handCount_, QString());
-    }
-    handCard_->setPixmap(picture(pic::Card(pictureNo), handCard_->size()));
-    handCard_->setToolTip(hint);
-    handCard_->setAccessibleDescription(description);
-    showPlayer(1);
-}
-
-void BoardView::showPlayer(int player) {
-    if (!displayAllowed()) return;
-    if (player < 1 || player > 4) return;
-    const PlayerState& p = g_.s.player(player);
-    auto set = [&](PlayerLabel which, const QString& text) {
-        ClickArea* l = values_[player][static_cast<int>(which)];
-        setLabelText(l, text);
-        l->setAccessibleDescription(text);
-    };
-    set(PlayerLabel::Gold, QString::number(p.gold));
-    set(PlayerLabel::Camels, QString::number(p.camels));
-    set(PlayerLabel::Cubes, QString::number(p.cubes));
-    set(PlayerLabel::Cards, (p.halfCard ? QStringLiteral("+") : QString()) + QString::number(p.cardCount));
-    set(PlayerLabel::Points, QString::number(p.victoryPoints));
-}
-
-void BoardView::showBuildings(int player) {
-    if (!displayAllowed()) return;
-    if (player < 1 || player > 4) return;
-    const GameState& s = g_.s;
-    const bool inGame = player <= std::max(s.playerCount, 1);
-    for (int k = 1; k <= 6; ++k) {
-        ShapeWidget* w = buildingShapes_[player][k];
-        if (inGame && s.player(player).buildings[k]) {
-            const bool boughtNow = player == 1 && g_.input.buildingBought == k;
-            w->setBrushColor(boardColour(boughtNow ? 0 : player));
-            w->show();
-            w->raise();
-        } else {
-            w->hide();
-        }
+    const BoardSnapshot n = TakeSnapshot(g_, history_, texts_, options);
+    for (int i = 5; i <= 7; ++i) {
+        setLabelText(panels_[i], q(n.statusPanels[i]));
+        shown_.statusPanels[i] = n.statusPanels[i];
     }
 }
 
@@ -804,14 +730,6 @@ void BoardView::showRollPhase() {
     actionButtons_[3]->setVisible(KarteNutzenSichtbar(g_));
     actionButtons_[4]->setVisible(WuerfelFuerKarteSichtbar(g_));
     actionButtons_[5]->hide();
-    repaintNow();
-}
-
-void BoardView::showCorrectionAndTrace() {
-    if (!displayAllowed()) return;
-    setLabelText(panels_[5], g_.correctionMode ? q(texts_.table.get(42)) : QString());
-    setLabelText(panels_[6], g_.traceOn ? q(texts_.table.get(37)) : QStringLiteral("  "));
-    setLabelText(panels_[7], QString::fromLatin1(AlteredGameText(g_.s)));
 }
 
 void BoardView::showLayoutTest() {
@@ -841,7 +759,6 @@ void BoardView::showLayoutTest() {
         for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos) {
             supervisor_[st][pos]->setFigure(ShapeWidget::Figure::Pyramid);
             supervisor_[st][pos]->setBrushColor(boardColour(5));
-            supervisor_[st][pos]->setGeometry(place(layout::SupervisorPosition(st, pos)));
             supervisor_[st][pos]->show();
         }
     for (int i = 1; i <= 12; ++i) {
@@ -849,7 +766,8 @@ void BoardView::showLayoutTest() {
         caravan_[i]->setBrushColor(boardColour(1 + (i - 1) % 4));
         caravan_[i]->show();
     }
-    update();
+    // The next refresh puts every control back as the game has it.
+    shownValid_ = false;
 }
 
 }  // namespace kelmira

@@ -11,13 +11,16 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/game.h"
 #include "settings/language_texts.h"
 #include "ui/controls/course_view.h"
 #include "ui/controls/die_widget.h"
 #include "ui/controls/shape_widget.h"
+#include "ui/board/board_words.h"
 #include "ui/board/geometry.h"
+#include "ui/board/snapshot.h"
 #include "ui/pictures.h"
 
 class QProgressBar;
@@ -63,24 +66,31 @@ inline constexpr ToolButtonInfo kToolButtons[11] = {
     {"help.about", 31},
 };
 
-struct DisplayOptions {
-    bool showYellowDice = true;  // "Zeige fremde gelbe Würfel"
-    bool showHistory = true;     // "Ablauf anzeigen"
-};
-
 class BoardView : public QWidget {
     Q_OBJECT
   public:
     BoardView(Game& g, const MoveHistory& history, const LanguageTexts& texts,
               PictureStore& pictures, int scalePercent, QWidget* parent = nullptr);
 
+    // The board is drawn at the largest scale that fits the widget, keeping its proportions,
+    // and drawn anew whenever that changes. The preferred scale only sets the size hint: the
+    // window asks for it and resizes to it when the player picks a scale.
+    static constexpr int kMinScale = 40;
+    static constexpr int kMaxScale = 400;
+    static QSize SizeForScale(int percent);
+    void setScale(int percent);
+    int preferredScale() const { return preferredScale_; }
+    // The scale the board is drawn at now.
     int scale() const { return scale_; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     // Board colours 0..6 from the profile (Windows colour values).
     void setBoardColours(const std::array<std::int32_t, 7>& colours);
     QColor boardColour(int i) const;
     DisplayOptions options;
 
-    // Display operations. None does anything while a simulation runs.
+    // Display operations. None does anything while a simulation runs. Each brings the whole
+    // board up to date, touching only the controls whose look changed.
     void refreshAll();
     void refresh(Refresh what, int player);
     void showFields();
@@ -148,34 +158,74 @@ class BoardView : public QWidget {
 
     // The background rectangle the board picture is stretched into (client coordinates).
     QRect backgroundRect() const { return background_; }
+    // The words painted on the board itself, as they are painted now.
+    std::vector<BoxedText> paintedWords() const;
+    // The titles and names written on the card and building pictures shown now.
+    std::vector<BoxedText> pictureWords() const;
 
   signals:
     void courseHover(bool inside);
 
   protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QRect place(const layout::Rect& r) const;
+    enum class FontRole { Bold, Large, Small };
+    // Places a control now and again at every new scale; likewise its font.
+    void put(QWidget* w, const layout::Rect& r);
+    void setRoleFont(QWidget* w, FontRole role);
+    QFont roleFont(FontRole role) const;
+    void relayout();
+    void paintGround(QPainter& p);
     void setLabelText(QLabel* l, const QString& text);
-    void repaintNow();
+    // Brings every control up to date with the game through a snapshot; with `paintNow` what
+    // changed is painted before returning.
+    void sync(bool paintNow);
+    void apply(const BoardSnapshot& next);
+    void applyShape(ShapeWidget* w, const ShapeLook& look);
+    void showPanels(int players);
+    QColor inkColour(Ink ink) const;
     bool displayAllowed() const { return !g_.simulationRunning; }
     QPixmap picture(const std::string& name, QSize size);
-    QColor dieBrush(int mode, bool& handCursor) const;
+    // Card kind 1..9 (0: the back) at the size of the pile and hand pictures, with its title.
+    const QPixmap& cardPixmap(int kind);
+    void drawBuildingPictures();
+    int playersShown() const;
 
     Game& g_;
     const MoveHistory& history_;
     const LanguageTexts& texts_;
     PictureStore& pictures_;
     int scale_;
+    int preferredScale_;
+    int laidOutAt_ = 0;  // the scale the pictures were last drawn at
+    QPoint origin_;      // where the board's top left corner lies in the widget
+    struct Placed {
+        QWidget* w;
+        layout::Rect r;
+    };
+    struct Fonted {
+        QWidget* w;
+        FontRole role;
+    };
+    std::vector<Placed> placed_;
+    std::vector<Fonted> fonted_;
+    QPixmap background_cache_;
+    bool backgroundDirty_ = true;
     std::array<QColor, 7> colours_{};
-    bool inRefreshAll_ = false;
+    BoardSnapshot shown_;
+    bool shownValid_ = false;  // false: the next snapshot is applied in full
+    std::vector<BoxedText> words_;
     QRect background_;
     QPixmap boardPixmap_;
+    std::array<QPixmap, 5> panelPixmaps_{};
+    std::array<QPixmap, 10> cardPixmaps_{};
+    int panelsShown_ = 4;
 
     std::array<QToolButton*, 11> toolButtons_{};
-    std::array<QLabel*, 5> panelBackgrounds_{};
     std::array<std::array<ClickArea*, 5>, 5> values_{};
     std::array<ShapeWidget*, 5> startMarkers_{};
     std::array<ShapeWidget*, 5> currentMarkers_{};

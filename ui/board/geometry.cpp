@@ -90,7 +90,7 @@ constexpr int kCaravanShape = 28;
 constexpr int kCaravanStep = 32;
 constexpr int kCaravanGroupGap = 14;
 
-constexpr int kStatusWidths[9] = {70, 60, 130, 120, 100, 80, 70, 30, 317};
+constexpr int kStatusWidths[9] = {70, 60, 130, 150, 110, 80, 70, 30, 277};
 
 }  // namespace
 
@@ -99,7 +99,7 @@ Rect ToolButton(int i) {
     return {4 + (i - 1) * kToolStep + kToolGroupOf[i] * kToolGroupGap, 1, 25, 25};
 }
 
-Rect AblaufLabel() { return {880, 5, 52, 18}; }
+Rect AblaufLabel() { return {830, 5, 102, 18}; }
 Rect QuestionLabel() { return {936, 5, 14, 18}; }
 
 Rect OpponentPanel(int player) {
@@ -252,21 +252,42 @@ Rect DiscardPileCount() { return {652, 642, 24, 16}; }
 Rect HandCard() { return {680, 584, 52, 74}; }
 Rect HandSpin() { return {734, 584, 16, 34}; }
 Rect HandCount() { return {734, 642, 24, 16}; }
-Rect NextButton() { return {764, 586, 100, 28}; }
-Rect Gauge() { return {874, 588, 94, 16}; }
-Rect AbortButton() { return {874, 607, 94, 18}; }
+Rect NextButton() { return {764, 584, 100, 26}; }
+Rect Gauge() { return {870, 586, 98, 22}; }
+// As wide as the column, so "Abbruch der Simulation" fits.
+Rect AbortButton() { return {764, 612, 204, 22}; }
 
 // Under "Nächster", wide enough for their captions: camels, gold, play the card, extra die,
 // draw a card.
 Rect ActionButton(int i) {
     static constexpr Rect kButtons[6] = {{},
-                                         {764, 628, 52, 20},
-                                         {818, 628, 40, 20},
-                                         {860, 628, 48, 20},
-                                         {910, 628, 28, 20},
-                                         {940, 628, 28, 20}};
+                                         {764, 637, 54, 20},
+                                         {820, 637, 42, 20},
+                                         {864, 637, 44, 20},
+                                         {910, 637, 28, 20},
+                                         {940, 637, 28, 20}};
     return i >= 1 && i <= 5 ? kButtons[i] : Rect{};
 }
+
+Rect RegionName(int region) {
+    // Free ground of each quarter, away from the halls, under the region's emblem.
+    static constexpr int kCentre[5][2] = {{0, 0}, {478, 214}, {128, 196}, {520, 452}, {150, 452}};
+    if (region < 1 || region > 4) return {};
+    return {kCentre[region][0] - 62, kCentre[region][1] - 16, 124, 30};
+}
+
+Rect WeekWord() { return {18, 532, 64, 36}; }
+Rect DayWord() { return {166, 532, 82, 36}; }
+
+Rect PointsWord(int player) {
+    const Rect pts = PlayerValue(player, PlayerLabel::Points);
+    if (pts.w == 0) return {};
+    // Beside the star drawn above the value.
+    return player == 1 ? Rect{pts.x + 12, pts.y - 17, 54, 16} : Rect{pts.x + 14, pts.y - 17, 44, 15};
+}
+
+Rect CardTitle() { return {3, 3, 46, 23}; }
+Rect BuildingName() { return {0, 60, 52, 14}; }
 
 Rect StatusBar() { return {0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight}; }
 

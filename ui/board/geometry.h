@@ -84,6 +84,22 @@ Rect AbortButton();
 // 4 "Würfel für Karte" (extra die), 5 draw a card.
 Rect ActionButton(int i);
 
+// Words the window draws over the pictures at run time, so that a language file reaches them:
+// each region's name, "Woche" and "Tag" beside their tracks, "Punkte" above each player's
+// victory points.
+Rect RegionName(int region);
+Rect WeekWord();
+Rect DayWord();
+Rect PointsWord(int player);
+
+// Card and building pictures are drawn at this size at 100 %.
+inline constexpr int kCardWidth = 52;
+inline constexpr int kCardHeight = 74;
+// Inside a card or building picture of that size: the band at the top of a card face that
+// carries the card's title, and the strip at the foot of a building picture for its name.
+Rect CardTitle();
+Rect BuildingName();
+
 Rect StatusBar();
 // Widths of the nine status-bar panels 0..8.
 int StatusPanelWidth(int panel);
