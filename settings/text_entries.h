@@ -108,6 +108,10 @@ enum Entry : int {
 
     // Additions. Each block belongs to one part of the program.
     kBoardWords = 150,     // 150..179: words drawn on the board
+    kWeek = 150,           // "Woche" beside the week track
+    kDay = 151,            // "Tag" beside the day track
+    kPoints = 152,         // "Punkte" above each player's victory points
+    kBuildingName = 152,   // + kind 1..6: "Weide" .. "Lastenaufzug"
     kWindowTexts = 180,    // 180..219: the main window's messages and dialogs
     kLanguageTexts = 220,  // 220..299: help viewer, documents, editor descriptions
     kGuidanceTexts = 300,  // 300..399: prompts, confirmations, summaries, records

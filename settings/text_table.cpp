@@ -122,15 +122,15 @@ constexpr Entry kDefaults[] = {
     {121, "Sprachpaket: Deutsch (eingebaut)"},
     {122, "Du hast kein Kamel zur Abwehr !"},
     // Words the board draws over its pictures, so that a language file reaches them too.
-    {141, "Woche"},
-    {142, "Tag"},
-    {143, "Punkte"},
-    {144, "Weide"},
-    {145, "Geschäft"},
-    {146, "Badehaus"},
-    {147, "Karawanserei"},
-    {148, "Markt"},
-    {149, "Lastenaufzug"},
+    {150, "Woche"},
+    {151, "Tag"},
+    {152, "Punkte"},
+    {153, "Weide"},
+    {154, "Geschäft"},
+    {155, "Badehaus"},
+    {156, "Karawanserei"},
+    {157, "Markt"},
+    {158, "Lastenaufzug"},
 };
 
 const std::string kEmpty;

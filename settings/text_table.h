@@ -25,16 +25,6 @@ struct TextTable {
     void set(int entry, std::string value);
 };
 
-// Entries of the words drawn on the board.
-namespace board_text {
-inline constexpr int kWeek = 141;    // "Woche" beside the week track
-inline constexpr int kDay = 142;     // "Tag" beside the day track
-inline constexpr int kPoints = 143;  // "Punkte" above each player's victory points
-// The building names "Weide" .. "Lastenaufzug" are entries kBuildingName + kind (1..6).
-inline constexpr int kBuildingName = 143;
-// The region names "Sack" .. "Vase" are entries kRegionName + region (1..4).
-inline constexpr int kRegionName = 98;
-}  // namespace board_text
 
 // The built-in text of an entry, "" where there is none.
 const char* DefaultText(int entry);

@@ -76,17 +76,17 @@ std::vector<BoxedText> BoardWords(const LanguageTexts& texts, int percent, int p
     const int centre = Qt::AlignCenter;
     for (int r = 1; r <= 4; ++r)
         out.push_back(Fitted(QStringLiteral("region %1").arg(r),
-                             q(t.get(board_text::kRegionName + r)),
+                             q(t.get(txt::kRegionName + r)),
                              Place(layout::RegionName(r), percent), BoardFont(22, percent, true, true),
                              centre));
-    out.push_back(Fitted(QStringLiteral("week"), q(t.get(board_text::kWeek)),
+    out.push_back(Fitted(QStringLiteral("week"), q(t.get(txt::kWeek)),
                          Place(layout::WeekWord(), percent), BoardFont(15, percent, true, true),
                          centre));
-    out.push_back(Fitted(QStringLiteral("day"), q(t.get(board_text::kDay)),
+    out.push_back(Fitted(QStringLiteral("day"), q(t.get(txt::kDay)),
                          Place(layout::DayWord(), percent), BoardFont(15, percent, true, true),
                          centre));
     for (int p = 1; p <= std::clamp(players, 1, 4); ++p)
-        out.push_back(Fitted(QStringLiteral("points %1").arg(p), q(t.get(board_text::kPoints)),
+        out.push_back(Fitted(QStringLiteral("points %1").arg(p), q(t.get(txt::kPoints)),
                              Place(layout::PointsWord(p), percent),
                              BoardFont(p == 1 ? 12 : 11, percent),
                              Qt::AlignLeft | Qt::AlignVCenter));
@@ -107,7 +107,7 @@ BoxedText BuildingNameText(const LanguageTexts& texts, int kind, const QRect& pi
     f.setBold(true);
     f.setPixelSize(px);
     return Fitted(QStringLiteral("building %1").arg(kind),
-                  q(texts.table.get(board_text::kBuildingName + kind)),
+                  q(texts.table.get(txt::kBuildingName + kind)),
                   Within(layout::BuildingName(), picture), f, Qt::AlignCenter);
 }
 
