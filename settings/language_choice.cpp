@@ -29,7 +29,8 @@ bool IsGermanLocale(std::string_view localeName) {
     const bool de = std::tolower(static_cast<unsigned char>(localeName[0])) == 'd' &&
                     std::tolower(static_cast<unsigned char>(localeName[1])) == 'e';
     // "de" alone or followed by a territory, code set or modifier; never "dev" or "den".
-    return de && (localeName.size() == 2 || !std::isalpha(static_cast<unsigned char>(localeName[2])));
+    return de &&
+           (localeName.size() == 2 || !std::isalpha(static_cast<unsigned char>(localeName[2])));
 }
 
 std::string InstallDesktopLanguage(const std::filesystem::path& profileFolder,

@@ -24,9 +24,9 @@ TEST(DesktopLanguage, GermanOnlyForGermanLocales) {
     const struct {
         const char* locale;
         bool german;
-    } cases[] = {{"de_DE", true}, {"de", true},     {"de-AT", true}, {"DE_ch.UTF-8", true},
-                 {"de@euro", true}, {"en_US", false}, {"C", false},   {"", false},
-                 {"dev", false},   {"fr_DE", false}};
+    } cases[] = {{"de_DE", true},   {"de", true},     {"de-AT", true}, {"DE_ch.UTF-8", true},
+                 {"de@euro", true}, {"en_US", false}, {"C", false},    {"", false},
+                 {"dev", false},    {"fr_DE", false}};
     for (const auto& c : cases) EXPECT_EQ(IsGermanLocale(c.locale), c.german) << c.locale;
 }
 
@@ -55,7 +55,8 @@ TEST(DesktopLanguage, FirstStartCopiesEnglishOnlyWithoutAnyLanguageFile) {
         const std::string line = InstallDesktopLanguage(profile.path(), data.path(), c.locale);
         EXPECT_EQ(ReadBytes(profile / "Lang.ini") == english, c.expectEnglish) << c.name;
         EXPECT_EQ(!line.empty(), c.expectEnglish) << c.name;
-        EXPECT_EQ(std::filesystem::exists(profile / "Lang.ini"), c.expectEnglish || c.profileHasLangIni)
+        EXPECT_EQ(std::filesystem::exists(profile / "Lang.ini"),
+                  c.expectEnglish || c.profileHasLangIni)
             << c.name;
     }
 }

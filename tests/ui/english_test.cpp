@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QToolButton>
 #include <QtTest>
-
 #include <filesystem>
 
 #include "settings/language_choice.h"
@@ -80,7 +79,8 @@ class EnglishTest : public QObject {
             int number = 0;
             for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
                 ++number;
-                const QString code = line.trimmed().startsWith('#') ? QString() : line.section("//", 0, 0);
+                const QString code =
+                    line.trimmed().startsWith('#') ? QString() : line.section("//", 0, 0);
                 if (diagnostic.match(code).hasMatch()) continue;
                 for (const auto& m : literal.globalMatch(code))
                     if (german.match(m.captured(1)).hasMatch())
