@@ -141,7 +141,7 @@ enum LanguageEntry : int {
     kTextFileFilter = 240,              // "Textdatei (*.txt)"
     kIsAFolder = 241,                   // "Das ist ein Ordner: "
     kFileNotSaved = 242,                // "Die Datei konnte nicht gespeichert werden: "
-    kHintStartPlayer = 243,             // "0 = der Startspieler wird ausgelost"
+    kHintStartPlayer = 243,             // "0: der Startspieler wird ausgelost"
     kHintSimulation = 244,              // "Der Computer spielt gegen sich selbst"
     kHintRowWeight = 244,               // + row 1..6: "Gewicht der Würfelzeile 1 (Kamele)" ..
     kHintCamelWeight = 251,             // W_Kam
