@@ -19,7 +19,8 @@ endforeach()
 # be missing in a build without the desktop program.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/app/Pic ${CMAKE_BINARY_DIR}/app/Help
         DESTINATION ${KELMIRA_INSTALL_DATA_DIR} OPTIONAL)
-install(FILES ${CMAKE_BINARY_DIR}/app/Readme.txt DESTINATION ${KELMIRA_INSTALL_DATA_DIR} OPTIONAL)
+install(FILES ${CMAKE_BINARY_DIR}/app/Readme.txt ${CMAKE_BINARY_DIR}/app/Readme-en.txt
+        DESTINATION ${KELMIRA_INSTALL_DATA_DIR} OPTIONAL)
 file(GLOB _kelmira_lang_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/lang/*.ini)
 install(FILES ${_kelmira_lang_files} DESTINATION ${KELMIRA_INSTALL_DATA_DIR}/lang)
 

@@ -1,6 +1,5 @@
 #include "records/course_lines.h"
 
-#include "engine/card_table.h"
 
 namespace kelmira {
 
@@ -46,7 +45,9 @@ std::string actionText(const CourseEvent& e, const TextTable& t) {
             return s;
         }
         case 4:
-            return t.get(kKarte) + ": " + CardName(a.card);
+            // The course speaks the window's language; trace lines keep the built-in names.
+            return t.get(kKarte) + ": " +
+                   (a.card >= 1 && a.card <= 9 ? t.get(txt::kCourseCardName + a.card) : "");
         case 97:
             return "* " + t.get(kRueckgaengig);
         case 98:

@@ -118,4 +118,52 @@ enum Entry : int {
     kCount = 400,
 };
 
+// The help viewer, the documents, the window's messages and file dialogs, the strategy
+// editor's hints and descriptions, the course's card names (block kLanguageTexts).
+enum LanguageEntry : int {
+    kHelpBack = kLanguageTexts,         // "Zurück"
+    kHelpForward = 221,                 // "Vor"
+    kHelpHome = 222,                    // "Startseite"
+    kHelpSearch = 223,                  // "Suchen"
+    kHelpContents = 224,                // "Inhalt"
+    kHelpFoundOn = 225,                 // "Gefunden auf den Seiten:"
+    // Documents, relative to the data folder: a language file points them at its own.
+    kHelpStartPage = 226,               // "Help/Kelmira.html"
+    kGuideFile = 227,                   // "Help/Bedienung.txt"
+    kReadmeFile = 228,                  // "Readme.txt"
+    kCardOverviewFile = 229,            // "Help/Karten.pdf"
+    kFileNotFound = 230,                // "Datei nicht gefunden: "
+    kNoProgramToOpen = 231,             // "Kein Programm zum Öffnen gefunden: "
+    kCannotOpenAddress = 232,           // "Die Adresse kann nicht geöffnet werden: "
+    kSaveGameTitle = 233,               // "Spieldatei speichern"
+    kGameFileFilter = 234,              // "Kelmira Spiel-Dateien (*.kel)"
+    kAllFilesFilter = 235,              // "Alle Dateien (*)"
+    kFolderMissing = 236,               // "Der Ordner existiert nicht: "
+    kHelpNotFound = 237,                // "Die Hilfe wurde nicht gefunden: "
+    kLanguageFileNotWritten = 238,      // "Lang.ini konnte nicht geschrieben werden: "
+    kSaveTraceTitle = 239,              // "Indizien Speichern"
+    kTextFileFilter = 240,              // "Textdatei (*.txt)"
+    kIsAFolder = 241,                   // "Das ist ein Ordner: "
+    kFileNotSaved = 242,                // "Die Datei konnte nicht gespeichert werden: "
+    kHintStartPlayer = 243,             // "0: der Startspieler wird ausgelost"
+    kHintSimulation = 244,              // "Der Computer spielt gegen sich selbst"
+    kHintRowWeight = 244,               // + row 1..6: "Gewicht der Würfelzeile 1 (Kamele)" ..
+    kHintCamelWeight = 251,             // W_Kam
+    kHintGoldWeight = 252,              // W_Gold
+    kHintBuildingWeight = 253,          // W_Geb
+    kHintBuildingDay = 254,             // R_Geb
+    kHintBuildingPlan = 255,            // P1_Geb .. P6_Geb
+    kHintSavePasture = 256,             // N_G1
+    kHintSaveShop = 257,                // N_G2
+    kHintSaveMarket = 258,              // N_G5
+    kHintSaveHoist = 259,               // N_G6
+    kHintPlanRound = 260,               // R_PG
+    kHintDisplayOnly = 261,             // X_2, X_3
+    kHintSupervisorMoves = 262,         // X_Sup
+    kStrategyDescription = 263,         // + group 0..9 (strategies 1, 2-3, .., 16, 17)
+    kStrengthNote = 273,                // the paragraph after the descriptions
+    kCourseCardName = 273,              // + kind 1..9: the card names of the game course
+    kLanguageTextsEnd = 283,            // first number after the block's entries
+};
+
 }  // namespace kelmira::txt

@@ -131,6 +131,107 @@ constexpr Entry kDefaults[] = {
     {156, "Karawanserei"},
     {157, "Markt"},
     {158, "Lastenaufzug"},
+
+    // The help viewer, the documents, messages and file dialogs.
+    {220, "Zurück"},
+    {221, "Vor"},
+    {222, "Startseite"},
+    {223, "Suchen"},
+    {224, "Inhalt"},
+    {225, "Gefunden auf den Seiten:"},
+    {226, "Help/Kelmira.html"},
+    {227, "Help/Bedienung.txt"},
+    {228, "Readme.txt"},
+    {229, "Help/Karten.pdf"},
+    {230, "Datei nicht gefunden: "},
+    {231, "Kein Programm zum Öffnen gefunden: "},
+    {232, "Die Adresse kann nicht geöffnet werden: "},
+    {233, "Spieldatei speichern"},
+    {234, "Kelmira Spiel-Dateien (*.kel)"},
+    {235, "Alle Dateien (*)"},
+    {236, "Der Ordner existiert nicht: "},
+    {237, "Die Hilfe wurde nicht gefunden: "},
+    {238, "Lang.ini konnte nicht geschrieben werden: "},
+    {239, "Indizien Speichern"},
+    {240, "Textdatei (*.txt)"},
+    {241, "Das ist ein Ordner: "},
+    {242, "Die Datei konnte nicht gespeichert werden: "},
+    // The strategy editor's hints.
+    {243, "0: der Startspieler wird ausgelost"},
+    {244, "Der Computer spielt gegen sich selbst"},
+    {245, "Gewicht der Würfelzeile 1 (Kamele)"},
+    {246, "Gewicht der Würfelzeile 2 (Sack)"},
+    {247, "Gewicht der Würfelzeile 3 (Fass)"},
+    {248, "Gewicht der Würfelzeile 4 (Truhe)"},
+    {249, "Gewicht der Würfelzeile 5 (Vase)"},
+    {250, "Gewicht der Würfelzeile 6 (Gold)"},
+    {251, "Gewicht der Kamel-Zeile, solange Kamele für Gebäude fehlen (bis Tag R_Geb)"},
+    {252, "Gewicht der Gold-Zeile, solange Gold für Gebäude fehlt (bis Tag R_Geb)"},
+    {253, "Spiel zu zweit: bringt die beste Zeile weniger, wird statt dessen ein Gebäude gekauft"},
+    {254, "Letzter Tag der Woche, an dem W_Kam und W_Gold gelten"},
+    {255, "Bauplan: 1..6 auf das Gebäude sparen, 11..16 ohne Sparen kaufen, 0: keines"},
+    {256, "1: auf die Weide sparen und sie kaufen"},
+    {257, "1: auf das Geschäft sparen und es kaufen"},
+    {258, "1: auf den Markt sparen und ihn kaufen"},
+    {259, "1: auf den Lastenaufzug sparen und ihn kaufen"},
+    {260, "Letzte Runde, in der der Bauplan streng befolgt wird"},
+    {261, "Nur zur Anzeige: wird weder benutzt noch im Profil gespeichert"},
+    {262, "1: Aufseherzüge gegen Spieler 1 erlaubt"},
+    // What each strategy does, in the words of a player who wants to pick opponents.
+    {263, "Tut nichts: würfelt, wenn sie als Erste am Tag an der Reihe ist, und beendet dann "
+          "den Zug. Sie zahlt nie ein Kamel, um einen Stein vor dem Aufseher zu schützen. "
+          "Jede unbekannte Strategienummer spielt ebenso."},
+    {264, "Einfache Händler: jede Würfelzeile bekommt den Wert Ertrag mal Gewicht (W_Z1 bis "
+          "W_Z6, Seite \"Param(2,3)\"), die beste Zeile wird genommen - Kamele, Gold oder "
+          "Steine in die Region. Bei Gleichstand gewinnt die höhere Zeile. Vor dem Wurf kauft "
+          "sie immer so viele gelbe Würfel, wie ihr Gold erlaubt (höchstens drei). Bringt "
+          "keine Zeile etwas, zieht sie eine Karte. Strategie 2 und 3 spielen gleich, jede mit "
+          "eigenen Gewichten."},
+    {265, "Großhändler: wählt die Zeilen wie der Einzelhandel, spart aber auf die Gebäude, die "
+          "mit N_G1, N_G2, N_G5 und N_G6 gewählt sind (Weide, Geschäft, Markt, Lastenaufzug). "
+          "Solange dafür Kamele oder Gold fehlen, gelten bis zum Tag R_Geb die Gewichte W_Kam "
+          "und W_Gold. Am siebten Tag verteilt sie ihre Steine nach dem Wert der Regionen. Im "
+          "Spiel zu zweit kauft sie lieber ein Gebäude, wenn die beste Zeile weniger als W_Geb "
+          "bringt, und nimmt dem Gegner so eine Zeile weg. Strategie 5 sammelt etwas mehr "
+          "Kamele als Strategie 4."},
+    {266, "Karawanenhändler: baut nach dem Bauplan P1_Geb bis P6_Geb (1 bis 6: darauf sparen, "
+          "11 bis 16: ohne Sparen kaufen); bis zur Runde R_PG hält sie sich streng daran. Sie "
+          "setzt gern viele Steine in die Vase, spielt Karawanen-Karten und schickt mit dem "
+          "Aufseher Steine zur Karawane. Gelbe Würfel kauft sie nie. Strategie 6 und 7 "
+          "unterscheiden sich nur darin, welche Zeile sie zuletzt aufgeben."},
+    {267, "Regelwerk-Spieler der ersten Art: ein Tabellenwerk mit einer Stufe je Gebäude wählt "
+          "den Zug; gebaut wird in der Folge Weide, Geschäft, Lastenaufzug, Markt, Badehaus, "
+          "Karawanserei. Mit Lastenaufzug kauft sie ab der zweiten Woche gelbe Würfel, in der "
+          "dritten Woche immer. Ist X_Sup gleich 1, zieht sie am Ende der Woche den Aufseher "
+          "gegen Spieler 1. W_Geb wirkt wie beim Großhandel."},
+    {268, "Regelwerk-Spieler der zweiten Art: dieselbe Bauliste wie 8 und 9, aber ein eigenes "
+          "Tabellenwerk, das Karten \"Stein auf Shop\" eifrig nutzt. Den Aufseher setzt sie "
+          "nur am siebten Tag gegen Spieler 1 ein (mit X_Sup gleich 1)."},
+    {269, "Karawanen-Regelwerk: baut Weide, Geschäft, Karawanserei, Badehaus, Lastenaufzug und "
+          "Markt und zielt auf die Karawane. Mit Lastenaufzug kauft sie ab der zweiten Woche "
+          "gelbe Würfel. Den Aufseher setzt sie am siebten Tag gegen Spieler 1 ein (mit X_Sup "
+          "gleich 1)."},
+    {270, "Baut nur Geschäft und Lastenaufzug und kauft danach, ohne darauf zu sparen, den "
+          "Markt. Gold- und Kamelkarten setzt sie schon früh ein. Den Aufseher zieht sie ab "
+          "dem sechsten Tag gegen Spieler 1 (mit X_Sup gleich 1)."},
+    {271, "Eigenes Tabellenwerk nach Art von Strategie 12, mit deren Parametern. Besitzt sie "
+          "die Karawanserei, zahlt sie eher ein Kamel, um einen Stein zu halten. Im Editor "
+          "nicht wählbar; sie kommt nur aus einem Profil oder einer Spieldatei."},
+    {272, "Spielt wie Strategie 12 und benutzt deren Parameter. Im Editor nicht wählbar; sie "
+          "kommt nur aus einem Profil oder einer Spieldatei."},
+    {273, "Die Spielstärken \"niedrig\", \"mittel\" und \"hoch\" losen die Strategien der Gegner "
+          "aus und setzen dabei alle Parameter zurück; nur im manuellen Modus gelten die hier "
+          "eingestellten Werte."},
+    // The card names of the game course (the trace keeps the built-in names).
+    {274, "TauscheGoldKamel"},
+    {275, "3Kamele"},
+    {276, "3Gold"},
+    {277, "SteinAufShop"},
+    {278, "SteinAufKarawane"},
+    {279, "2SPproKamel"},
+    {280, "1SPproGold"},
+    {281, "BauenOhneKamele"},
+    {282, "BauenOhneGold"},
 };
 
 const std::string kEmpty;

@@ -1,6 +1,7 @@
 #include "ui/game_controller.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -9,6 +10,7 @@
 #include "engine/turn.h"
 #include "records/game_record.h"
 #include "records/trace_dumps.h"
+#include "settings/language_choice.h"
 #include "settings/language_file.h"
 #include "settings/profile_guards.h"
 #include "settings/strategy_sections.h"
@@ -75,6 +77,13 @@ std::optional<StartFailure> GameController::start(const ControllerStart& start) 
     scale_ = DefaultStartScale(screen.size.width(), screen.size.height());
     for (const std::string& l : scale_.trace) writeStartupLine(l);
     scale_.trace.clear();
+
+    // Until a language is chosen in the menu the program speaks the desktop's language.
+    const QStringList desktop = QLocale::system().uiLanguages();
+    const std::string language = InstallDesktopLanguage(
+        paths_.profileFolder, paths_.dataFolder,
+        (desktop.isEmpty() ? QLocale::system().name() : desktop.first()).toStdString());
+    if (!language.empty()) writeStartupLine(language);
 
     ProfileStart ps;
     ps.profileFolder = paths_.profileFolder;

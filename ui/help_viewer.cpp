@@ -44,22 +44,23 @@ QToolButton* makeButton(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("Hilfe"));
+HelpViewer::HelpViewer(const TextTable& texts, QWidget* parent) : QWidget(parent) {
+    auto text = [&texts](int entry) { return QString::fromStdString(texts.get(entry)); };
+    setWindowTitle(text(txt::kHelp));
     resize(900, 640);
 
-    back_ = makeButton(QStringLiteral("Zurück"), this);
-    forward_ = makeButton(QStringLiteral("Vor"), this);
-    home_ = makeButton(QStringLiteral("Startseite"), this);
+    back_ = makeButton(text(txt::kHelpBack), this);
+    forward_ = makeButton(text(txt::kHelpForward), this);
+    home_ = makeButton(text(txt::kHelpHome), this);
     back_->setShortcut(QKeySequence::Back);
     forward_->setShortcut(QKeySequence::Forward);
     back_->setEnabled(false);
     forward_->setEnabled(false);
     home_->setEnabled(false);
     searchField_ = new QLineEdit(this);
-    searchField_->setPlaceholderText(QStringLiteral("Suchen"));
+    searchField_->setPlaceholderText(text(txt::kHelpSearch));
     searchField_->setClearButtonEnabled(true);
-    auto* searchButton = makeButton(QStringLiteral("Suchen"), this);
+    auto* searchButton = makeButton(text(txt::kHelpSearch), this);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(back_);
@@ -72,11 +73,11 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
     contents_ = new QTreeWidget(this);
     contents_->setHeaderHidden(true);
     results_ = new QListWidget(this);
-    auto* resultsLabel = new QLabel(QStringLiteral("Gefunden auf den Seiten:"), this);
+    auto* resultsLabel = new QLabel(text(txt::kHelpFoundOn), this);
     auto* side = new QWidget(this);
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(new QLabel(QStringLiteral("Inhalt"), side));
+    sideLayout->addWidget(new QLabel(text(txt::kHelpContents), side));
     sideLayout->addWidget(contents_, 3);
     sideLayout->addWidget(resultsLabel);
     sideLayout->addWidget(results_, 1);

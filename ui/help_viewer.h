@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "settings/text_table.h"
+
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -21,7 +23,8 @@ class HelpViewer : public QWidget {
     Q_OBJECT
 
   public:
-    explicit HelpViewer(QWidget* parent = nullptr);
+    // The viewer's own words come from `texts`; the pages bring their language with them.
+    explicit HelpViewer(const TextTable& texts = TextTable{}, QWidget* parent = nullptr);
 
     // Shows helpFile (the start page) and builds the contents from the pages it links to.
     // False, with the viewer unchanged, when the file does not exist; the caller reports it.

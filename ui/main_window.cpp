@@ -10,6 +10,7 @@
 
 #include "records/course_lines.h"
 #include "records/game_record.h"
+#include "settings/language_choice.h"
 #include "settings/profile_guards.h"
 #include "ui/dialogs/dialog_host.h"
 #include "ui/help_viewer.h"
@@ -165,8 +166,12 @@ std::vector<ActionRow> MainWindow::actionRows() {
              showHelp();
              if (game().traceOn) game().trace("Start HelpFile / Error? :", "");
          })},
-        {"help.readme", call([this] { openDocument(paths().dataFolder / "Readme.txt"); })},
-        {"help.cards", call([this] { openDocument(paths().dataFolder / "Help" / "Karten.pdf"); })},
+        {"help.readme", call([this] {
+             openDocument(LocalisedDocument(paths().dataFolder, texts().table, txt::kReadmeFile));
+         })},
+        {"help.cards", call([this] {
+             openDocument(LocalisedDocument(paths().dataFolder, texts().table, txt::kCardOverviewFile));
+         })},
         {"help.about", call([this] { showAbout(); })},
         {"help.webA", call([this] { openWeb(settings().wwwRefA); })},
         {"help.webB", call([this] { openWeb(settings().wwwRefB); })},

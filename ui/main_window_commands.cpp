@@ -15,6 +15,7 @@
 
 #include "engine/turn.h"
 #include "records/game_file.h"
+#include "settings/language_choice.h"
 #include "settings/language_file.h"
 #include "ui/dialogs/dialog_host.h"
 #include "ui/dialogs/camel_defence_dialog.h"
@@ -58,27 +59,27 @@ void MainWindow::openDocument(const std::filesystem::path& file) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) {
         QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
-                             QStringLiteral("Datei nicht gefunden: ") + q(file.string()));
+                             q(texts().table.get(txt::kFileNotFound)) + q(file.string()));
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(q(file.string()))))
         QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
-                             QStringLiteral("Kein Programm zum Öffnen gefunden: ") + q(file.string()));
+                             q(texts().table.get(txt::kNoProgramToOpen)) + q(file.string()));
 }
 
 void MainWindow::openWeb(const std::string& address) {
     const QUrl url(q(address));
     if (!url.isValid() || url.scheme().isEmpty() || !QDesktopServices::openUrl(url))
         QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
-                             QStringLiteral("Die Adresse kann nicht geöffnet werden: ") + q(address));
+                             q(texts().table.get(txt::kCannotOpenAddress)) + q(address));
 }
 
 void MainWindow::saveGameFile() {
     if (history().puzzleLock.active && !history().puzzleLock.withUndo) return;
-    QFileDialog dialog(this, q(kSaveDialogTitle), q(settings().SaveDir));
+    QFileDialog dialog(this, q(texts().table.get(txt::kSaveGameTitle)), q(settings().SaveDir));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("Kelmira Spiel-Dateien (*.kel)"),
-                           QStringLiteral("Alle Dateien (*)")});
+    dialog.setNameFilters({q(texts().table.get(txt::kGameFileFilter)),
+                           q(texts().table.get(txt::kAllFilesFilter))});
     dialog.selectFile(q(kSaveDialogFileName));
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name inside a folder that does not exist is refused and the dialog comes back, so
@@ -89,8 +90,8 @@ void MainWindow::saveGameFile() {
         file = WithDefaultExtension(std::filesystem::path(dialog.selectedFiles().first().toStdString()));
         std::error_code ec;
         if (std::filesystem::is_directory(file.parent_path(), ec)) break;
-        QMessageBox::warning(this, q(kSaveDialogTitle),
-                             QStringLiteral("Der Ordner existiert nicht: ") + q(file.parent_path().string()));
+        QMessageBox::warning(this, q(texts().table.get(txt::kSaveGameTitle)),
+                             q(texts().table.get(txt::kFolderMissing)) + q(file.parent_path().string()));
     }
     saveGameFileTo(file);
 }
@@ -142,11 +143,12 @@ void MainWindow::showStrategyEditor() {
 }
 
 void MainWindow::showHelp() {
-    if (!help_) help_ = new HelpViewer(nullptr);
-    if (!help_->openContents(QString::fromStdString(paths().helpFile.string()))) {
+    if (!help_) help_ = new HelpViewer(texts().table);
+    const std::filesystem::path helpFile =
+        LocalisedDocument(paths().dataFolder, texts().table, txt::kHelpStartPage);
+    if (!help_->openContents(QString::fromStdString(helpFile.string()))) {
         QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
-                             QStringLiteral("Die Hilfe wurde nicht gefunden: ") +
-                                 q(paths().helpFile.string()));
+                             q(texts().table.get(txt::kHelpNotFound)) + q(helpFile.string()));
         return;
     }
     help_->show();
@@ -162,7 +164,7 @@ void MainWindow::writeLanguageFile(bool translate) {
                               : SchreibeSprachdatei(texts(), folder, game().traceOn, sink);
     if (!ok)
         QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
-                             QStringLiteral("Lang.ini konnte nicht geschrieben werden: ") +
+                             q(texts().table.get(txt::kLanguageFileNotWritten)) +
                                  q(folder.string()));
 }
 
@@ -206,7 +208,7 @@ void MainWindow::chooseLanguage(const std::filesystem::path& file) {
     if (chosen.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(chosen) != chosen.size() ||
         !out.commit()) {
         QMessageBox::warning(this, q(texts().table.get(txt::kKelmira)),
-                             QStringLiteral("Lang.ini konnte nicht geschrieben werden: ") +
+                             q(texts().table.get(txt::kLanguageFileNotWritten)) +
                                  q(target.string()));
         return;
     }

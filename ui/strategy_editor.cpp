@@ -42,57 +42,40 @@ struct ParamInfo {
     int offset;
     int min;
     int max;
-    const char* hint;
+    int hint;  // text-table entry of its tooltip
 };
 
-const char* const kRowHints[6] = {
-    "Gewicht der Würfelzeile 1 (Kamele)", "Gewicht der Würfelzeile 2 (Sack)",
-    "Gewicht der Würfelzeile 3 (Fass)",   "Gewicht der Würfelzeile 4 (Truhe)",
-    "Gewicht der Würfelzeile 5 (Vase)",   "Gewicht der Würfelzeile 6 (Gold)",
-};
 const char* const kRowNames[6] = {"W_Z1", "W_Z2", "W_Z3", "W_Z4", "W_Z5", "W_Z6"};
-
-constexpr const char* kHintWKam =
-    "Gewicht der Kamel-Zeile, solange Kamele für Gebäude fehlen (bis Tag R_Geb)";
-constexpr const char* kHintWGold =
-    "Gewicht der Gold-Zeile, solange Gold für Gebäude fehlt (bis Tag R_Geb)";
-constexpr const char* kHintWGeb =
-    "Spiel zu zweit: bringt die beste Zeile weniger, wird statt dessen ein Gebäude gekauft";
-constexpr const char* kHintRGeb = "Letzter Tag der Woche, an dem W_Kam und W_Gold gelten";
-constexpr const char* kHintPGeb =
-    "Bauplan: 1..6 auf das Gebäude sparen, 11..16 ohne Sparen kaufen, 0 = keines";
 
 std::vector<ParamInfo> ParamsOf(int strategy) {
     std::vector<ParamInfo> list;
     if (strategy == 4 || strategy == 5) {
         namespace g = sp::g45;
         for (int row = 1; row <= 6; ++row)
-            list.push_back({kRowNames[row - 1], g::W_Z(row), 0, 100, kRowHints[row - 1]});
-        list.push_back({"W_Kam", g::W_Kam, 0, 100, kHintWKam});
-        list.push_back({"W_Gold", g::W_Gold, 0, 100, kHintWGold});
-        list.push_back({"W_Geb", g::W_Geb, 0, 100, kHintWGeb});
-        list.push_back({"R_Geb", g::R_Geb, 0, 100, kHintRGeb});
-        list.push_back({"N_G1", g::N_G1, 0, 1, "1 = auf die Weide sparen und sie kaufen"});
-        list.push_back({"N_G2", g::N_G2, 0, 1, "1 = auf das Geschäft sparen und es kaufen"});
-        list.push_back({"N_G5", g::N_G5, 0, 1, "1 = auf den Markt sparen und ihn kaufen"});
-        list.push_back({"N_G6", g::N_G6, 0, 1, "1 = auf den Lastenaufzug sparen und ihn kaufen"});
+            list.push_back({kRowNames[row - 1], g::W_Z(row), 0, 100, txt::kHintRowWeight + row});
+        list.push_back({"W_Kam", g::W_Kam, 0, 100, txt::kHintCamelWeight});
+        list.push_back({"W_Gold", g::W_Gold, 0, 100, txt::kHintGoldWeight});
+        list.push_back({"W_Geb", g::W_Geb, 0, 100, txt::kHintBuildingWeight});
+        list.push_back({"R_Geb", g::R_Geb, 0, 100, txt::kHintBuildingDay});
+        list.push_back({"N_G1", g::N_G1, 0, 1, txt::kHintSavePasture});
+        list.push_back({"N_G2", g::N_G2, 0, 1, txt::kHintSaveShop});
+        list.push_back({"N_G5", g::N_G5, 0, 1, txt::kHintSaveMarket});
+        list.push_back({"N_G6", g::N_G6, 0, 1, txt::kHintSaveHoist});
     } else {
         namespace k = sp::k67;
         static const char* const kOrderNames[6] = {"P1_Geb", "P2_Geb", "P3_Geb",
                                                    "P4_Geb", "P5_Geb", "P6_Geb"};
         for (int row = 1; row <= 6; ++row)
-            list.push_back({kRowNames[row - 1], k::W_Z(row), 0, 100, kRowHints[row - 1]});
-        list.push_back({"W_Kam", k::W_Kam, 0, 100, kHintWKam});
-        list.push_back({"W_Gold", k::W_Gold, 0, 100, kHintWGold});
-        list.push_back({"W_Geb", k::W_Geb, 0, 100, kHintWGeb});
-        list.push_back({"R_Geb", k::R_Geb, 0, 100, kHintRGeb});
+            list.push_back({kRowNames[row - 1], k::W_Z(row), 0, 100, txt::kHintRowWeight + row});
+        list.push_back({"W_Kam", k::W_Kam, 0, 100, txt::kHintCamelWeight});
+        list.push_back({"W_Gold", k::W_Gold, 0, 100, txt::kHintGoldWeight});
+        list.push_back({"W_Geb", k::W_Geb, 0, 100, txt::kHintBuildingWeight});
+        list.push_back({"R_Geb", k::R_Geb, 0, 100, txt::kHintBuildingDay});
         for (int i = 1; i <= 6; ++i)
-            list.push_back({kOrderNames[i - 1], k::P_Geb(i), 0, 100, kHintPGeb});
-        list.push_back(
-            {"R_PG", k::R_PG, 1, 21, "Letzte Runde, in der der Bauplan streng befolgt wird"});
-        const char* hintX = "Nur zur Anzeige: wird weder benutzt noch im Profil gespeichert";
-        list.push_back({"X_2", k::X_2, 0, 100, hintX});
-        list.push_back({"X_3", k::X_3, 0, 100, hintX});
+            list.push_back({kOrderNames[i - 1], k::P_Geb(i), 0, 100, txt::kHintBuildingPlan});
+        list.push_back({"R_PG", k::R_PG, 1, 21, txt::kHintPlanRound});
+        list.push_back({"X_2", k::X_2, 0, 100, txt::kHintDisplayOnly});
+        list.push_back({"X_3", k::X_3, 0, 100, txt::kHintDisplayOnly});
     }
     return list;
 }
@@ -101,82 +84,26 @@ QString tableText(const LanguageTexts& texts, int entry) {
     return QString::fromStdString(texts.table.get(entry));
 }
 
-// What each strategy does, in the words of a player who wants to pick opponents.
-QString DescriptionText(const StrategyNames& names) {
-    struct Entry {
-        int first;
-        int last;
-        const char* text;
-    };
-    static const Entry kEntries[] = {
-        {1, 1,
-         "Tut nichts: würfelt, wenn sie als Erste am Tag an der Reihe ist, und beendet dann "
-         "den Zug. Sie zahlt nie ein Kamel, um einen Stein vor dem Aufseher zu schützen. "
-         "Jede unbekannte Strategienummer spielt ebenso."},
-        {2, 3,
-         "Einfache Händler: jede Würfelzeile bekommt den Wert Ertrag mal Gewicht (W_Z1 bis "
-         "W_Z6, Seite \"Param(2,3)\"), die beste Zeile wird genommen - Kamele, Gold oder "
-         "Steine in die Region. Bei Gleichstand gewinnt die höhere Zeile. Vor dem Wurf kauft "
-         "sie immer so viele gelbe Würfel, wie ihr Gold erlaubt (höchstens drei). Bringt "
-         "keine Zeile etwas, zieht sie eine Karte. Strategie 2 und 3 spielen gleich, jede mit "
-         "eigenen Gewichten."},
-        {4, 5,
-         "Großhändler: wählt die Zeilen wie der Einzelhandel, spart aber auf die Gebäude, die "
-         "mit N_G1, N_G2, N_G5 und N_G6 gewählt sind (Weide, Geschäft, Markt, Lastenaufzug). "
-         "Solange dafür Kamele oder Gold fehlen, gelten bis zum Tag R_Geb die Gewichte W_Kam "
-         "und W_Gold. Am siebten Tag verteilt sie ihre Steine nach dem Wert der Regionen. Im "
-         "Spiel zu zweit kauft sie lieber ein Gebäude, wenn die beste Zeile weniger als W_Geb "
-         "bringt, und nimmt dem Gegner so eine Zeile weg. Strategie 5 sammelt etwas mehr "
-         "Kamele als Strategie 4."},
-        {6, 7,
-         "Karawanenhändler: baut nach dem Bauplan P1_Geb bis P6_Geb (1 bis 6: darauf sparen, "
-         "11 bis 16: ohne Sparen kaufen); bis zur Runde R_PG hält sie sich streng daran. Sie "
-         "setzt gern viele Steine in die Vase, spielt Karawanen-Karten und schickt mit dem "
-         "Aufseher Steine zur Karawane. Gelbe Würfel kauft sie nie. Strategie 6 und 7 "
-         "unterscheiden sich nur darin, welche Zeile sie zuletzt aufgeben."},
-        {8, 9,
-         "Regelwerk-Spieler der ersten Art: ein Tabellenwerk mit einer Stufe je Gebäude wählt "
-         "den Zug; gebaut wird in der Folge Weide, Geschäft, Lastenaufzug, Markt, Badehaus, "
-         "Karawanserei. Mit Lastenaufzug kauft sie ab der zweiten Woche gelbe Würfel, in der "
-         "dritten Woche immer. Ist X_Sup gleich 1, zieht sie am Ende der Woche den Aufseher "
-         "gegen Spieler 1. W_Geb wirkt wie beim Großhandel."},
-        {10, 11,
-         "Regelwerk-Spieler der zweiten Art: dieselbe Bauliste wie 8 und 9, aber ein eigenes "
-         "Tabellenwerk, das Karten \"Stein auf Shop\" eifrig nutzt. Den Aufseher setzt sie "
-         "nur am siebten Tag gegen Spieler 1 ein (mit X_Sup gleich 1)."},
-        {12, 13,
-         "Karawanen-Regelwerk: baut Weide, Geschäft, Karawanserei, Badehaus, Lastenaufzug und "
-         "Markt und zielt auf die Karawane. Mit Lastenaufzug kauft sie ab der zweiten Woche "
-         "gelbe Würfel. Den Aufseher setzt sie am siebten Tag gegen Spieler 1 ein (mit X_Sup "
-         "gleich 1)."},
-        {14, 15,
-         "Baut nur Geschäft und Lastenaufzug und kauft danach, ohne darauf zu sparen, den "
-         "Markt. Gold- und Kamelkarten setzt sie schon früh ein. Den Aufseher zieht sie ab "
-         "dem sechsten Tag gegen Spieler 1 (mit X_Sup gleich 1)."},
-        {16, 16,
-         "Eigenes Tabellenwerk nach Art von Strategie 12, mit deren Parametern. Besitzt sie "
-         "die Karawanserei, zahlt sie eher ein Kamel, um einen Stein zu halten. Im Editor "
-         "nicht wählbar; sie kommt nur aus einem Profil oder einer Spieldatei."},
-        {17, 17,
-         "Spielt wie Strategie 12 und benutzt deren Parameter. Im Editor nicht wählbar; sie "
-         "kommt nur aus einem Profil oder einer Spieldatei."},
-    };
-
+// One paragraph per group of strategies that play alike, each headed by their numbers and
+// names; the table holds the paragraphs so that a language file translates them.
+QString DescriptionText(const LanguageTexts& texts) {
+    static const int kGroups[][2] = {{1, 1},   {2, 3},   {4, 5},   {6, 7},   {8, 9},
+                                     {10, 11}, {12, 13}, {14, 15}, {16, 16}, {17, 17}};
+    const QString strategy = tableText(texts, txt::kStrategy);
     QString text;
-    for (const Entry& entry : kEntries) {
-        for (int s = entry.first; s <= entry.last; ++s) {
-            const QString name = QString::fromStdString(names.get(s));
-            text += QStringLiteral("Strategie %1%2\n")
+    int group = 0;
+    for (const auto& range : kGroups) {
+        for (int s = range[0]; s <= range[1]; ++s) {
+            const QString name = QString::fromStdString(texts.strategyNames.get(s));
+            text += QStringLiteral("%1 %2%3\n")
+                        .arg(strategy)
                         .arg(s)
                         .arg(name.isEmpty() ? QString() : " - " + name);
         }
-        text += QString::fromUtf8(entry.text);
+        text += tableText(texts, txt::kStrategyDescription + group++);
         text += QStringLiteral("\n\n");
     }
-    text += QString::fromUtf8(
-        "Die Spielstärken \"niedrig\", \"mittel\" und \"hoch\" losen die Strategien der Gegner "
-        "aus und setzen dabei alle Parameter zurück; nur im manuellen Modus gelten die hier "
-        "eingestellten Werte.");
+    text += tableText(texts, txt::kStrengthNote);
     return text;
 }
 
@@ -260,7 +187,7 @@ QWidget* StrategyEditor::buildStrategyPage() {
     auto* lower = new QGridLayout;
     startPlayerLabel_ = new QLabel(page);
     QSpinBox* startPlayer = addField(sp::SetUpStartspieler, 0, 100, QString());
-    startPlayer->setToolTip(QString::fromUtf8("0 = der Startspieler wird ausgelost"));
+        startPlayer->setToolTip(tableText(texts_, txt::kHintStartPlayer));
     startPlayerLabel_->setBuddy(startPlayer);
     runsLabel_ = new QLabel(page);
     QSpinBox* runs = addField(sp::AnzahlSim, 0, kMaxRuns, QString());
@@ -273,7 +200,7 @@ QWidget* StrategyEditor::buildStrategyPage() {
 
     simulation_ = new QCheckBox(page);
     simulation_->setObjectName("param_0");
-    simulation_->setToolTip(QStringLiteral("Der Computer spielt gegen sich selbst"));
+    simulation_->setToolTip(tableText(texts_, txt::kHintSimulation));
 
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(grid);
@@ -302,7 +229,7 @@ QWidget* StrategyEditor::buildRowWeightsPage() {
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
     for (int strategy = 2; strategy <= 3; ++strategy) {
-        auto* box = new QGroupBox(QStringLiteral("Strategie %1").arg(strategy), page);
+        auto* box = new QGroupBox(QStringLiteral("%1 %2").arg(tableText(texts_, txt::kStrategy)).arg(strategy), page);
         auto* grid = new QGridLayout(box);
         for (int row = 1; row <= 6; ++row) {
             const int index = strategy == 2 ? sp::W_Z_Strat2(row) : sp::W_Z_Strat3(row);
@@ -310,7 +237,7 @@ QWidget* StrategyEditor::buildRowWeightsPage() {
             auto* label = new QLabel(name, box);
             QSpinBox* spin =
                 addField(index, 0, 100, QStringLiteral("S%1: %2").arg(strategy).arg(name));
-            spin->setToolTip(QString::fromUtf8(kRowHints[row - 1]));
+            spin->setToolTip(tableText(texts_, txt::kHintRowWeight + row));
             label->setBuddy(spin);
             grid->addWidget(label, row - 1, 0);
             grid->addWidget(spin, row - 1, 1);
@@ -335,7 +262,7 @@ QWidget* StrategyEditor::buildStrategyPage(int strategy) {
         auto* label = new QLabel(name, page);
         QSpinBox* spin = addField(sp::Strategie_s_P(strategy, p.offset), p.min, p.max,
                                   QStringLiteral("S%1: %2").arg(strategy).arg(name));
-        spin->setToolTip(QString::fromUtf8(p.hint));
+        spin->setToolTip(tableText(texts_, p.hint));
         label->setBuddy(spin);
         grid->addWidget(label, row, column);
         grid->addWidget(spin, row, column + 1);
@@ -356,11 +283,11 @@ QWidget* StrategyEditor::buildRuleTablePage() {
         const QString sup = QStringLiteral("S%1: X_Sup").arg(s);
         auto* gebLabel = new QLabel(geb, page);
         QSpinBox* gebSpin = addField(sp::Strategie_s_P(s, sp::r815::W_Geb), 0, 100, geb);
-        gebSpin->setToolTip(QString::fromUtf8(kHintWGeb));
+        gebSpin->setToolTip(tableText(texts_, txt::kHintBuildingWeight));
         gebLabel->setBuddy(gebSpin);
         auto* supLabel = new QLabel(sup, page);
         QSpinBox* supSpin = addField(sp::Strategie_s_P(s, sp::r815::X_Sup), 0, 1, sup);
-        supSpin->setToolTip(QString::fromUtf8("1 = Aufseherzüge gegen Spieler 1 erlaubt"));
+        supSpin->setToolTip(tableText(texts_, txt::kHintSupervisorMoves));
         supLabel->setBuddy(supSpin);
         grid->addWidget(gebLabel, row, 0);
         grid->addWidget(gebSpin, row, 1);
@@ -413,7 +340,7 @@ void StrategyEditor::applyTexts() {
 
     descriptionHeading_->setText(tableText(texts_, kTextDescriptionHeading));
     description_->setAccessibleName(descriptionHeading_->text());
-    description_->setPlainText(DescriptionText(texts_.strategyNames));
+    description_->setPlainText(DescriptionText(texts_));
 }
 
 void StrategyEditor::updateStrategyName(int slot) {

@@ -158,8 +158,7 @@ void TraceWindow::flushSome() {
 
 TraceWindow::SaveResult TraceWindow::saveTo(const QString& path) const {
     if (QFileInfo(path).isDir())
-        return {false,
-                QStringLiteral("\"%1\" ist ein Ordner.").arg(QDir::toNativeSeparators(path))};
+        return {false, tableText(texts_, txt::kIsAFolder) + QDir::toNativeSeparators(path)};
     QSaveFile file(path);
     // A partly written temporary file must never replace the old one.
     file.setDirectWriteFallback(false);
@@ -176,8 +175,8 @@ TraceWindow::SaveResult TraceWindow::saveTo(const QString& path) const {
 }
 
 void TraceWindow::saveWithDialog() {
-    QFileDialog dialog(this, QStringLiteral("Indizien Speichern"), saveFolder_,
-                       QStringLiteral("Textdatei (*.txt)"));
+    QFileDialog dialog(this, tableText(texts_, txt::kSaveTraceTitle), saveFolder_,
+                       tableText(texts_, txt::kTextFileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
@@ -187,9 +186,9 @@ void TraceWindow::saveWithDialog() {
     const SaveResult result = saveTo(path);
     if (!result.ok) {
         QMessageBox::critical(this, windowTitle(),
-                              QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert "
-                                             "werden.\n\n%2")
-                                  .arg(QDir::toNativeSeparators(path), result.error));
+                              tableText(texts_, txt::kFileNotSaved) +
+                                  QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
+                                  result.error);
     }
 }
 

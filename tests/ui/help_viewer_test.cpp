@@ -84,9 +84,15 @@ class HelpViewerTest : public QObject {
         QVERIFY(viewer.pagesContaining("Xylophon").isEmpty());
     }
 
-    // Every link between the pages must reach an existing page and anchor.
+    // Every link between the pages must reach an existing page and anchor, in every language.
+    void everyInternalLinkResolves_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("German") << helpDir();
+        QTest::newRow("English") << helpDir() + "/en";
+    }
     void everyInternalLinkResolves() {
-        const QDir dir(helpDir());
+        QFETCH(QString, folder);
+        const QDir dir(folder);
         const QRegularExpression linkPattern(R"re((?:href|src)\s*=\s*"([^"]*)")re");
         const QRegularExpression anchorPattern(R"re((?:name|id)\s*=\s*"([^"]*)")re");
         auto readPage = [&](const QString& name) {

@@ -117,9 +117,12 @@ void MainWindowTest::languageChoiceTakesEffectAtNextStart() {
     QTemporaryDir dir;
     const std::filesystem::path folder = dir.path().toStdString();
     std::filesystem::create_directories(folder / "lang");
-    std::filesystem::copy_file(std::filesystem::path(qgetenv("KELMIRA_SOURCE_DIR").toStdString()) /
-                                   "lang" / "English.ini",
-                               folder / "lang" / "English.ini");
+    const std::filesystem::path shipped =
+        std::filesystem::path(qgetenv("KELMIRA_SOURCE_DIR").toStdString()) / "lang";
+    for (const char* name : {"English.ini", "Deutsch.ini"})
+        std::filesystem::copy_file(shipped / name, folder / "lang" / name);
+    // German was chosen before, so the desktop's language does not decide.
+    std::filesystem::copy_file(shipped / "Deutsch.ini", folder / "Lang.ini");
     {
         auto w = test::OpenTestWindow(dir);
         QVERIFY(w);
