@@ -99,55 +99,96 @@ bool hasBadehaus(const GameState& s, int p) { return s.player(p).buildings[kBade
 
 }  // namespace
 
-int AufseherKosten(int curStreet, int curPos, int targetStreet, bool hasBadehaus, int d,
-                   int targetPos) {
-    const int distance =
-        curStreet == targetStreet ? std::abs(curPos - targetPos) : curPos + targetPos;
+namespace {
+
+// Steps the supervisor walks from (curStreet, curPos) to (targetStreet, targetPos): along the
+// street, or back to the crossing and out along the other street.
+int walkDistance(int curStreet, int curPos, int targetStreet, int targetPos) {
+    return curStreet == targetStreet ? std::abs(curPos - targetPos) : curPos + targetPos;
+}
+
+// Every step more or less than the die shows costs one gold; the Badehaus pays three of them.
+int costOfDistance(int distance, int d, bool hasBadehaus) {
     int cost = std::abs(d - distance);
     if (hasBadehaus) cost = cost > 3 ? cost - 3 : 0;
     return cost;
 }
 
+}  // namespace
+
+int AufseherKosten(int curStreet, int curPos, int targetStreet, bool hasBadehaus, int d,
+                   int targetPos) {
+    return costOfDistance(walkDistance(curStreet, curPos, targetStreet, targetPos), d,
+                          hasBadehaus);
+}
+
 void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
-    table = SupervisorOptionTable{};
-    if (!validPlayer(p)) return;
+    if (!validPlayer(p)) {
+        table = SupervisorOptionTable{};
+        return;
+    }
     const GameState& s = g.s;
     const PlayerState& ps = s.player(p);
     const bool badehaus = hasBadehaus(s, p);
-    for (int d = 1; d <= kDieValues; ++d) {
-        for (int st = 1; st <= kStreets; ++st) {
-            const int len = streetLength(s, st);
-            for (int j = 1; j <= len; ++j) {
-                SupervisorOption& o = table.at(d, st, j);
-                const StreetPosition& pos = s.streets[st].positions[j];
-                readField(s, pos.adjacent[0], p, o);
-                o.cost = AufseherKosten(s.supervisorStreet, s.supervisorPos, st, badehaus, d, j);
-                const bool affordable = o.cost <= 2 && o.cost <= ps.gold;
+    for (int st = 1; st <= kStreets; ++st) {
+        const int len = streetLength(s, st);
+        for (int j = 1; j <= len; ++j) {
+            // What lies next to the position is the same for every die value; only the cost
+            // and what the player can afford change with it.
+            const StreetPosition& pos = s.streets[st].positions[j];
+            const int distance = walkDistance(s.supervisorStreet, s.supervisorPos, st, j);
+            SupervisorOption first;
+            readField(s, pos.adjacent[0], p, first);
+            const bool ownFirst = first.hit && first.occupied;
+            // An own cube on the second field decides the record, whatever the first holds.
+            const AdjacentField& second = pos.adjacent[1];
+            const bool ownSecond =
+                second.region != 0 && ownerOf(s, second) == p && fieldOccupied(s, second);
 
-                o.halfHit = o.hit && o.occupied && !o.completed && affordable;
-                o.goodHit = o.hit && o.occupied && affordable &&
-                            !(o.completed && (o.points > 4 || (s.day > 5 && ps.camels < 1)));
-                // A completed souk is still worth breaking when two camels can defend it.
-                if (!o.goodHit)
-                    o.goodHit = o.hit && o.occupied && o.completed && ps.camels >= 2 && affordable;
-
-                // An own cube on the second field decides the record, whatever the first holds.
-                const AdjacentField& second = pos.adjacent[1];
-                if (second.region != 0 && ownerOf(s, second) == p && fieldOccupied(s, second)) {
-                    readField(s, second, p, o);
-                    if (!o.halfHit) o.halfHit = o.hit && o.occupied && !o.completed && affordable;
-                    if (!o.goodHit)
-                        o.goodHit =
-                            o.hit && o.occupied && !(o.points > 4 && o.completed) && affordable;
+            if (!ownFirst && !ownSecond) {
+                // No own cube next to the position: nothing to send to the caravan.
+                for (int d = 1; d <= kDieValues; ++d) {
+                    SupervisorOption& o = table.at(d, st, j);
+                    o = first;
+                    o.cost = costOfDistance(distance, d, badehaus);
                 }
+                continue;
+            }
+
+            SupervisorOption secondField;
+            if (ownSecond) readField(s, second, p, secondField);
+            for (int d = 1; d <= kDieValues; ++d) {
+                SupervisorOption& o = table.at(d, st, j);
+                const int cost = costOfDistance(distance, d, badehaus);
+                const bool affordable = cost <= 2 && cost <= ps.gold;
+
+                bool halfHit = ownFirst && !first.completed && affordable;
+                bool goodHit = ownFirst && affordable &&
+                               !(first.completed &&
+                                 (first.points > 4 || (s.day > 5 && ps.camels < 1)));
+                // A completed souk is still worth breaking when two camels can defend it.
+                if (!goodHit) goodHit = ownFirst && first.completed && ps.camels >= 2 && affordable;
+
+                if (ownSecond) {
+                    o = secondField;
+                    halfHit = halfHit || (!o.completed && affordable);
+                    goodHit = goodHit || (!(o.points > 4 && o.completed) && affordable);
+                } else {
+                    o = first;
+                }
+                o.cost = cost;
+                o.halfHit = halfHit;
+                o.goodHit = goodHit;
             }
         }
     }
 }
 
 void AufseherOptionenGegen(const Game& g, int p, int t, SupervisorOptionTable& table) {
-    table = SupervisorOptionTable{};
-    if (!validPlayer(p) || !validPlayer(t)) return;
+    if (!validPlayer(p) || !validPlayer(t)) {
+        table = SupervisorOptionTable{};
+        return;
+    }
     const GameState& s = g.s;
     const int gold = s.player(p).gold;
     const bool badehaus = hasBadehaus(s, p);

@@ -9,20 +9,21 @@ namespace kelmira {
 
 // What the supervisor would find at one street position, seen by the player of interest.
 struct SupervisorOption {
-    bool hit = false;           // the adjacent field's souk belongs to the player of interest
-    bool occupied = false;      // the adjacent field holds a cube
     int points = 0;             // `points` of that souk
     int region = 0;             // region of that field
+    int cost = 0;               // gold the mover pays to get there with this die value
+    bool hit = false;           // the adjacent field's souk belongs to the player of interest
+    bool occupied = false;      // the adjacent field holds a cube
     bool halfHit = false;       // own cube in an uncompleted souk (own table only)
     bool goodHit = false;       // acceptable target; meaning depends on the table
     bool someCubes = false;     // the souk holds at least one cube
     bool severalCubes = false;  // the souk holds more than one cube
     bool completed = false;     // the souk is completed
-    int cost = 0;               // gold the mover pays to get there with this die value
 };
 
 // One record per die value 1..6, street 1..4 and position 1..length(street). Positions beyond a
-// street's length stay default and are never read.
+// street's length stay as the table was constructed and are never read; the street lengths
+// are board constants, so filling a table again writes the same records.
 struct SupervisorOptionTable {
     OneBased<OneBased<OneBased<SupervisorOption, kMaxStreetPos>, kStreets>, 6> options{};
 
