@@ -22,6 +22,30 @@ struct Lage {
     int bestRow = 2;
     int dayLimit = 4;
     Steinzeile beste;  // engines 3 to 5
+
+    // RegionsWert of this position, without and with a card as extra die. The position stays
+    // as it is until a step fires, so each is searched once. A search that reported an
+    // internal fault is not kept: asked again, it reports the fault again.
+    struct Regionswert {
+        bool known = false;
+        RowValues values;  // written before they are read
+        RegionPlans plans;
+    };
+    mutable Regionswert regionswert[2];
+
+    void regionsWert(Game& g, int extra, RowValues& values, RegionPlans& plans) const {
+        Regionswert& r = regionswert[extra > 0 ? 1 : 0];
+        if (!r.known) {
+            const int faults = g.faultCount;
+            RegionsWert(g, p, extra, r.values, r.plans);
+            r.known = g.faultCount == faults;
+            values = r.values;
+            plans = r.plans;
+            return;
+        }
+        values = r.values;
+        plans = r.plans;
+    }
 };
 
 // Greatest of w[2..5] and its row, ties to the later row.
@@ -92,13 +116,13 @@ bool SteinSchritt(Game& g, const Lage& l, const Regel& f) {
     // From the day limit on the rule is measured against what the row can complete.
     RowValues w{};
     RegionPlans plans{};
-    RegionsWert(g, l.p, c, w, plans);
+    l.regionsWert(g, c, w, plans);
     int R = 0, zeile = 5;
     GroessteSteinzeile(w, R, zeile);
     if (l.engine != 4 && R == 0 && c == 0) {
         c = Opfer(g, l, f);
         if (c >= 1) {
-            RegionsWert(g, l.p, c, w, plans);
+            l.regionsWert(g, c, w, plans);
             GroessteSteinzeile(w, R, zeile);
         }
     }
