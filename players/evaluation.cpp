@@ -159,11 +159,26 @@ void RegionsWert(Game& g, int p, int extra, RowValues& rowValues, RegionPlans& r
     }
 }
 
-int BesterRegionswert(Game& g, int p) {
+void RegionsWertMemo::regionsWert(Game& g, int extra, RowValues& rowValues,
+                                  RegionPlans& regionPlans) {
+    Entry& e = entries_[extra > 0 ? 1 : 0];
+    if (!e.known) {
+        const int faults = g.faultCount;
+        RegionsWert(g, p_, extra, e.rowValues, e.regionPlans);
+        e.known = g.faultCount == faults;
+    }
+    rowValues = e.rowValues;
+    regionPlans = e.regionPlans;
+}
+
+int BesterRegionswert(Game& g, int p, RegionsWertMemo* memo) {
     const int extra = Opferkarte(g, p, true, false) >= 1 ? 1 : 0;
     RowValues v{};
     RegionPlans plans{};
-    RegionsWert(g, p, extra, v, plans);
+    if (memo && memo->player() == p)
+        memo->regionsWert(g, extra, v, plans);
+    else
+        RegionsWert(g, p, extra, v, plans);
     return v[bestCubeRow(v)];
 }
 

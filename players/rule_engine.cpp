@@ -22,30 +22,7 @@ struct Lage {
     int bestRow = 2;
     int dayLimit = 4;
     Steinzeile beste;  // engines 3 to 5
-
-    // RegionsWert of this position, without and with a card as extra die. The position stays
-    // as it is until a step fires, so each is searched once. A search that reported an
-    // internal fault is not kept: asked again, it reports the fault again.
-    struct Regionswert {
-        bool known = false;
-        RowValues values;  // written before they are read
-        RegionPlans plans;
-    };
-    mutable Regionswert regionswert[2];
-
-    void regionsWert(Game& g, int extra, RowValues& values, RegionPlans& plans) const {
-        Regionswert& r = regionswert[extra > 0 ? 1 : 0];
-        if (!r.known) {
-            const int faults = g.faultCount;
-            RegionsWert(g, p, extra, r.values, r.plans);
-            r.known = g.faultCount == faults;
-            values = r.values;
-            plans = r.plans;
-            return;
-        }
-        values = r.values;
-        plans = r.plans;
-    }
+    RegionsWertMemo* regionswert = nullptr;
 };
 
 // Greatest of w[2..5] and its row, ties to the later row.
@@ -116,13 +93,13 @@ bool SteinSchritt(Game& g, const Lage& l, const Regel& f) {
     // From the day limit on the rule is measured against what the row can complete.
     RowValues w{};
     RegionPlans plans{};
-    l.regionsWert(g, c, w, plans);
+    l.regionswert->regionsWert(g, c, w, plans);
     int R = 0, zeile = 5;
     GroessteSteinzeile(w, R, zeile);
     if (l.engine != 4 && R == 0 && c == 0) {
         c = Opfer(g, l, f);
         if (c >= 1) {
-            l.regionsWert(g, c, w, plans);
+            l.regionswert->regionsWert(g, c, w, plans);
             GroessteSteinzeile(w, R, zeile);
         }
     }
@@ -185,9 +162,13 @@ bool ZiehSchritt(Game& g, const Lage& l, const Regel& f) {
 
 }  // namespace
 
-bool RegelZug(Game& g, int p, int n, const RowValues& v, const RegelTabelle& table, int engine) {
+bool RegelZug(Game& g, int p, int n, const RowValues& v, const RegelTabelle& table, int engine,
+              RegionsWertMemo* memo) {
     const PlayerState& ps = g.s.player(p);
+    // Nothing changes until a step fires, so every rule sees the same region values.
+    RegionsWertMemo ownMemo(p);
     Lage l;
+    l.regionswert = memo && memo->player() == p ? memo : &ownMemo;
     l.p = p;
     l.engine = engine;
     l.G = ps.gold + (FindeKarte(g, p, kBauenOhneGold) >= 1 ? 4 : 0);
