@@ -122,14 +122,27 @@ int AufseherKosten(int curStreet, int curPos, int targetStreet, bool hasBadehaus
                           hasBadehaus);
 }
 
+int SupervisorOptionTable::cost(int die, int street, int pos) const {
+    return costOfDistance(distance_[street][pos], die, badehaus_);
+}
+
+void SupervisorOptionTable::setPosition(int street, int pos, const SupervisorOption& field,
+                                        int distance, unsigned halfHits, unsigned goodHits) {
+    fields_[street][pos] = field;
+    distance_[street][pos] = distance;
+    halfHits_[street][pos] = static_cast<std::uint8_t>(halfHits);
+    goodHits_[street][pos] = static_cast<std::uint8_t>(goodHits);
+}
+
 void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
     if (!validPlayer(p)) {
-        table = SupervisorOptionTable{};
+        table.clear();
         return;
     }
     const GameState& s = g.s;
     const PlayerState& ps = s.player(p);
     const bool badehaus = hasBadehaus(s, p);
+    table.setMover(badehaus);
     for (int st = 1; st <= kStreets; ++st) {
         const int len = streetLength(s, st);
         for (int j = 1; j <= len; ++j) {
@@ -144,21 +157,14 @@ void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
             const AdjacentField& second = pos.adjacent[1];
             const bool ownSecond =
                 second.region != 0 && ownerOf(s, second) == p && fieldOccupied(s, second);
+            SupervisorOption record = first;
+            if (ownSecond) readField(s, second, p, record);
 
-            if (!ownFirst && !ownSecond) {
-                // No own cube next to the position: nothing to send to the caravan.
-                for (int d = 1; d <= kDieValues; ++d) {
-                    SupervisorOption& o = table.at(d, st, j);
-                    o = first;
-                    o.cost = costOfDistance(distance, d, badehaus);
-                }
-                continue;
-            }
-
-            SupervisorOption secondField;
-            if (ownSecond) readField(s, second, p, secondField);
-            for (int d = 1; d <= kDieValues; ++d) {
-                SupervisorOption& o = table.at(d, st, j);
+            // Without an own cube next to the position no die value makes it a hit.
+            unsigned halfHits = 0;
+            unsigned goodHits = 0;
+            const bool ownCube = ownFirst || ownSecond;
+            for (int d = 1; ownCube && d <= kDieValues; ++d) {
                 const int cost = costOfDistance(distance, d, badehaus);
                 const bool affordable = cost <= 2 && cost <= ps.gold;
 
@@ -170,38 +176,40 @@ void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
                 if (!goodHit) goodHit = ownFirst && first.completed && ps.camels >= 2 && affordable;
 
                 if (ownSecond) {
-                    o = secondField;
-                    halfHit = halfHit || (!o.completed && affordable);
-                    goodHit = goodHit || (!(o.points > 4 && o.completed) && affordable);
-                } else {
-                    o = first;
+                    halfHit = halfHit || (!record.completed && affordable);
+                    goodHit = goodHit || (!(record.points > 4 && record.completed) && affordable);
                 }
-                o.cost = cost;
-                o.halfHit = halfHit;
-                o.goodHit = goodHit;
+                halfHits |= (halfHit ? 1u : 0u) << d;
+                goodHits |= (goodHit ? 1u : 0u) << d;
             }
+            table.setPosition(st, j, record, distance, halfHits, goodHits);
         }
     }
 }
 
 void AufseherOptionenGegen(const Game& g, int p, int t, SupervisorOptionTable& table) {
     if (!validPlayer(p) || !validPlayer(t)) {
-        table = SupervisorOptionTable{};
+        table.clear();
         return;
     }
     const GameState& s = g.s;
     const int gold = s.player(p).gold;
     const bool badehaus = hasBadehaus(s, p);
-    for (int d = 1; d <= kDieValues; ++d) {
-        for (int st = 1; st <= kStreets; ++st) {
-            const int len = streetLength(s, st);
-            for (int j = 1; j <= len; ++j) {
-                SupervisorOption& o = table.at(d, st, j);
-                readField(s, s.streets[st].positions[j].adjacent[0], t, o);
-                o.cost = AufseherKosten(s.supervisorStreet, s.supervisorPos, st, badehaus, d, j);
-                o.halfHit = false;
-                o.goodHit = o.hit && o.occupied && o.completed && o.cost <= gold && o.cost <= 3;
+    table.setMover(badehaus);
+    for (int st = 1; st <= kStreets; ++st) {
+        const int len = streetLength(s, st);
+        for (int j = 1; j <= len; ++j) {
+            SupervisorOption record;
+            readField(s, s.streets[st].positions[j].adjacent[0], t, record);
+            const int distance = walkDistance(s.supervisorStreet, s.supervisorPos, st, j);
+            // Only a completed souk of t is worth breaking, and at most three gold.
+            unsigned goodHits = 0;
+            const bool target = record.hit && record.occupied && record.completed;
+            for (int d = 1; target && d <= kDieValues; ++d) {
+                const int cost = costOfDistance(distance, d, badehaus);
+                if (cost <= gold && cost <= 3) goodHits |= 1u << d;
             }
+            table.setPosition(st, j, record, distance, 0, goodHits);
         }
     }
 }
@@ -250,8 +258,8 @@ bool EigenerAufseherzug(Game& g, int p, int maxCostDouble, const SupervisorOptio
                 for (int row : kRowOrder) {
                     const int d = dieOfRow(g, p, row);
                     if (d == 0) continue;
-                    const SupervisorOption& o = table.at(d, street, 1);
-                    if (o.goodHit && o.cost == c && BewegeAufseher(g, p, row, 1, street))
+                    if (table.goodHit(d, street, 1) && table.cost(d, street, 1) == c &&
+                        BewegeAufseher(g, p, row, 1, street))
                         return true;
                 }
             }
@@ -266,8 +274,8 @@ bool EigenerAufseherzug(Game& g, int p, int maxCostDouble, const SupervisorOptio
             for (int st = 1; st <= kStreets; ++st) {
                 const int len = streetLength(s, st);
                 for (int j = 1; j <= len; ++j) {
-                    const SupervisorOption& o = table.at(d, st, j);
-                    if (o.goodHit && o.cost == c && TrefferAnnehmbar(g, p, st, j) &&
+                    if (table.goodHit(d, st, j) && table.cost(d, st, j) == c &&
+                        TrefferAnnehmbar(g, p, st, j) &&
                         BewegeAufseher(g, p, row, j, st))
                         return true;
                 }
@@ -288,8 +296,7 @@ bool HalbvollerAufseherzug(Game& g, int p, int maxCost, const SupervisorOptionTa
             for (int st = 1; st <= kStreets; ++st) {
                 const int len = streetLength(s, st);
                 for (int j = 1; j <= len; ++j) {
-                    const SupervisorOption& o = table.at(d, st, j);
-                    if (!o.halfHit || o.cost != c) continue;
+                    if (!table.halfHit(d, st, j) || table.cost(d, st, j) != c) continue;
                     if (standardGame && !TrefferAnnehmbar(g, p, st, j)) continue;
                     if (BewegeAufseher(g, p, row, j, st)) return true;
                 }
@@ -320,7 +327,7 @@ bool DoppelterAergerzug(Game& g, int p, int maxCost, const SupervisorOptionTable
             for (int row : kRowOrder) {
                 const int d = dieOfRow(g, p, row);
                 if (d == 0) continue;
-                if (table.at(d, street, 1).cost == c && BewegeAufseher(g, p, row, 1, street))
+                if (table.cost(d, street, 1) == c && BewegeAufseher(g, p, row, 1, street))
                     return true;
             }
         }
@@ -350,8 +357,9 @@ bool TeurerAergerzug(Game& g, int p, int t, const SupervisorOptionTable& table, 
             for (int st = 1; st <= kStreets; ++st) {
                 const int len = streetLength(s, st);
                 for (int j = 1; j <= len; ++j) {
-                    const SupervisorOption& o = table.at(d, st, j);
-                    if (!o.goodHit || o.points != points) continue;
+                    if (!table.goodHit(d, st, j)) continue;
+                    const SupervisorOption o = table.at(d, st, j);
+                    if (o.points != points) continue;
                     // A target whose region t can still refill today with its own row is
                     // left alone, unless this very move uses that row up.
                     const int regionRow = o.region + 1;

@@ -3,6 +3,8 @@
 // street position, the acceptance test for the player's own cubes, and the moves built on them
 // (own caravan moves and the moves against player 1).
 
+#include <cstdint>
+
 #include "engine/game.h"
 
 namespace kelmira {
@@ -21,16 +23,46 @@ struct SupervisorOption {
     bool completed = false;     // the souk is completed
 };
 
-// One record per die value 1..6, street 1..4 and position 1..length(street). Positions beyond a
-// street's length stay as the table was constructed and are never read; the street lengths
-// are board constants, so filling a table again writes the same records.
-struct SupervisorOptionTable {
-    OneBased<OneBased<OneBased<SupervisorOption, kMaxStreetPos>, kStreets>, 6> options{};
-
-    SupervisorOption& at(int die, int street, int pos) { return options[die][street][pos]; }
-    const SupervisorOption& at(int die, int street, int pos) const {
-        return options[die][street][pos];
+// One record per die value 1..6, street 1..4 and position 1..length(street), kept as what lies
+// next to each position (the same for every die) plus what the die changes: the cost, and for
+// the few positions with a cube of interest the die values that make them a hit. Positions
+// beyond a street's length are never read.
+class SupervisorOptionTable {
+  public:
+    SupervisorOption at(int die, int street, int pos) const {
+        SupervisorOption o = fields_[street][pos];
+        o.cost = cost(die, street, pos);
+        o.halfHit = halfHit(die, street, pos);
+        o.goodHit = goodHit(die, street, pos);
+        return o;
     }
+    int cost(int die, int street, int pos) const;
+    bool halfHit(int die, int street, int pos) const {
+        return (halfHits_[street][pos] >> die & 1u) != 0;
+    }
+    bool goodHit(int die, int street, int pos) const {
+        return (goodHits_[street][pos] >> die & 1u) != 0;
+    }
+    // Some die value makes the position a hit or a half hit.
+    bool anyHit(int street, int pos) const {
+        return (halfHits_[street][pos] | goodHits_[street][pos]) != 0;
+    }
+
+    // Filling, for AufseherOptionen and AufseherOptionenGegen: the record of the position
+    // without cost and hits, the supervisor's steps to it, and the hits as bits 1..6.
+    void setPosition(int street, int pos, const SupervisorOption& field, int distance,
+                     unsigned halfHits, unsigned goodHits);
+    void setMover(bool hasBadehaus) { badehaus_ = hasBadehaus; }
+    void clear() { *this = SupervisorOptionTable{}; }
+
+  private:
+    template <typename T>
+    using PerPosition = OneBased<OneBased<T, kMaxStreetPos>, kStreets>;
+    PerPosition<SupervisorOption> fields_{};
+    PerPosition<int> distance_{};
+    PerPosition<std::uint8_t> halfHits_{};
+    PerPosition<std::uint8_t> goodHits_{};
+    bool badehaus_ = false;
 };
 
 // Gold to move from (curStreet, curPos) to (targetStreet, targetPos) with die value d.
