@@ -133,6 +133,7 @@ void BerechneWert(Game& g, int level, int budget, const OptionSet& primary, int&
 void RegionsWert(Game& g, int p, int extra, RowValues& rowValues, RegionPlans& regionPlans) {
     for (int r = 1; r <= kDiceRows; ++r) rowValues[r] = 0;
     for (int r = 1; r <= kRegions; ++r) regionPlans[r] = Plan{};
+    const int marktBonus = owns(g.s, p, kMarkt) ? 2 : 0;
 
     for (int r = 1; r <= kRegions; ++r) {
         int budget = ZeilenWert(g, p, r + 1);
@@ -144,10 +145,12 @@ void RegionsWert(Game& g, int p, int extra, RowValues& rowValues, RegionPlans& r
         for (int k = 1; k <= kSouksPerRegion; ++k) {
             const Souk& sk = g.s.souk(r, k);
             if (sk.completed || sk.fieldCount <= 0) continue;
+            // SoukWert, with p's Markt looked up once.
+            const int value = sk.points + marktBonus;
             if (sk.owner == p)
-                primary[k] = SoukOption{sk.fieldCount - sk.occupiedCount, SoukWert(g, p, r, k)};
+                primary[k] = SoukOption{sk.fieldCount - sk.occupiedCount, value};
             else if (sk.owner == 0)
-                secondary[k] = SoukOption{sk.fieldCount, SoukWert(g, p, r, k)};
+                secondary[k] = SoukOption{sk.fieldCount, value};
         }
 
         int n = 0;
