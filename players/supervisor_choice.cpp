@@ -132,6 +132,8 @@ void SupervisorOptionTable::setPosition(int street, int pos, const SupervisorOpt
     distance_[street][pos] = distance;
     halfHits_[street][pos] = static_cast<std::uint8_t>(halfHits);
     goodHits_[street][pos] = static_cast<std::uint8_t>(goodHits);
+    if ((halfHits | goodHits) != 0 && hitCount_ < hitList_.size())
+        hitList_[hitCount_++] = StreetPos{street, pos};
 }
 
 void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
@@ -142,7 +144,7 @@ void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
     const GameState& s = g.s;
     const PlayerState& ps = s.player(p);
     const bool badehaus = hasBadehaus(s, p);
-    table.setMover(badehaus);
+    table.start(badehaus);
     for (int st = 1; st <= kStreets; ++st) {
         const int len = streetLength(s, st);
         for (int j = 1; j <= len; ++j) {
@@ -195,7 +197,7 @@ void AufseherOptionenGegen(const Game& g, int p, int t, SupervisorOptionTable& t
     const GameState& s = g.s;
     const int gold = s.player(p).gold;
     const bool badehaus = hasBadehaus(s, p);
-    table.setMover(badehaus);
+    table.start(badehaus);
     for (int st = 1; st <= kStreets; ++st) {
         const int len = streetLength(s, st);
         for (int j = 1; j <= len; ++j) {
@@ -271,15 +273,10 @@ bool EigenerAufseherzug(Game& g, int p, int maxCostDouble, const SupervisorOptio
         for (int row : rows) {
             const int d = dieOfRow(g, p, row);
             if (d == 0) continue;
-            for (int st = 1; st <= kStreets; ++st) {
-                const int len = streetLength(s, st);
-                for (int j = 1; j <= len; ++j) {
-                    if (table.goodHit(d, st, j) && table.cost(d, st, j) == c &&
-                        TrefferAnnehmbar(g, p, st, j) &&
-                        BewegeAufseher(g, p, row, j, st))
-                        return true;
-                }
-            }
+            for (const auto [st, j] : table.hitPositions())
+                if (table.goodHit(d, st, j) && table.cost(d, st, j) == c &&
+                    TrefferAnnehmbar(g, p, st, j) && BewegeAufseher(g, p, row, j, st))
+                    return true;
         }
     }
     return false;
@@ -293,13 +290,10 @@ bool HalbvollerAufseherzug(Game& g, int p, int maxCost, const SupervisorOptionTa
         for (int row : PlainOrder()) {
             const int d = dieOfRow(g, p, row);
             if (d == 0) continue;
-            for (int st = 1; st <= kStreets; ++st) {
-                const int len = streetLength(s, st);
-                for (int j = 1; j <= len; ++j) {
-                    if (!table.halfHit(d, st, j) || table.cost(d, st, j) != c) continue;
-                    if (standardGame && !TrefferAnnehmbar(g, p, st, j)) continue;
-                    if (BewegeAufseher(g, p, row, j, st)) return true;
-                }
+            for (const auto [st, j] : table.hitPositions()) {
+                if (!table.halfHit(d, st, j) || table.cost(d, st, j) != c) continue;
+                if (standardGame && !TrefferAnnehmbar(g, p, st, j)) continue;
+                if (BewegeAufseher(g, p, row, j, st)) return true;
             }
         }
     }
@@ -349,25 +343,21 @@ bool StillHasTurnToday(const Game& g, int p, int t) {
 
 bool TeurerAergerzug(Game& g, int p, int t, const SupervisorOptionTable& table, int minPoints) {
     if (!validPlayer(p) || !validPlayer(t)) return false;
-    const GameState& s = g.s;
     for (int points = 14; points >= minPoints; --points) {
         for (int row : kRowOrder) {
             const int d = dieOfRow(g, p, row);
             if (d == 0) continue;
-            for (int st = 1; st <= kStreets; ++st) {
-                const int len = streetLength(s, st);
-                for (int j = 1; j <= len; ++j) {
-                    if (!table.goodHit(d, st, j)) continue;
-                    const SupervisorOption o = table.at(d, st, j);
-                    if (o.points != points) continue;
-                    // A target whose region t can still refill today with its own row is
-                    // left alone, unless this very move uses that row up.
-                    const int regionRow = o.region + 1;
-                    if (WuerfelFuerSpieler(g, t, regionRow) > 0 && regionRow != row &&
-                        StillHasTurnToday(g, p, t))
-                        continue;
-                    if (BewegeAufseher(g, p, row, j, st)) return true;
-                }
+            for (const auto [st, j] : table.hitPositions()) {
+                if (!table.goodHit(d, st, j)) continue;
+                const SupervisorOption o = table.at(d, st, j);
+                if (o.points != points) continue;
+                // A target whose region t can still refill today with its own row is left
+                // alone, unless this very move uses that row up.
+                const int regionRow = o.region + 1;
+                if (WuerfelFuerSpieler(g, t, regionRow) > 0 && regionRow != row &&
+                    StillHasTurnToday(g, p, t))
+                    continue;
+                if (BewegeAufseher(g, p, row, j, st)) return true;
             }
         }
     }

@@ -3,7 +3,10 @@
 // street position, the acceptance test for the player's own cubes, and the moves built on them
 // (own caravan moves and the moves against player 1).
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "engine/game.h"
 
@@ -48,11 +51,23 @@ class SupervisorOptionTable {
         return (halfHits_[street][pos] | goodHits_[street][pos]) != 0;
     }
 
-    // Filling, for AufseherOptionen and AufseherOptionenGegen: the record of the position
-    // without cost and hits, the supervisor's steps to it, and the hits as bits 1..6.
+    struct StreetPos {
+        int street;
+        int pos;
+    };
+    // The positions that some die value makes a hit or a half hit, street by street in
+    // position order: the only ones a move looks at.
+    std::span<const StreetPos> hitPositions() const { return {hitList_.data(), hitCount_}; }
+
+    // Filling, for AufseherOptionen and AufseherOptionenGegen: the mover, then street by
+    // street in position order the record of the position without cost and hits, the
+    // supervisor's steps to it, and the hits as bits 1..6.
+    void start(bool moverHasBadehaus) {
+        badehaus_ = moverHasBadehaus;
+        hitCount_ = 0;
+    }
     void setPosition(int street, int pos, const SupervisorOption& field, int distance,
                      unsigned halfHits, unsigned goodHits);
-    void setMover(bool hasBadehaus) { badehaus_ = hasBadehaus; }
     void clear() { *this = SupervisorOptionTable{}; }
 
   private:
@@ -63,6 +78,8 @@ class SupervisorOptionTable {
     PerPosition<std::uint8_t> halfHits_{};
     PerPosition<std::uint8_t> goodHits_{};
     bool badehaus_ = false;
+    std::array<StreetPos, kStreets * kMaxStreetPos> hitList_{};
+    std::size_t hitCount_ = 0;
 };
 
 // Gold to move from (curStreet, curPos) to (targetStreet, targetPos) with die value d.
