@@ -126,9 +126,8 @@ int SupervisorOptionTable::cost(int die, int street, int pos) const {
     return costOfDistance(distance_[street][pos], die, badehaus_);
 }
 
-void SupervisorOptionTable::setPosition(int street, int pos, const SupervisorOption& field,
-                                        int distance, unsigned halfHits, unsigned goodHits) {
-    fields_[street][pos] = field;
+void SupervisorOptionTable::setPosition(int street, int pos, int distance, unsigned halfHits,
+                                        unsigned goodHits) {
     distance_[street][pos] = distance;
     halfHits_[street][pos] = static_cast<std::uint8_t>(halfHits);
     goodHits_[street][pos] = static_cast<std::uint8_t>(goodHits);
@@ -152,14 +151,17 @@ void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
             // and what the player can afford change with it.
             const StreetPosition& pos = s.streets[st].positions[j];
             const int distance = walkDistance(s.supervisorStreet, s.supervisorPos, st, j);
-            SupervisorOption first;
-            readField(s, pos.adjacent[0], p, first);
-            const bool ownFirst = first.hit && first.occupied;
+            SupervisorOption& record = table.record(st, j);
+            readField(s, pos.adjacent[0], p, record);
+            // What the first field offers, kept before an own cube on the second field takes
+            // its place in the record.
+            const bool ownFirst = record.hit && record.occupied;
+            const bool firstCompleted = record.completed;
+            const int firstPoints = record.points;
             // An own cube on the second field decides the record, whatever the first holds.
             const AdjacentField& second = pos.adjacent[1];
             const bool ownSecond =
                 second.region != 0 && ownerOf(s, second) == p && fieldOccupied(s, second);
-            SupervisorOption record = first;
             if (ownSecond) readField(s, second, p, record);
 
             // Without an own cube next to the position no die value makes it a hit.
@@ -170,12 +172,11 @@ void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
                 const int cost = costOfDistance(distance, d, badehaus);
                 const bool affordable = cost <= 2 && cost <= ps.gold;
 
-                bool halfHit = ownFirst && !first.completed && affordable;
+                bool halfHit = ownFirst && !firstCompleted && affordable;
                 bool goodHit = ownFirst && affordable &&
-                               !(first.completed &&
-                                 (first.points > 4 || (s.day > 5 && ps.camels < 1)));
+                               !(firstCompleted && (firstPoints > 4 || (s.day > 5 && ps.camels < 1)));
                 // A completed souk is still worth breaking when two camels can defend it.
-                if (!goodHit) goodHit = ownFirst && first.completed && ps.camels >= 2 && affordable;
+                if (!goodHit) goodHit = ownFirst && firstCompleted && ps.camels >= 2 && affordable;
 
                 if (ownSecond) {
                     halfHit = halfHit || (!record.completed && affordable);
@@ -184,7 +185,7 @@ void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
                 halfHits |= (halfHit ? 1u : 0u) << d;
                 goodHits |= (goodHit ? 1u : 0u) << d;
             }
-            table.setPosition(st, j, record, distance, halfHits, goodHits);
+            table.setPosition(st, j, distance, halfHits, goodHits);
         }
     }
 }
@@ -201,7 +202,7 @@ void AufseherOptionenGegen(const Game& g, int p, int t, SupervisorOptionTable& t
     for (int st = 1; st <= kStreets; ++st) {
         const int len = streetLength(s, st);
         for (int j = 1; j <= len; ++j) {
-            SupervisorOption record;
+            SupervisorOption& record = table.record(st, j);
             readField(s, s.streets[st].positions[j].adjacent[0], t, record);
             const int distance = walkDistance(s.supervisorStreet, s.supervisorPos, st, j);
             // Only a completed souk of t is worth breaking, and at most three gold.
@@ -211,7 +212,7 @@ void AufseherOptionenGegen(const Game& g, int p, int t, SupervisorOptionTable& t
                 const int cost = costOfDistance(distance, d, badehaus);
                 if (cost <= gold && cost <= 3) goodHits |= 1u << d;
             }
-            table.setPosition(st, j, record, distance, 0, goodHits);
+            table.setPosition(st, j, distance, 0, goodHits);
         }
     }
 }

@@ -60,14 +60,14 @@ class SupervisorOptionTable {
     std::span<const StreetPos> hitPositions() const { return {hitList_.data(), hitCount_}; }
 
     // Filling, for AufseherOptionen and AufseherOptionenGegen: the mover, then street by
-    // street in position order the record of the position without cost and hits, the
-    // supervisor's steps to it, and the hits as bits 1..6.
+    // street in position order the record of the position (without cost and hits), the
+    // supervisor's steps to it and the hits as bits 1..6.
     void start(bool moverHasBadehaus) {
         badehaus_ = moverHasBadehaus;
         hitCount_ = 0;
     }
-    void setPosition(int street, int pos, const SupervisorOption& field, int distance,
-                     unsigned halfHits, unsigned goodHits);
+    SupervisorOption& record(int street, int pos) { return fields_[street][pos]; }
+    void setPosition(int street, int pos, int distance, unsigned halfHits, unsigned goodHits);
     void clear() { *this = SupervisorOptionTable{}; }
 
   private:
