@@ -162,26 +162,25 @@ void RegionsWert(Game& g, int p, int extra, RowValues& rowValues, RegionPlans& r
     }
 }
 
-void RegionsWertMemo::regionsWert(Game& g, int extra, RowValues& rowValues,
-                                  RegionPlans& regionPlans) {
+const RegionsWertMemo::Werte& RegionsWertMemo::regionsWert(Game& g, int extra) {
     Entry& e = entries_[extra > 0 ? 1 : 0];
     if (!e.known) {
         const int faults = g.faultCount;
-        RegionsWert(g, p_, extra, e.rowValues, e.regionPlans);
+        RegionsWert(g, p_, extra, e.werte.rowValues, e.werte.regionPlans);
         e.known = g.faultCount == faults;
     }
-    rowValues = e.rowValues;
-    regionPlans = e.regionPlans;
+    return e.werte;
 }
 
 int BesterRegionswert(Game& g, int p, RegionsWertMemo* memo) {
     const int extra = Opferkarte(g, p, true, false) >= 1 ? 1 : 0;
+    if (memo && memo->player() == p) {
+        const RowValues& v = memo->regionsWert(g, extra).rowValues;
+        return v[bestCubeRow(v)];
+    }
     RowValues v{};
     RegionPlans plans{};
-    if (memo && memo->player() == p)
-        memo->regionsWert(g, extra, v, plans);
-    else
-        RegionsWert(g, p, extra, v, plans);
+    RegionsWert(g, p, extra, v, plans);
     return v[bestCubeRow(v)];
 }
 

@@ -87,15 +87,20 @@ void RegionsWert(Game& g, int p, int extra, RowValues& rowValues, RegionPlans& r
 // internal fault is not remembered: asked again, it reports the fault again.
 class RegionsWertMemo {
   public:
+    struct Werte {
+        RowValues rowValues;
+        RegionPlans regionPlans;
+    };
+
     explicit RegionsWertMemo(int p) : p_(p) {}
     int player() const { return p_; }
-    void regionsWert(Game& g, int extra, RowValues& rowValues, RegionPlans& regionPlans);
+    // Valid until the next call with the same card flag.
+    const Werte& regionsWert(Game& g, int extra);
 
   private:
     struct Entry {
         bool known = false;
-        RowValues rowValues;  // written before they are read
-        RegionPlans regionPlans;
+        Werte werte;  // written before it is read
     };
     int p_;
     Entry entries_[2];

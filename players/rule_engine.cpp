@@ -91,21 +91,20 @@ bool SteinSchritt(Game& g, const Lage& l, const Regel& f) {
     }
 
     // From the day limit on the rule is measured against what the row can complete.
-    RowValues w{};
-    RegionPlans plans{};
-    l.regionswert->regionsWert(g, c, w, plans);
+    const RegionsWertMemo::Werte* werte = &l.regionswert->regionsWert(g, c);
     int R = 0, zeile = 5;
-    GroessteSteinzeile(w, R, zeile);
+    GroessteSteinzeile(werte->rowValues, R, zeile);
     if (l.engine != 4 && R == 0 && c == 0) {
         c = Opfer(g, l, f);
         if (c >= 1) {
-            l.regionswert->regionsWert(g, c, w, plans);
-            GroessteSteinzeile(w, R, zeile);
+            werte = &l.regionswert->regionsWert(g, c);
+            GroessteSteinzeile(werte->rowValues, R, zeile);
         }
     }
     if (f[2] > 2 * R) return false;
-    if (l.engine == 4) return SetzeSteineEroeffnung(g, l.p, zeile - 1, &plans, true, c);
-    return SetzeSteineNachPlan(g, l.p, zeile - 1, &plans, true, c);
+    const RegionPlans* plans = &werte->regionPlans;
+    if (l.engine == 4) return SetzeSteineEroeffnung(g, l.p, zeile - 1, plans, true, c);
+    return SetzeSteineNachPlan(g, l.p, zeile - 1, plans, true, c);
 }
 
 // The card draw that gives up the row player 1 would like most.
