@@ -77,22 +77,14 @@ bool soukFieldOccupied(const GameState& s, int region, int souk, int field) {
 
 // The record fields that come from one adjacent field; the cost stays as it is.
 void readField(const GameState& s, const AdjacentField& f, int who, SupervisorOption& o) {
-    o.hit = false;
-    o.occupied = false;
-    o.points = 0;
-    o.region = 0;
-    o.someCubes = false;
-    o.severalCubes = false;
-    o.completed = false;
     const Souk* k = soukOf(s, f);
-    if (!k) return;
-    o.hit = k->owner == who;
-    o.occupied = fieldOccupied(s, f);
-    o.points = k->points;
-    o.region = f.region;
-    o.someCubes = k->occupiedCount > 0;
-    o.severalCubes = k->occupiedCount > 1;
-    o.completed = k->completed != 0;
+    o.hit = k && k->owner == who;
+    o.occupied = k && fieldOccupied(s, f);
+    o.points = k ? k->points : 0;
+    o.region = k ? f.region : 0;
+    o.someCubes = k && k->occupiedCount > 0;
+    o.severalCubes = k && k->occupiedCount > 1;
+    o.completed = k && k->completed != 0;
 }
 
 bool hasBadehaus(const GameState& s, int p) { return s.player(p).buildings[kBadehaus] != 0; }
