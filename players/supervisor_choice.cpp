@@ -165,8 +165,9 @@ void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
                 const bool affordable = cost <= 2 && cost <= ps.gold;
 
                 bool halfHit = ownFirst && !firstCompleted && affordable;
-                bool goodHit = ownFirst && affordable &&
-                               !(firstCompleted && (firstPoints > 4 || (s.day > 5 && ps.camels < 1)));
+                bool goodHit =
+                    ownFirst && affordable &&
+                    !(firstCompleted && (firstPoints > 4 || (s.day > 5 && ps.camels < 1)));
                 // A completed souk is still worth breaking when two camels can defend it.
                 if (!goodHit) goodHit = ownFirst && firstCompleted && ps.camels >= 2 && affordable;
 

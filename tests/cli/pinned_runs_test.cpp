@@ -66,7 +66,8 @@ TEST_F(PinnedRuns, ReportsAndSignatures) {
         {"-p 3 -n 200 -s 12345 --variant1", "8467b50b688b0b07"},
         {"-p 2 -n 200 -s 99 --variant2 --strategies 1,17", "ad386e05b5cbb6fb"},
         {"-p 4 -n 200 -s 2024 --variant3 --strategies 8,12,16,3", "3e9ef523b5fec028"},
-        {"-p 3 -n 150 -s 5 --strategies 2,5,7 --variant1 --variant2 --variant3", "e22fadbe4f93f3cd"},
+        {"-p 3 -n 150 -s 5 --strategies 2,5,7 --variant1 --variant2 --variant3",
+         "e22fadbe4f93f3cd"},
         {"-p 4 -n 150 -s 77 --strategies 9,10,11,13", "e6037f46d8b71487"},
         {"-p 2 -n 150 -s 3 --strategies 14,15", "c9087baa5d8362a5"},
         {"-p 3 -n 150 -s 4000000000 --strategies 4,6,17 --variant2", "18614d38e2cfd4f9"},
@@ -83,8 +84,10 @@ TEST_F(PinnedRuns, TracesAndSavedGames) {
     const std::string game = (dir / "game.kel").string();
     const std::vector<std::pair<std::string, std::string>> runs = {
         {"-n 3 -s 8 --trace " + trace, "ce5790c232dde839"},
-        {"-p 2 -n 2 -s 21 --variant1 --variant2 --strategies 12,5 --trace " + trace, "e50aed6591a5df36"},
-        {"-p 3 -n 2 -s 9 --variant3 --strategies 16,7,13 --jobs 2 --trace " + trace, "986a99eaf5666b6f"},
+        {"-p 2 -n 2 -s 21 --variant1 --variant2 --strategies 12,5 --trace " + trace,
+         "e50aed6591a5df36"},
+        {"-p 3 -n 2 -s 9 --variant3 --strategies 16,7,13 --jobs 2 --trace " + trace,
+         "986a99eaf5666b6f"},
     };
     for (const auto& [args, expected] : runs) {
         run(args);
