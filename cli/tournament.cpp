@@ -24,8 +24,10 @@ namespace {
 
 std::string strategyList(const std::vector<int>& strategies) {
     std::string list;
-    for (std::size_t i = 0; i < strategies.size(); ++i)
-        list += (i ? "," : "") + std::to_string(strategies[i]);
+    for (std::size_t i = 0; i < strategies.size(); ++i) {
+        if (i > 0) list += ',';
+        list += std::to_string(strategies[i]);
+    }
     return list;
 }
 

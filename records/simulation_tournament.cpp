@@ -193,7 +193,10 @@ std::vector<std::string> TournamentReport(const TournamentTotals& t,
     const std::int64_t games = t.blocks * s;
     const double perBlock = t.players;  // seats of one contestant in a block
     std::string list;
-    for (int c = 0; c < s; ++c) list += (c ? "," : "") + std::to_string(strategies[at(c)]);
+    for (int c = 0; c < s; ++c) {
+        if (c > 0) list += ',';
+        list += std::to_string(strategies[at(c)]);
+    }
     out.push_back("Tournament of strategies " + list + ", " + std::to_string(t.players) +
                   " players, seed " + std::to_string(seed));
     out.push_back(std::to_string(t.blocks) + " seeds x " + std::to_string(s) +
