@@ -186,7 +186,7 @@ Gebaeudeliste RegelGebaeudeliste(int strategy) {
 RowValues RegelZeilenwerte(const Game& g, int p) {
     RowValues v{};
     for (int r = 2; r <= 5; ++r)
-        if (KannInRegionSetzen(g, p, r - 1) && ZeilenWert(g, p, r) > 0)
+        if (ZeilenWert(g, p, r) > 0 && KannInRegionSetzen(g, p, r - 1))
             v[r] = Wuerfelzeilenwert(r, SetzbareSteine(g, p, r));
     return v;
 }
