@@ -53,8 +53,8 @@ std::string PartialText(const PartialRun& part);
 // False with `error` naming what is wrong.
 bool ReadPartialText(const std::string& text, PartialRun& part, std::string& error);
 
-// Checks that the parts are the shards 1..N of one run, each played to its end; ordered by
-// shard number in `ordered`.
+// Checks that the parts are the shards 1..N of one run, each played to its end; `ordered`
+// points into `parts` in shard order.
 bool CheckPartials(const std::vector<PartialRun>& parts, std::vector<const PartialRun*>& ordered,
                    std::string& error);
 

@@ -111,7 +111,8 @@ TEST(PartialFile, ReadsWhatItWritesAndRejectsDamage) {
     PartialRun first = p;
     first.shard = 1;
     std::vector<const PartialRun*> ordered;
-    EXPECT_TRUE(CheckPartials({p, first}, ordered, error));
+    const std::vector<PartialRun> both = {p, first};  // `ordered` points into it
+    EXPECT_TRUE(CheckPartials(both, ordered, error));
     ASSERT_EQ(ordered.size(), 2u);
     EXPECT_EQ(ordered[0]->shard, 1);
     EXPECT_FALSE(CheckPartials({p}, ordered, error));
