@@ -6,6 +6,7 @@
 
 #include "cli/options.h"
 #include "cli/run.h"
+#include "cli/tournament.h"
 
 int main(int argc, char** argv) {
     using namespace kelmira::cli;
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
         std::fputs(UsageText(), stdout);
         return kExitOk;
     }
-    if (!parsed.options.dumpFile.empty()) return RunDump(parsed.options);
-    return RunSimulation(parsed.options);
+    const Options& o = parsed.options;
+    if (!o.dumpFile.empty()) return RunDump(o);
+    if (o.merge) return RunMerge(o);
+    if (!o.tournament.empty()) return RunTournament(o);
+    if (!o.sprt.empty()) return RunSprt(o);
+    return RunSimulation(o);
 }

@@ -25,6 +25,23 @@ struct Options {
     std::string profileDir;  // strategy parameters from this folder's profile
     std::string dumpFile;    // not a run: list the dumps of this game file
     bool help = false;
+
+    // Split runs: play shard `shard` of `shards` (0: the whole run), write a partial file.
+    int shard = 0;
+    int shards = 0;
+    std::string partialFile;
+    std::vector<std::string> mergeFiles;  // not a run: merge these partial files
+    bool merge = false;
+
+    // Tournament: the strategies that take turns in the seats.
+    std::vector<int> tournament;
+
+    // Sequential test: contestant A and B, each a strategy number or a profile folder.
+    std::vector<std::string> sprt;
+    double elo0 = 0.0;
+    double elo1 = 30.0;
+    double alpha = 0.05;
+    double beta = 0.05;
 };
 
 struct ParseResult {

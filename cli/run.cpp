@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -23,6 +25,8 @@
 #include "records/parallel_simulation.h"
 #include "records/signature.h"
 #include "records/simulation.h"
+#include "records/simulation_partial.h"
+#include "cli/tournament.h"
 #include "records/statistics.h"
 
 namespace kelmira::cli {
@@ -35,7 +39,9 @@ void printError(const std::string& message) {
 
 // The settings a run of the program starts from: the default parameter blocks, the menu's
 // player count and variants, and the simulation switch on.
-void configure(Game& g, const Options& o, const StrategyParamSet& params, int& games) {
+}  // namespace
+
+void ConfigureRun(Game& g, const Options& o, const StrategyParamSet& params, int& games) {
     g.menuPlayerCount = o.players;
     g.menuVariant1 = o.variant1;
     g.menuVariant2 = o.variant2;
@@ -59,26 +65,26 @@ void configure(Game& g, const Options& o, const StrategyParamSet& params, int& g
         g.rng.Randomize();
 }
 
-// The parameter blocks of a run: the defaults, or what "Strategieparameter einlesen" would
-// read from a profile. False with `error` set when the profile cannot be read.
-bool loadParams(const Options& o, StrategyParamSet& params, std::string& error) {
+bool LoadProfileParams(const std::string& folder, StrategyParamSet& params, std::string& error) {
     StrategieparameterInitialisieren(params);
-    if (o.profileDir.empty()) return true;
+    if (folder.empty()) return true;
     namespace fs = std::filesystem;
-    const fs::path file = fs::path(o.profileDir) / kProfileFileName;
+    const fs::path file = fs::path(folder) / kProfileFileName;
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) {
-        error = "option --profile: there is no profile '" + file.string() + "'";
+        error = "there is no profile '" + file.string() + "'";
         return false;
     }
     IniFile ini;
     if (!ini.open(file)) {
-        error = "option --profile: cannot read the profile '" + file.string() + "'";
+        error = "cannot read the profile '" + file.string() + "'";
         return false;
     }
     ReadStrategySections(params, ini);
     return true;
 }
+
+namespace {
 
 // The history of every game, so that the last one played (also after Ctrl-C) can be saved.
 class GameHistory {
@@ -161,6 +167,49 @@ bool saveTargetUsable(const std::string& file, std::string& error) {
 
 }  // namespace
 
+void PrintError(const std::string& message) { printError(message); }
+
+bool ReadWholeFile(const std::string& file, std::string& text, std::string& error) {
+    std::FILE* f = std::fopen(file.c_str(), "rb");
+    if (!f) {
+        error = std::strerror(errno);
+        return false;
+    }
+    text.clear();
+    char buf[65536];
+    std::size_t n = 0;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) error = "read error";
+    return !failed;
+}
+
+bool WriteReport(const Options& o, const std::vector<std::string>& report) {
+    if (!o.reportFile.empty()) {
+        OutputFile file;
+        if (!file.open(o.reportFile)) {
+            printError(file.error());
+            return false;
+        }
+        for (const std::string& line : report) file.line(line);
+        if (!file.commit()) {
+            printError(file.error());
+            return false;
+        }
+        return true;
+    }
+    for (const std::string& line : report) {
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+    if (std::fflush(stdout) != 0) {
+        printError("cannot write to standard output");
+        return false;
+    }
+    return true;
+}
+
 int RunDump(const Options& o) {
     Strategies players;
     Game g{nullptr, &players};
@@ -192,14 +241,75 @@ int RunDump(const Options& o) {
     return printer.count() > 0 ? kExitInternalFault : kExitOk;
 }
 
+int RunMerge(const Options& o) {
+    std::vector<PartialRun> parts;
+    for (const std::string& file : o.mergeFiles) {
+        std::string text;
+        std::string error;
+        if (!ReadWholeFile(file, text, error)) {
+            printError("cannot read the partial file '" + file + "': " + error);
+            return kExitOutputFailed;
+        }
+        PartialRun part;
+        if (!ReadPartialText(text, part, error)) {
+            printError("damaged partial file '" + file + "': " + error);
+            return kExitBadOptions;
+        }
+        parts.push_back(std::move(part));
+    }
+    std::vector<const PartialRun*> ordered;
+    std::string error;
+    if (!CheckPartials(parts, ordered, error)) {
+        printError("cannot merge: " + error);
+        return kExitBadOptions;
+    }
+
+    std::vector<std::string> report;
+    int faults = 0;
+    const RunIdentity& run = ordered.front()->run;
+    if (run.kind == "tournament") {
+        if (!TournamentReportFromPartials(ordered, report, faults, error)) {
+            printError("cannot merge: " + error);
+            return kExitBadOptions;
+        }
+    } else if (run.kind == "run") {
+        Strategies players;
+        Game g{nullptr, &players};
+        StrategieparameterInitialisieren(g.params);
+        g.menuPlayerCount = run.players;
+        FaultPrinter printer(nullptr);
+        SimHost host(printer, nullptr);
+        g.setHost(&host);
+        MergedRun merged;
+        if (!MergeRunPartials(ordered, g, merged, error)) {
+            printError("cannot merge: " + error);
+            return kExitBadOptions;
+        }
+        faults = merged.faults;
+        g.rng.RandSeed = merged.finalSeed;
+        host.collect(&report);
+        StatistikReport(g, merged.stats);
+        host.collect(nullptr);
+    } else {
+        printError("cannot merge: the partial files hold a run of kind '" + run.kind + "'");
+        return kExitBadOptions;
+    }
+    if (!WriteReport(o, report)) return kExitOutputFailed;
+    if (faults > 0) {
+        printError("the shards reported " + std::to_string(faults) + " internal fault(s)");
+        return kExitInternalFault;
+    }
+    return kExitOk;
+}
+
 int RunSimulation(const Options& o) {
     bool outputFailed = false;
     const bool keepTrace = !o.traceFile.empty();
 
     StrategyParamSet params;
     std::string error;
-    if (!loadParams(o, params, error)) {
-        printError(error);
+    if (!LoadProfileParams(o.profileDir, params, error)) {
+        printError("option --profile: " + error);
         return kExitBadOptions;
     }
     if (!o.saveFile.empty() && !saveTargetUsable(o.saveFile, error)) {
@@ -218,17 +328,23 @@ int RunSimulation(const Options& o) {
         printError(reportFile.error());
         return kExitOutputFailed;
     }
+    OutputFile partialFile;
+    if (!o.partialFile.empty() && !partialFile.open(o.partialFile)) {
+        printError(partialFile.error());
+        return kExitOutputFailed;
+    }
 
     int games = 0;
     Strategies players;
     Game g{nullptr, &players};
-    configure(g, o, params, games);
+    ConfigureRun(g, o, params, games);
     if (games < 1) {
         printError("option --profile: the profile's AnzahlSim for " + std::to_string(o.players) +
                    " players is " + std::to_string(games) + "; give the number with --games");
         return kExitBadOptions;
     }
-    ProgressBar bar(games, ::isatty(STDERR_FILENO) == 1);
+    const int barGames = o.shard != 0 ? ShareOf(games, o.shards, o.shard - 1).count : games;
+    ProgressBar bar(barGames, ::isatty(STDERR_FILENO) == 1);
     FaultPrinter printer(&bar);
     SimHost host(printer, keepTrace ? traceFile.stream() : nullptr);
     g.setHost(&host);
@@ -237,7 +353,43 @@ int RunSimulation(const Options& o) {
     Statistics stats;
     std::string signatureHex;
 
-    if (o.jobs <= 1) {
+    if (o.shard != 0) {
+        // One worker's share of a run on o.shards threads, in a game of its own.
+        StateSignature signature;
+        SimulationControl control;
+        control.keepTrace = keepTrace;
+        BarProgress progress(bar, o.signature ? &signature : nullptr, nullptr);
+        control.progress = &progress;
+        ShardResult shard;
+        {
+            InterruptToAbort interrupt(control.abort);
+            shard = SimulationShard(g, &host, games, g.rng.RandSeed, o.shard, o.shards, control);
+        }
+        bar.finish();
+        signatureHex = signature.hex();
+        if (!o.partialFile.empty()) {
+            PartialRun part;
+            part.run = IdentityOf(g, games, *o.seed, o.shards);
+            part.shard = o.shard;
+            part.share = shard.share;
+            part.played = shard.played;
+            part.faults = shard.faults;
+            part.finalSeed = shard.finalSeed;
+            part.data = StatisticsData(shard.stats);
+            partialFile.write(PartialText(part));
+            if (!partialFile.commit()) {
+                printError(partialFile.error());
+                return kExitOutputFailed;
+            }
+            if (shard.played < shard.share)
+                printError("shard stopped after " + std::to_string(shard.played) + " of " +
+                           std::to_string(shard.share) + " games; its partial file cannot be "
+                           "merged");
+            return printer.count() > 0 ? kExitInternalFault : kExitOk;
+        }
+        stats = shard.stats;
+        g.rng.RandSeed = shard.finalSeed;
+    } else if (o.jobs <= 1) {
         StateSignature signature;
         SimulationControl control;
         control.keepTrace = keepTrace;

@@ -35,22 +35,6 @@ int cardInSlot(const PlayerState& ps, int slot) {
 
 }  // namespace
 
-int WuerfelFuerSpieler(const GameState& s, int player, int row) {
-    if (!validRow(row)) return 0;
-    const DiceRow& r = s.diceRows[row];
-    return player == s.startPlayer ? r.count : r.white;
-}
-
-int ZeilenWert(const GameState& s, int player, int row) {
-    const int n = WuerfelFuerSpieler(s, player, row);
-    if (n <= 0 || !validPlayer(player)) return 0;
-    const PlayerState& ps = s.player(player);
-    if (row == 1 && ps.buildings[kWeide]) return n + 1;
-    if (row >= 2 && row <= 5 && ps.buildings[kLastenaufzug]) return n + 1;
-    if (row == 6 && ps.buildings[kGeschaeft]) return n + 2;
-    return n;
-}
-
 bool HatWuerfelzeile(const GameState& s, int player) {
     for (int row = 1; row <= kDiceRows; ++row)
         if (WuerfelFuerSpieler(s, player, row) >= 1) return true;
@@ -207,29 +191,6 @@ int BestaetigeNeueSteine(Game& g, int region) {
     }
     if (n > 0) g.refresh(Refresh::Fields);
     return n;
-}
-
-int FindeEigeneGruppe(const GameState& s, int region, int player) {
-    // Player 0 would otherwise "own" every empty souk.
-    if (region < 1 || region > kRegions || player < 1) return 0;
-    for (int k = 1; k <= kSouksPerRegion; ++k) {
-        const Souk& so = s.souk(region, k);
-        if (so.owner == player && !so.completed) return k;
-    }
-    return 0;
-}
-
-bool HatFreieGruppe(const GameState& s, int region) {
-    if (region < 1 || region > kRegions) return false;
-    for (int k = 1; k <= kSouksPerRegion; ++k) {
-        const Souk& so = s.souk(region, k);
-        if (so.owner == 0 && so.fieldCount > 0) return true;
-    }
-    return false;
-}
-
-bool KannInRegionSetzen(const GameState& s, int player, int region) {
-    return HatFreieGruppe(s, region) || FindeEigeneGruppe(s, region, player) >= 1;
 }
 
 bool GruppeOffenFuer(const GameState& s, int region, int souk, int player) {

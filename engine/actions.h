@@ -6,14 +6,29 @@
 
 namespace kelmira {
 
+// The computer players ask the next few questions many times per turn; they are defined here
+// so that every caller can inline them.
+
 // Dice of `row` that count for `player`: the start player counts the yellow dice too.
-int WuerfelFuerSpieler(const GameState& s, int player, int row);
+inline int WuerfelFuerSpieler(const GameState& s, int player, int row) {
+    if (row < 1 || row > kDiceRows) return 0;
+    const DiceRow& r = s.diceRows[row];
+    return player == s.startPlayer ? r.count : r.white;
+}
 inline int WuerfelFuerSpieler(const Game& g, int player, int row) {
     return WuerfelFuerSpieler(g.s, player, row);
 }
 
 // What a row is worth to `player`: its dice plus the building bonus; 0 for an empty row.
-int ZeilenWert(const GameState& s, int player, int row);
+inline int ZeilenWert(const GameState& s, int player, int row) {
+    const int n = WuerfelFuerSpieler(s, player, row);
+    if (n <= 0 || player < 1 || player > kMaxPlayers) return 0;
+    const PlayerState& ps = s.player(player);
+    if (row == 1 && ps.buildings[kWeide]) return n + 1;
+    if (row >= 2 && row <= 5 && ps.buildings[kLastenaufzug]) return n + 1;
+    if (row == 6 && ps.buildings[kGeschaeft]) return n + 2;
+    return n;
+}
 inline int ZeilenWert(const Game& g, int player, int row) { return ZeilenWert(g.s, player, row); }
 
 // Some row 1..6 holds a die that counts for `player`.
@@ -40,10 +55,28 @@ void NimmSteinZurueck(Game& g, int region, int souk, int field);
 // Confirms the human's new cubes in the region; returns how many there were.
 int BestaetigeNeueSteine(Game& g, int region);
 
-// Souk queries.
-int FindeEigeneGruppe(const GameState& s, int region, int player);
-bool HatFreieGruppe(const GameState& s, int region);
-bool KannInRegionSetzen(const GameState& s, int player, int region);
+// Souk queries. The first uncompleted souk of `player` in the region, 0 if none.
+inline int FindeEigeneGruppe(const GameState& s, int region, int player) {
+    // Player 0 would otherwise "own" every empty souk.
+    if (region < 1 || region > kRegions || player < 1) return 0;
+    for (int k = 1; k <= kSouksPerRegion; ++k) {
+        const Souk& so = s.souk(region, k);
+        if (so.owner == player && !so.completed) return k;
+    }
+    return 0;
+}
+// Some souk of the region is still nobody's.
+inline bool HatFreieGruppe(const GameState& s, int region) {
+    if (region < 1 || region > kRegions) return false;
+    for (int k = 1; k <= kSouksPerRegion; ++k) {
+        const Souk& so = s.souk(region, k);
+        if (so.owner == 0 && so.fieldCount > 0) return true;
+    }
+    return false;
+}
+inline bool KannInRegionSetzen(const GameState& s, int player, int region) {
+    return HatFreieGruppe(s, region) || FindeEigeneGruppe(s, region, player) >= 1;
+}
 bool GruppeOffenFuer(const GameState& s, int region, int souk, int player);
 bool GruppeErlaubt(const GameState& s, int region, int souk, int player);
 int FindeGruppeZumVollenden(const GameState& s, int player, int region, int n);

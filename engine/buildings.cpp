@@ -111,19 +111,19 @@ bool Gebaeudekauf(Game& g, int player, int kind, int& camelCost, int& goldCost) 
 
 bool KaufeGebaeude(Game& g, int player, int kind, bool allowExchange, bool allowBuildCards) {
     if (!validPlayer(player)) return false;
+    int gold = 0, camels = 0;
+    KostenGebaeude(g, kind, gold, camels);
+    if (!validKind(kind)) return false;
+    const PlayerState& p = g.s.player(player);
+    if (p.buildings[kind] || p.cubes < 1) return false;
     // The Weide costs no gold, so a "BauenOhneGold" card would be wasted on it.
     const bool useNoGold =
         allowBuildCards && kind != kWeide && FindeKarte(g.s, player, kBauenOhneGold) >= 1;
     const bool useNoCamels = allowBuildCards && FindeKarte(g.s, player, kBauenOhneKamele) >= 1;
     const bool haveExchange =
         allowExchange && FindeKarte(g.s, player, kTauscheGoldKamel) >= 1;
-    int gold = 0, camels = 0;
-    KostenGebaeude(g, kind, gold, camels);
-    if (!validKind(kind)) return false;
     if (useNoGold) gold = 0;
     if (useNoCamels) camels = 0;
-    const PlayerState& p = g.s.player(player);
-    if (p.buildings[kind] || p.cubes < 1) return false;
     if (p.gold < gold || p.camels < camels) {
         if (gold + camels > p.gold + p.camels || !haveExchange) return false;
         if (p.gold >= gold)

@@ -201,14 +201,6 @@ bool KartenMischenAblagestapel(Game& g) {
     return true;
 }
 
-int FindeKarte(const GameState& s, int player, int kind) {
-    if (!validPlayer(player)) return 0;
-    const PlayerState& p = s.player(player);
-    for (int i = 1; i <= std::min(p.cardCount, kCards); ++i)
-        if (p.hand[i] == kind) return i;
-    return 0;
-}
-
 int ZaehleKarten(const GameState& s, int player, int kind) {
     if (!validPlayer(player)) return 0;
     const PlayerState& p = s.player(player);

@@ -19,7 +19,14 @@ bool EinfuegenAbwurfKarte(Game& g, int card);
 bool KartenMischenAblagestapel(Game& g);
 
 // Lowest hand slot holding the kind, 0 if none.
-int FindeKarte(const GameState& s, int player, int kind);
+inline int FindeKarte(const GameState& s, int player, int kind) {
+    if (player < 1 || player > kMaxPlayers) return 0;
+    const PlayerState& p = s.player(player);
+    const int n = p.cardCount < kCards ? p.cardCount : kCards;
+    for (int i = 1; i <= n; ++i)
+        if (p.hand[i] == kind) return i;
+    return 0;
+}
 inline int FindeKarte(const Game& g, int player, int kind) { return FindeKarte(g.s, player, kind); }
 // Cards of the kind in the player's hand.
 int ZaehleKarten(const GameState& s, int player, int kind);

@@ -28,6 +28,7 @@ void AblaufAktion(Game& g, int player, int kind, int target, const CourseAction&
                 break;
         }
     }
+    if (!g.courseShown()) return;
     switch (kind) {
         case kMoveStandard:
         case kMoveDrawCard:
@@ -53,12 +54,14 @@ void AblaufAktion(Game& g, int player, int kind, int target, const CourseAction&
 }
 
 void AblaufTrennlinie(Game& g) {
+    if (!g.courseShown()) return;
     CourseEvent e;
     e.kind = CourseKind::Separator;
     g.course(e);
 }
 
 void AblaufWocheTag(Game& g) {
+    if (!g.courseShown()) return;
     CourseEvent e;
     e.kind = CourseKind::WeekDay;
     e.week = g.s.week;
@@ -67,6 +70,7 @@ void AblaufWocheTag(Game& g) {
 }
 
 void AblaufSpieler(Game& g, int player, bool startMark) {
+    if (!g.courseShown()) return;
     CourseEvent e;
     e.kind = CourseKind::PlayerTurn;
     e.player = player;

@@ -13,13 +13,12 @@ constexpr int kMaxDice = 12;
 // Sorts the faces into the rows; returns the largest number of equal faces.
 int sortIntoRows(GameState& s, const int* d, int n) {
     int m = 0;
-    for (int k = 0; k < n; ++k) m = std::max(m, d[k]);
-    auto countOf = [&](int v) {
-        int c = 0;
-        for (int k = 0; k < n; ++k)
-            if (d[k] == v) ++c;
-        return c;
-    };
+    int counts[7] = {};  // faces 1..6
+    for (int k = 0; k < n; ++k) {
+        m = std::max(m, d[k]);
+        if (d[k] >= 1 && d[k] <= 6) ++counts[d[k]];
+    }
+    auto countOf = [&](int v) { return counts[v]; };
     const int top = countOf(m);
     s.diceRows[6] = DiceRow{top, m, top, 0};
     int largest = top;

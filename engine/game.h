@@ -135,9 +135,11 @@ public:
         if (!simulationRunning) host_->refresh(what, player);
     }
 
-    // Game-course events; the course is only kept while the board is displayed.
+    // Game-course events; the course is only kept while the board is displayed, so callers
+    // build no event while it is not.
+    bool courseShown() const { return !simulationRunning; }
     void course(const CourseEvent& e) {
-        if (!simulationRunning) host_->course(e);
+        if (courseShown()) host_->course(e);
     }
 
     void takeHistory() {

@@ -1,6 +1,7 @@
 #include "players/evaluation.h"
 
 #include <algorithm>
+#include <array>
 
 #include "engine/actions.h"
 #include "engine/buildings.h"
@@ -41,14 +42,32 @@ int bestCubeRow(const RowValues& v) {
     return row;
 }
 
-// Walks the hand for the first card of each kind in the priority order.
+// The place of each card kind in a priority order, from 1; 0 for a kind not in the order.
+using KindRanks = std::array<int, kCardKinds + 1>;
 template <std::size_t N>
-int firstByPriority(const PlayerState& ps, const int (&order)[N]) {
+constexpr KindRanks ranksOf(const int (&order)[N]) {
+    KindRanks ranks{};
+    for (std::size_t i = 0; i < N; ++i)
+        ranks[static_cast<std::size_t>(order[i])] = static_cast<int>(i) + 1;
+    return ranks;
+}
+
+// The first hand slot holding the kind that comes first in the priority order, 0 if the hand
+// holds none of the kinds.
+int firstByPriority(const PlayerState& ps, const KindRanks& ranks) {
     const int n = std::clamp(ps.cardCount, 0, kCards);
-    for (int kind : order)
-        for (int slot = 1; slot <= n; ++slot)
-            if (ps.hand[slot] == kind) return slot;
-    return 0;
+    int best = 0;
+    int bestRank = 0;
+    for (int slot = 1; slot <= n; ++slot) {
+        const int kind = ps.hand[slot];
+        if (kind < 1 || kind > kCardKinds) continue;
+        const int rank = ranks[static_cast<std::size_t>(kind)];
+        if (rank != 0 && (best == 0 || rank < bestRank)) {
+            best = slot;
+            bestRank = rank;
+        }
+    }
+    return best;
 }
 
 }  // namespace
@@ -133,6 +152,7 @@ void BerechneWert(Game& g, int level, int budget, const OptionSet& primary, int&
 void RegionsWert(Game& g, int p, int extra, RowValues& rowValues, RegionPlans& regionPlans) {
     for (int r = 1; r <= kDiceRows; ++r) rowValues[r] = 0;
     for (int r = 1; r <= kRegions; ++r) regionPlans[r] = Plan{};
+    const int marktBonus = owns(g.s, p, kMarkt) ? 2 : 0;
 
     for (int r = 1; r <= kRegions; ++r) {
         int budget = ZeilenWert(g, p, r + 1);
@@ -144,10 +164,12 @@ void RegionsWert(Game& g, int p, int extra, RowValues& rowValues, RegionPlans& r
         for (int k = 1; k <= kSouksPerRegion; ++k) {
             const Souk& sk = g.s.souk(r, k);
             if (sk.completed || sk.fieldCount <= 0) continue;
+            // SoukWert, with p's Markt looked up once.
+            const int value = sk.points + marktBonus;
             if (sk.owner == p)
-                primary[k] = SoukOption{sk.fieldCount - sk.occupiedCount, SoukWert(g, p, r, k)};
+                primary[k] = SoukOption{sk.fieldCount - sk.occupiedCount, value};
             else if (sk.owner == 0)
-                secondary[k] = SoukOption{sk.fieldCount, SoukWert(g, p, r, k)};
+                secondary[k] = SoukOption{sk.fieldCount, value};
         }
 
         int n = 0;
@@ -159,8 +181,22 @@ void RegionsWert(Game& g, int p, int extra, RowValues& rowValues, RegionPlans& r
     }
 }
 
-int BesterRegionswert(Game& g, int p) {
+const RegionsWertMemo::Werte& RegionsWertMemo::regionsWert(Game& g, int extra) {
+    Entry& e = entries_[extra > 0 ? 1 : 0];
+    if (!e.known) {
+        const int faults = g.faultCount;
+        RegionsWert(g, p_, extra, e.werte.rowValues, e.werte.regionPlans);
+        e.known = g.faultCount == faults;
+    }
+    return e.werte;
+}
+
+int BesterRegionswert(Game& g, int p, RegionsWertMemo* memo) {
     const int extra = Opferkarte(g, p, true, false) >= 1 ? 1 : 0;
+    if (memo && memo->player() == p) {
+        const RowValues& v = memo->regionsWert(g, extra).rowValues;
+        return v[bestCubeRow(v)];
+    }
     RowValues v{};
     RegionPlans plans{};
     RegionsWert(g, p, extra, v, plans);
@@ -263,10 +299,10 @@ int Opferkarte(const Game& g, int p, bool all, bool buildingCardsFirst) {
     if (!validPlayer(p)) return 0;
     const PlayerState& ps = g.s.player(p);
     if (ps.cardCount < 1) return 0;
-    static constexpr int kAllBuild[] = {8, 9, 1, 3, 2, 7, 6, 5, 4};
-    static constexpr int kAllPoints[] = {7, 6, 3, 1, 2, 5, 4, 9, 8};
-    static constexpr int kSomeBuild[] = {8, 9, 1, 3, 7, 6};
-    static constexpr int kSomePoints[] = {7, 6, 3, 1, 5, 4, 9};
+    static constexpr KindRanks kAllBuild = ranksOf({8, 9, 1, 3, 2, 7, 6, 5, 4});
+    static constexpr KindRanks kAllPoints = ranksOf({7, 6, 3, 1, 2, 5, 4, 9, 8});
+    static constexpr KindRanks kSomeBuild = ranksOf({8, 9, 1, 3, 7, 6});
+    static constexpr KindRanks kSomePoints = ranksOf({7, 6, 3, 1, 5, 4, 9});
     if (all) return buildingCardsFirst ? firstByPriority(ps, kAllBuild)
                                        : firstByPriority(ps, kAllPoints);
     return buildingCardsFirst ? firstByPriority(ps, kSomeBuild) : firstByPriority(ps, kSomePoints);

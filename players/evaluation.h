@@ -81,8 +81,33 @@ void BerechneWert(Game& g, int level, int budget, const OptionSet& primary, int&
 // region. extra > 0 counts one hand card given up as an extra die.
 void RegionsWert(Game& g, int p, int extra, RowValues& rowValues, RegionPlans& regionPlans);
 
+// RegionsWert of one player, searched once per card flag (without and with an extra die) and
+// then remembered. Its owner keeps it only while no souk, dice row or building changes, as
+// during one decision, whose failed attempts change nothing. A search that reported an
+// internal fault is not remembered: asked again, it reports the fault again.
+class RegionsWertMemo {
+  public:
+    struct Werte {
+        RowValues rowValues;
+        RegionPlans regionPlans;
+    };
+
+    explicit RegionsWertMemo(int p) : p_(p) {}
+    int player() const { return p_; }
+    // Valid until the next call with the same card flag.
+    const Werte& regionsWert(Game& g, int extra);
+
+  private:
+    struct Entry {
+        bool known = false;
+        Werte werte;  // written before it is read
+    };
+    int p_;
+    Entry entries_[2];
+};
+
 // The highest RegionsWert over rows 2..5, with a card given up when p holds one it would.
-int BesterRegionswert(Game& g, int p);
+int BesterRegionswert(Game& g, int p, RegionsWertMemo* memo = nullptr);
 
 // The dice row that the acting computer player p would take away from player 1.
 int SperrZeile(Game& g, int p);

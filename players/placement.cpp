@@ -258,13 +258,13 @@ bool GebaeudeKaufen(Game& g, int p, const Gebaeudeliste& list, bool stopAtFirstM
     if (!validPlayer(p)) return false;
     for (int e : list) {
         if (e < 1) continue;
-        const int b = e % 10;
-        if (b < 1 || b > kBuildingKinds) continue;
+        const int b = static_cast<int>(static_cast<unsigned>(e) % 10u);  // e >= 1
+        if (b < 1 || b > kBuildingKinds || ownsBuilding(g.s, p, b)) continue;
         // The cheap buildings are not worth the exchange card while gold is scarce.
         const bool allowExchange =
             (b == kWeide || b == kGeschaeft) ? g.s.player(p).gold >= 4 : true;
         if (KaufeGebaeude(g, p, b, allowExchange, true)) return true;
-        if (stopAtFirstMissing && !ownsBuilding(g.s, p, b)) return false;
+        if (stopAtFirstMissing) return false;
     }
     return false;
 }

@@ -22,6 +22,7 @@ struct Lage {
     int bestRow = 2;
     int dayLimit = 4;
     Steinzeile beste;  // engines 3 to 5
+    RegionsWertMemo* regionswert = nullptr;
 };
 
 // Greatest of w[2..5] and its row, ties to the later row.
@@ -90,21 +91,20 @@ bool SteinSchritt(Game& g, const Lage& l, const Regel& f) {
     }
 
     // From the day limit on the rule is measured against what the row can complete.
-    RowValues w{};
-    RegionPlans plans{};
-    RegionsWert(g, l.p, c, w, plans);
+    const RegionsWertMemo::Werte* werte = &l.regionswert->regionsWert(g, c);
     int R = 0, zeile = 5;
-    GroessteSteinzeile(w, R, zeile);
+    GroessteSteinzeile(werte->rowValues, R, zeile);
     if (l.engine != 4 && R == 0 && c == 0) {
         c = Opfer(g, l, f);
         if (c >= 1) {
-            RegionsWert(g, l.p, c, w, plans);
-            GroessteSteinzeile(w, R, zeile);
+            werte = &l.regionswert->regionsWert(g, c);
+            GroessteSteinzeile(werte->rowValues, R, zeile);
         }
     }
     if (f[2] > 2 * R) return false;
-    if (l.engine == 4) return SetzeSteineEroeffnung(g, l.p, zeile - 1, &plans, true, c);
-    return SetzeSteineNachPlan(g, l.p, zeile - 1, &plans, true, c);
+    const RegionPlans* plans = &werte->regionPlans;
+    if (l.engine == 4) return SetzeSteineEroeffnung(g, l.p, zeile - 1, plans, true, c);
+    return SetzeSteineNachPlan(g, l.p, zeile - 1, plans, true, c);
 }
 
 // The card draw that gives up the row player 1 would like most.
@@ -161,9 +161,13 @@ bool ZiehSchritt(Game& g, const Lage& l, const Regel& f) {
 
 }  // namespace
 
-bool RegelZug(Game& g, int p, int n, const RowValues& v, const RegelTabelle& table, int engine) {
+bool RegelZug(Game& g, int p, int n, const RowValues& v, const RegelTabelle& table, int engine,
+              RegionsWertMemo* memo) {
     const PlayerState& ps = g.s.player(p);
+    // Nothing changes until a step fires, so every rule sees the same region values.
+    RegionsWertMemo ownMemo(p);
     Lage l;
+    l.regionswert = memo && memo->player() == p ? memo : &ownMemo;
     l.p = p;
     l.engine = engine;
     l.G = ps.gold + (FindeKarte(g, p, kBauenOhneGold) >= 1 ? 4 : 0);

@@ -10,7 +10,8 @@ namespace kelmira {
 
 // Looks at rules 1..n of `table` for player p with the turn routine's row values v[1..6];
 // carries out the first rule that fires and returns true, false when none fires (nothing has
-// changed then).
-bool RegelZug(Game& g, int p, int n, const RowValues& v, const RegelTabelle& table, int engine);
+// changed then). `memo` may bring the region values of p's position searched before.
+bool RegelZug(Game& g, int p, int n, const RowValues& v, const RegelTabelle& table, int engine,
+              RegionsWertMemo* memo = nullptr);
 
 }  // namespace kelmira

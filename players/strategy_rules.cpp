@@ -79,9 +79,13 @@ bool LetztesGebaeude(Game& g, int p) {
 
 bool Entscheiden(Game& g, const RegelZugDaten& d, const Entscheider& e) {
     const int p = d.p;
+    // The souks, the dice rows and p's buildings stay as they are until the rule table acts:
+    // the steps before it either end the decision or change nothing but cards and stock.
+    RegionsWertMemo regionswert(p);
 
     // 1. Against player 1, while p itself has nothing big to complete.
-    if (d.X_Sup == 1 && BesterRegionswert(g, p) < 8 && AergerTagErreicht(g, e.aerger) &&
+    if (d.X_Sup == 1 && BesterRegionswert(g, p, &regionswert) < 8 &&
+        AergerTagErreicht(g, e.aerger) &&
         SupervisorAergerzug(g, p))
         return true;
 
@@ -112,7 +116,8 @@ bool Entscheiden(Game& g, const RegelZugDaten& d, const Entscheider& e) {
 
     // 7. The rule table.
     const StufenTabelle& t = StufenRegeln(e.familie, k);
-    const bool gezogen = RegelZug(g, p, t.anzahl, d.v, t.tabelle, RegelEngine(e.familie));
+    const bool gezogen =
+        RegelZug(g, p, t.anzahl, d.v, t.tabelle, RegelEngine(e.familie), &regionswert);
     if (!gezogen) g.internalFault(k, e.name);
 
     // 8. Resource cards after the engine.
@@ -181,7 +186,7 @@ Gebaeudeliste RegelGebaeudeliste(int strategy) {
 RowValues RegelZeilenwerte(const Game& g, int p) {
     RowValues v{};
     for (int r = 2; r <= 5; ++r)
-        if (KannInRegionSetzen(g, p, r - 1) && ZeilenWert(g, p, r) > 0)
+        if (ZeilenWert(g, p, r) > 0 && KannInRegionSetzen(g, p, r - 1))
             v[r] = Wuerfelzeilenwert(r, SetzbareSteine(g, p, r));
     return v;
 }

@@ -77,90 +77,135 @@ bool soukFieldOccupied(const GameState& s, int region, int souk, int field) {
 
 // The record fields that come from one adjacent field; the cost stays as it is.
 void readField(const GameState& s, const AdjacentField& f, int who, SupervisorOption& o) {
-    o.hit = false;
-    o.occupied = false;
-    o.points = 0;
-    o.region = 0;
-    o.someCubes = false;
-    o.severalCubes = false;
-    o.completed = false;
     const Souk* k = soukOf(s, f);
-    if (!k) return;
-    o.hit = k->owner == who;
-    o.occupied = fieldOccupied(s, f);
-    o.points = k->points;
-    o.region = f.region;
-    o.someCubes = k->occupiedCount > 0;
-    o.severalCubes = k->occupiedCount > 1;
-    o.completed = k->completed != 0;
+    o.hit = k && k->owner == who;
+    o.occupied = k && fieldOccupied(s, f);
+    o.points = k ? k->points : 0;
+    o.region = k ? f.region : 0;
+    o.someCubes = k && k->occupiedCount > 0;
+    o.severalCubes = k && k->occupiedCount > 1;
+    o.completed = k && k->completed != 0;
 }
 
 bool hasBadehaus(const GameState& s, int p) { return s.player(p).buildings[kBadehaus] != 0; }
 
 }  // namespace
 
-int AufseherKosten(int curStreet, int curPos, int targetStreet, bool hasBadehaus, int d,
-                   int targetPos) {
-    const int distance =
-        curStreet == targetStreet ? std::abs(curPos - targetPos) : curPos + targetPos;
+namespace {
+
+// Steps the supervisor walks from (curStreet, curPos) to (targetStreet, targetPos): along the
+// street, or back to the crossing and out along the other street.
+int walkDistance(int curStreet, int curPos, int targetStreet, int targetPos) {
+    return curStreet == targetStreet ? std::abs(curPos - targetPos) : curPos + targetPos;
+}
+
+// Every step more or less than the die shows costs one gold; the Badehaus pays three of them.
+int costOfDistance(int distance, int d, bool hasBadehaus) {
     int cost = std::abs(d - distance);
     if (hasBadehaus) cost = cost > 3 ? cost - 3 : 0;
     return cost;
 }
 
+}  // namespace
+
+int AufseherKosten(int curStreet, int curPos, int targetStreet, bool hasBadehaus, int d,
+                   int targetPos) {
+    return costOfDistance(walkDistance(curStreet, curPos, targetStreet, targetPos), d,
+                          hasBadehaus);
+}
+
+int SupervisorOptionTable::cost(int die, int street, int pos) const {
+    return costOfDistance(distance_[street][pos], die, badehaus_);
+}
+
+void SupervisorOptionTable::setPosition(int street, int pos, int distance, unsigned halfHits,
+                                        unsigned goodHits) {
+    distance_[street][pos] = distance;
+    halfHits_[street][pos] = static_cast<std::uint8_t>(halfHits);
+    goodHits_[street][pos] = static_cast<std::uint8_t>(goodHits);
+    if ((halfHits | goodHits) != 0 && hitCount_ < hitList_.size())
+        hitList_[hitCount_++] = StreetPos{street, pos};
+}
+
 void AufseherOptionen(const Game& g, int p, SupervisorOptionTable& table) {
-    table = SupervisorOptionTable{};
-    if (!validPlayer(p)) return;
+    if (!validPlayer(p)) {
+        table.clear();
+        return;
+    }
     const GameState& s = g.s;
     const PlayerState& ps = s.player(p);
     const bool badehaus = hasBadehaus(s, p);
-    for (int d = 1; d <= kDieValues; ++d) {
-        for (int st = 1; st <= kStreets; ++st) {
-            const int len = streetLength(s, st);
-            for (int j = 1; j <= len; ++j) {
-                SupervisorOption& o = table.at(d, st, j);
-                const StreetPosition& pos = s.streets[st].positions[j];
-                readField(s, pos.adjacent[0], p, o);
-                o.cost = AufseherKosten(s.supervisorStreet, s.supervisorPos, st, badehaus, d, j);
-                const bool affordable = o.cost <= 2 && o.cost <= ps.gold;
+    table.start(badehaus);
+    for (int st = 1; st <= kStreets; ++st) {
+        const int len = streetLength(s, st);
+        for (int j = 1; j <= len; ++j) {
+            // What lies next to the position is the same for every die value; only the cost
+            // and what the player can afford change with it.
+            const StreetPosition& pos = s.streets[st].positions[j];
+            const int distance = walkDistance(s.supervisorStreet, s.supervisorPos, st, j);
+            SupervisorOption& record = table.record(st, j);
+            readField(s, pos.adjacent[0], p, record);
+            // What the first field offers, kept before an own cube on the second field takes
+            // its place in the record.
+            const bool ownFirst = record.hit && record.occupied;
+            const bool firstCompleted = record.completed;
+            const int firstPoints = record.points;
+            // An own cube on the second field decides the record, whatever the first holds.
+            const AdjacentField& second = pos.adjacent[1];
+            const bool ownSecond =
+                second.region != 0 && ownerOf(s, second) == p && fieldOccupied(s, second);
+            if (ownSecond) readField(s, second, p, record);
 
-                o.halfHit = o.hit && o.occupied && !o.completed && affordable;
-                o.goodHit = o.hit && o.occupied && affordable &&
-                            !(o.completed && (o.points > 4 || (s.day > 5 && ps.camels < 1)));
+            // Without an own cube next to the position no die value makes it a hit.
+            unsigned halfHits = 0;
+            unsigned goodHits = 0;
+            const bool ownCube = ownFirst || ownSecond;
+            for (int d = 1; ownCube && d <= kDieValues; ++d) {
+                const int cost = costOfDistance(distance, d, badehaus);
+                const bool affordable = cost <= 2 && cost <= ps.gold;
+
+                bool halfHit = ownFirst && !firstCompleted && affordable;
+                bool goodHit =
+                    ownFirst && affordable &&
+                    !(firstCompleted && (firstPoints > 4 || (s.day > 5 && ps.camels < 1)));
                 // A completed souk is still worth breaking when two camels can defend it.
-                if (!o.goodHit)
-                    o.goodHit = o.hit && o.occupied && o.completed && ps.camels >= 2 && affordable;
+                if (!goodHit) goodHit = ownFirst && firstCompleted && ps.camels >= 2 && affordable;
 
-                // An own cube on the second field decides the record, whatever the first holds.
-                const AdjacentField& second = pos.adjacent[1];
-                if (second.region != 0 && ownerOf(s, second) == p && fieldOccupied(s, second)) {
-                    readField(s, second, p, o);
-                    if (!o.halfHit) o.halfHit = o.hit && o.occupied && !o.completed && affordable;
-                    if (!o.goodHit)
-                        o.goodHit =
-                            o.hit && o.occupied && !(o.points > 4 && o.completed) && affordable;
+                if (ownSecond) {
+                    halfHit = halfHit || (!record.completed && affordable);
+                    goodHit = goodHit || (!(record.points > 4 && record.completed) && affordable);
                 }
+                halfHits |= (halfHit ? 1u : 0u) << d;
+                goodHits |= (goodHit ? 1u : 0u) << d;
             }
+            table.setPosition(st, j, distance, halfHits, goodHits);
         }
     }
 }
 
 void AufseherOptionenGegen(const Game& g, int p, int t, SupervisorOptionTable& table) {
-    table = SupervisorOptionTable{};
-    if (!validPlayer(p) || !validPlayer(t)) return;
+    if (!validPlayer(p) || !validPlayer(t)) {
+        table.clear();
+        return;
+    }
     const GameState& s = g.s;
     const int gold = s.player(p).gold;
     const bool badehaus = hasBadehaus(s, p);
-    for (int d = 1; d <= kDieValues; ++d) {
-        for (int st = 1; st <= kStreets; ++st) {
-            const int len = streetLength(s, st);
-            for (int j = 1; j <= len; ++j) {
-                SupervisorOption& o = table.at(d, st, j);
-                readField(s, s.streets[st].positions[j].adjacent[0], t, o);
-                o.cost = AufseherKosten(s.supervisorStreet, s.supervisorPos, st, badehaus, d, j);
-                o.halfHit = false;
-                o.goodHit = o.hit && o.occupied && o.completed && o.cost <= gold && o.cost <= 3;
+    table.start(badehaus);
+    for (int st = 1; st <= kStreets; ++st) {
+        const int len = streetLength(s, st);
+        for (int j = 1; j <= len; ++j) {
+            SupervisorOption& record = table.record(st, j);
+            readField(s, s.streets[st].positions[j].adjacent[0], t, record);
+            const int distance = walkDistance(s.supervisorStreet, s.supervisorPos, st, j);
+            // Only a completed souk of t is worth breaking, and at most three gold.
+            unsigned goodHits = 0;
+            const bool target = record.hit && record.occupied && record.completed;
+            for (int d = 1; target && d <= kDieValues; ++d) {
+                const int cost = costOfDistance(distance, d, badehaus);
+                if (cost <= gold && cost <= 3) goodHits |= 1u << d;
             }
+            table.setPosition(st, j, distance, 0, goodHits);
         }
     }
 }
@@ -209,8 +254,8 @@ bool EigenerAufseherzug(Game& g, int p, int maxCostDouble, const SupervisorOptio
                 for (int row : kRowOrder) {
                     const int d = dieOfRow(g, p, row);
                     if (d == 0) continue;
-                    const SupervisorOption& o = table.at(d, street, 1);
-                    if (o.goodHit && o.cost == c && BewegeAufseher(g, p, row, 1, street))
+                    if (table.goodHit(d, street, 1) && table.cost(d, street, 1) == c &&
+                        BewegeAufseher(g, p, row, 1, street))
                         return true;
                 }
             }
@@ -222,15 +267,10 @@ bool EigenerAufseherzug(Game& g, int p, int maxCostDouble, const SupervisorOptio
         for (int row : rows) {
             const int d = dieOfRow(g, p, row);
             if (d == 0) continue;
-            for (int st = 1; st <= kStreets; ++st) {
-                const int len = streetLength(s, st);
-                for (int j = 1; j <= len; ++j) {
-                    const SupervisorOption& o = table.at(d, st, j);
-                    if (o.goodHit && o.cost == c && TrefferAnnehmbar(g, p, st, j) &&
-                        BewegeAufseher(g, p, row, j, st))
-                        return true;
-                }
-            }
+            for (const auto [st, j] : table.hitPositions())
+                if (table.goodHit(d, st, j) && table.cost(d, st, j) == c &&
+                    TrefferAnnehmbar(g, p, st, j) && BewegeAufseher(g, p, row, j, st))
+                    return true;
         }
     }
     return false;
@@ -244,14 +284,10 @@ bool HalbvollerAufseherzug(Game& g, int p, int maxCost, const SupervisorOptionTa
         for (int row : PlainOrder()) {
             const int d = dieOfRow(g, p, row);
             if (d == 0) continue;
-            for (int st = 1; st <= kStreets; ++st) {
-                const int len = streetLength(s, st);
-                for (int j = 1; j <= len; ++j) {
-                    const SupervisorOption& o = table.at(d, st, j);
-                    if (!o.halfHit || o.cost != c) continue;
-                    if (standardGame && !TrefferAnnehmbar(g, p, st, j)) continue;
-                    if (BewegeAufseher(g, p, row, j, st)) return true;
-                }
+            for (const auto [st, j] : table.hitPositions()) {
+                if (!table.halfHit(d, st, j) || table.cost(d, st, j) != c) continue;
+                if (standardGame && !TrefferAnnehmbar(g, p, st, j)) continue;
+                if (BewegeAufseher(g, p, row, j, st)) return true;
             }
         }
     }
@@ -279,7 +315,7 @@ bool DoppelterAergerzug(Game& g, int p, int maxCost, const SupervisorOptionTable
             for (int row : kRowOrder) {
                 const int d = dieOfRow(g, p, row);
                 if (d == 0) continue;
-                if (table.at(d, street, 1).cost == c && BewegeAufseher(g, p, row, 1, street))
+                if (table.cost(d, street, 1) == c && BewegeAufseher(g, p, row, 1, street))
                     return true;
             }
         }
@@ -301,24 +337,21 @@ bool StillHasTurnToday(const Game& g, int p, int t) {
 
 bool TeurerAergerzug(Game& g, int p, int t, const SupervisorOptionTable& table, int minPoints) {
     if (!validPlayer(p) || !validPlayer(t)) return false;
-    const GameState& s = g.s;
     for (int points = 14; points >= minPoints; --points) {
         for (int row : kRowOrder) {
             const int d = dieOfRow(g, p, row);
             if (d == 0) continue;
-            for (int st = 1; st <= kStreets; ++st) {
-                const int len = streetLength(s, st);
-                for (int j = 1; j <= len; ++j) {
-                    const SupervisorOption& o = table.at(d, st, j);
-                    if (!o.goodHit || o.points != points) continue;
-                    // A target whose region t can still refill today with its own row is
-                    // left alone, unless this very move uses that row up.
-                    const int regionRow = o.region + 1;
-                    if (WuerfelFuerSpieler(g, t, regionRow) > 0 && regionRow != row &&
-                        StillHasTurnToday(g, p, t))
-                        continue;
-                    if (BewegeAufseher(g, p, row, j, st)) return true;
-                }
+            for (const auto [st, j] : table.hitPositions()) {
+                if (!table.goodHit(d, st, j)) continue;
+                const SupervisorOption o = table.at(d, st, j);
+                if (o.points != points) continue;
+                // A target whose region t can still refill today with its own row is left
+                // alone, unless this very move uses that row up.
+                const int regionRow = o.region + 1;
+                if (WuerfelFuerSpieler(g, t, regionRow) > 0 && regionRow != row &&
+                    StillHasTurnToday(g, p, t))
+                    continue;
+                if (BewegeAufseher(g, p, row, j, st)) return true;
             }
         }
     }

@@ -3,33 +3,83 @@
 // street position, the acceptance test for the player's own cubes, and the moves built on them
 // (own caravan moves and the moves against player 1).
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
 #include "engine/game.h"
 
 namespace kelmira {
 
 // What the supervisor would find at one street position, seen by the player of interest.
 struct SupervisorOption {
-    bool hit = false;           // the adjacent field's souk belongs to the player of interest
-    bool occupied = false;      // the adjacent field holds a cube
     int points = 0;             // `points` of that souk
     int region = 0;             // region of that field
+    int cost = 0;               // gold the mover pays to get there with this die value
+    bool hit = false;           // the adjacent field's souk belongs to the player of interest
+    bool occupied = false;      // the adjacent field holds a cube
     bool halfHit = false;       // own cube in an uncompleted souk (own table only)
     bool goodHit = false;       // acceptable target; meaning depends on the table
     bool someCubes = false;     // the souk holds at least one cube
     bool severalCubes = false;  // the souk holds more than one cube
     bool completed = false;     // the souk is completed
-    int cost = 0;               // gold the mover pays to get there with this die value
 };
 
-// One record per die value 1..6, street 1..4 and position 1..length(street). Positions beyond a
-// street's length stay default and are never read.
-struct SupervisorOptionTable {
-    OneBased<OneBased<OneBased<SupervisorOption, kMaxStreetPos>, kStreets>, 6> options{};
-
-    SupervisorOption& at(int die, int street, int pos) { return options[die][street][pos]; }
-    const SupervisorOption& at(int die, int street, int pos) const {
-        return options[die][street][pos];
+// One record per die value 1..6, street 1..4 and position 1..length(street), kept as what lies
+// next to each position (the same for every die) plus what the die changes: the cost, and for
+// the few positions with a cube of interest the die values that make them a hit. Positions
+// beyond a street's length are never read.
+class SupervisorOptionTable {
+  public:
+    SupervisorOption at(int die, int street, int pos) const {
+        SupervisorOption o = fields_[street][pos];
+        o.cost = cost(die, street, pos);
+        o.halfHit = halfHit(die, street, pos);
+        o.goodHit = goodHit(die, street, pos);
+        return o;
     }
+    int cost(int die, int street, int pos) const;
+    bool halfHit(int die, int street, int pos) const {
+        return (halfHits_[street][pos] >> die & 1u) != 0;
+    }
+    bool goodHit(int die, int street, int pos) const {
+        return (goodHits_[street][pos] >> die & 1u) != 0;
+    }
+    // Some die value makes the position a hit or a half hit.
+    bool anyHit(int street, int pos) const {
+        return (halfHits_[street][pos] | goodHits_[street][pos]) != 0;
+    }
+
+    struct StreetPos {
+        int street;
+        int pos;
+    };
+    // The positions that some die value makes a hit or a half hit, street by street in
+    // position order: the only ones a move looks at.
+    std::span<const StreetPos> hitPositions() const { return {hitList_.data(), hitCount_}; }
+
+    // Filling, for AufseherOptionen and AufseherOptionenGegen: the mover, then street by
+    // street in position order the record of the position (without cost and hits), the
+    // supervisor's steps to it and the hits as bits 1..6.
+    void start(bool moverHasBadehaus) {
+        badehaus_ = moverHasBadehaus;
+        hitCount_ = 0;
+    }
+    SupervisorOption& record(int street, int pos) { return fields_[street][pos]; }
+    void setPosition(int street, int pos, int distance, unsigned halfHits, unsigned goodHits);
+    void clear() { *this = SupervisorOptionTable{}; }
+
+  private:
+    template <typename T>
+    using PerPosition = OneBased<OneBased<T, kMaxStreetPos>, kStreets>;
+    PerPosition<SupervisorOption> fields_{};
+    PerPosition<int> distance_{};
+    PerPosition<std::uint8_t> halfHits_{};
+    PerPosition<std::uint8_t> goodHits_{};
+    bool badehaus_ = false;
+    std::array<StreetPos, kStreets * kMaxStreetPos> hitList_{};
+    std::size_t hitCount_ = 0;
 };
 
 // Gold to move from (curStreet, curPos) to (targetStreet, targetPos) with die value d.

@@ -21,6 +21,13 @@ void playOneGame(Game& g) {
 
 }  // namespace
 
+void SpielSimulieren(Game& g) {
+    Setup(g);
+    g.s.isComputer[1] = 1;
+    playOneGame(g);
+    Rangfolge(g);
+}
+
 int SimulationSpielen(Game& g, Statistics& st, SimulationControl& c, int games) {
     c.abort.store(false);
     g.simulationRunning = true;

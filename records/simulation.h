@@ -41,6 +41,10 @@ constexpr int kMaxStepsPerGame = 1000;
 // is made and no strategies are drawn.
 int SimulationSpielen(Game& g, Statistics& st, SimulationControl& c, int games);
 
+// One computer-only game as a run plays it: set up, played to its end (or the step limit)
+// and ranked. The caller marks g.simulationRunning.
+void SpielSimulieren(Game& g);
+
 // The program's simulation run: g.simulationGames games, then the report into the trace.
 // Returns the games played.
 int Simulation(Game& g, Statistics& st, SimulationControl& c);

@@ -88,14 +88,13 @@ void StatistikSammeln(Game& g, Statistics& st) {
         if (k == 1 && winner == 0) winner = p;
     }
 
-    for (int p = 1; p <= kMaxPlayers; ++p)
+    const auto addRolls = [](DiceTable& table, const auto& counts) {
         for (int n = 8; n <= 12; ++n)
             for (int r = 1; r <= kDiceRows; ++r)
-                for (int c = 0; c <= 10; ++c) {
-                    const std::int64_t v = g.diceStats.counts[p][n][r][c];
-                    st.dice[n][r][c] += v;
-                    if (p == winner) st.winnerDice[n][r][c] += v;
-                }
+                for (int c = 0; c <= 10; ++c) table[n][r][c] += counts[n][r][c];
+    };
+    for (int p = 1; p <= kMaxPlayers; ++p) addRolls(st.dice, g.diceStats.counts[p]);
+    if (winner != 0) addRolls(st.winnerDice, g.diceStats.counts[winner]);
 
     st.rollOverflows += g.rollOverflows - st.overflowMark;
     st.overflowMark = g.rollOverflows;
