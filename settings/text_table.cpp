@@ -121,6 +121,9 @@ constexpr Entry kDefaults[] = {
     {120, "Karte spielen"},
     {121, "Sprachpaket: Deutsch (eingebaut)"},
     {122, "Du hast kein Kamel zur Abwehr !"},
+    {138, "aktueller Spieler"},
+    {139, "Würfel für Karte"},
+    {140, "Würfelzeile"},
     // Words the board draws over its pictures, so that a language file reaches them too.
     {141, "Woche"},
     {142, "Tag"},

@@ -21,8 +21,11 @@ struct TextTable {
     void set(int entry, std::string value);
 };
 
-// Entries of the words drawn on the board.
+// Entries of the words drawn on the board and of its hints.
 namespace board_text {
+inline constexpr int kCurrentPlayer = 138;  // hint of the current-player marker
+inline constexpr int kExtraDie = 139;       // hint of the button that buys a die for a card
+inline constexpr int kDiceRow = 140;        // name of a die: "Würfelzeile" and the row
 inline constexpr int kWeek = 141;    // "Woche" beside the week track
 inline constexpr int kDay = 142;     // "Tag" beside the day track
 inline constexpr int kPoints = 143;  // "Punkte" above each player's victory points

@@ -429,7 +429,7 @@ void BoardView::applyTexts() {
     actionButtons_[3]->setText(q(t.get(106)));
     actionButtons_[3]->setToolTip(q(t.get(120)));
     actionButtons_[4]->setText(QStringLiteral("+1"));
-    actionButtons_[4]->setToolTip(QStringLiteral("Würfel für Karte"));
+    actionButtons_[4]->setToolTip(q(t.get(board_text::kExtraDie)));
     actionButtons_[5]->setText(QStringLiteral("+"));
     actionButtons_[5]->setToolTip(q(t.get(105)));
     for (int i = 1; i <= 5; ++i)
@@ -438,7 +438,7 @@ void BoardView::applyTexts() {
                                                  : actionButtons_[i]->toolTip());
     for (int p = 1; p <= 4; ++p) {
         startMarkers_[p]->setToolTip(q(t.get(90)));
-        currentMarkers_[p]->setToolTip(QStringLiteral("aktueller Spieler"));
+        currentMarkers_[p]->setToolTip(q(t.get(board_text::kCurrentPlayer)));
         const QString who = q(t.get(79)) + " " + QString::number(p);
         // Gold, camels, cubes, cards, victory points in the order of PlayerLabel.
         constexpr int kWords[5] = {81, 82, 91, 119, 98};
@@ -453,7 +453,7 @@ void BoardView::applyTexts() {
     }
     for (int row = 1; row <= 6; ++row)
         for (int i = 1; i <= 8; ++i)
-            dice_[row][i]->setAccessibleName(QStringLiteral("Würfelzeile %1").arg(row));
+            dice_[row][i]->setAccessibleName(q(t.get(board_text::kDiceRow)) + " " + QString::number(row));
     for (int i = 1; i <= 3; ++i) {
         yellowDice_[i]->setToolTip(q(t.get(87)));
         yellowDice_[i]->setAccessibleName(q(t.get(87)));
