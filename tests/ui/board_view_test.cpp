@@ -111,6 +111,22 @@ class BoardViewTest : public QObject {
         b->setScale(150);
         QCOMPARE(b->sizeHint(), QSize(977 * 3 / 2, 687 * 3 / 2));
     }
+
+    // "Test-Grafik" shows every figure; updating a player's numbers keeps them, the next
+    // refresh of the game puts the board back.
+    void layoutTestLastsUntilTheGameIsShown() {
+        QTemporaryDir dir;
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        BoardView* b = w->board();
+        b->showLayoutTest();
+        b->showPlayer(1);
+        QVERIFY(!b->die(6, 8)->isHidden());
+        QVERIFY(!b->caravanShape(12)->isHidden());
+        b->refreshAll();
+        QVERIFY(b->die(6, 8)->isHidden());
+        QVERIFY(b->caravanShape(12)->isHidden());
+    }
 };
 
 QTEST_MAIN(BoardViewTest)

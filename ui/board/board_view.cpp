@@ -563,13 +563,17 @@ void BoardView::applyShape(ShapeWidget* w, const ShapeLook& look) {
     w->show();
 }
 
-void BoardView::refreshAll() { sync(false); }
+void BoardView::refreshAll() {
+    layoutTest_ = false;
+    sync(false);
+}
 
 // A computer's moves are painted as they happen, one refresh at a time; the human's clicks are
 // painted once, when the event loop next runs.
 void BoardView::refresh(Refresh, int) {
     const GameState& s = g_.s;
     const int cp = s.currentPlayer;
+    layoutTest_ = false;
     sync(cp >= 1 && cp <= 4 && s.isComputer[cp]);
 }
 
@@ -596,6 +600,22 @@ void BoardView::apply(const BoardSnapshot& n) {
     const bool all = !shownValid_;
     const BoardSnapshot& o = shown_;
     if (all || n.players != o.players) showPanels(n.players);
+    // The layout test shows every figure until the game is shown again.
+    if (!layoutTest_) applyFigures(n, all);
+    for (int p = 1; p <= 4; ++p)
+        for (int k = 0; k < 5; ++k)
+            if (all || n.values[p][k] != o.values[p][k]) {
+                const QString text = q(n.values[p][k]);
+                setLabelText(values_[p][k], text);
+                values_[p][k]->setAccessibleDescription(text);
+            }
+    applyLabels(n, all);
+    shown_ = n;
+    shownValid_ = !layoutTest_;
+}
+
+void BoardView::applyFigures(const BoardSnapshot& n, bool all) {
+    const BoardSnapshot& o = shown_;
     for (int r = 1; r <= 4; ++r)
         for (int so = 1; so <= 4; ++so)
             for (int f = 1; f <= layout::kSoukFields[r][so]; ++f) {
@@ -627,12 +647,6 @@ void BoardView::apply(const BoardSnapshot& n) {
                 if (n.buildings[p][k].visible) buildingShapes_[p][k]->raise();
                 buildingShapes_[p][k]->setCursor(Qt::ArrowCursor);
             }
-        for (int k = 0; k < 5; ++k)
-            if (all || n.values[p][k] != o.values[p][k]) {
-                const QString text = q(n.values[p][k]);
-                setLabelText(values_[p][k], text);
-                values_[p][k]->setAccessibleDescription(text);
-            }
     }
     for (int w = 1; w <= 3; ++w)
         if (all || n.weekMarker[w] != o.weekMarker[w]) weekMarkers_[w]->setVisible(n.weekMarker[w]);
@@ -655,6 +669,10 @@ void BoardView::apply(const BoardSnapshot& n) {
             w->setAccessibleDescription(QString::number(die.face));
             w->show();
         }
+}
+
+void BoardView::applyLabels(const BoardSnapshot& n, bool all) {
+    const BoardSnapshot& o = shown_;
     if (all || n.drawPileLeft != o.drawPileLeft) {
         setLabelText(drawCount_, QString::number(n.drawPileLeft));
         drawPile_->setAccessibleDescription(QString::number(n.drawPileLeft));
@@ -680,8 +698,6 @@ void BoardView::apply(const BoardSnapshot& n) {
     }
     for (int i = 0; i < 9; ++i)
         if (all || n.statusPanels[i] != o.statusPanels[i]) setLabelText(panels_[i], q(n.statusPanels[i]));
-    shown_ = n;
-    shownValid_ = true;
 }
 
 void BoardView::showFields() { sync(false); }
@@ -771,7 +787,8 @@ void BoardView::showLayoutTest() {
         caravan_[i]->setBrushColor(boardColour(1 + (i - 1) % 4));
         caravan_[i]->show();
     }
-    // The next refresh puts every control back as the game has it.
+    // Until the game is shown again; then every control is put back as the game has it.
+    layoutTest_ = true;
     shownValid_ = false;
 }
 

@@ -185,6 +185,8 @@ class BoardView : public QWidget {
     // changed is painted before returning.
     void sync(bool paintNow);
     void apply(const BoardSnapshot& next);
+    void applyFigures(const BoardSnapshot& next, bool all);
+    void applyLabels(const BoardSnapshot& next, bool all);
     void applyShape(ShapeWidget* w, const ShapeLook& look);
     void showPanels(int players);
     QColor inkColour(Ink ink) const;
@@ -218,6 +220,7 @@ class BoardView : public QWidget {
     std::array<QColor, 7> colours_{};
     BoardSnapshot shown_;
     bool shownValid_ = false;  // false: the next snapshot is applied in full
+    bool layoutTest_ = false;
     std::vector<BoxedText> words_;
     bool rollOffered_ = false;
     QRect background_;
