@@ -287,9 +287,14 @@ QFont BoardView::roleFont(FontRole role) const {
 // The board keeps its proportions: the largest scale whose board fits the widget, centred.
 void BoardView::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    const int fit = std::clamp(std::min(width() * 100 / layout::kClientWidth,
-                                        height() * 100 / layout::kClientHeight),
-                               kMinScale, kMaxScale);
+    int fit = std::min(width() * 100 / layout::kClientWidth, height() * 100 / layout::kClientHeight);
+    // The sizes of the scales are rounded down: the size of scale p holds the board at p.
+    const auto fits = [&](int p) {
+        const QSize need = SizeForScale(p);
+        return need.width() <= width() && need.height() <= height();
+    };
+    while (fits(fit + 1)) ++fit;
+    fit = std::clamp(fit, kMinScale, kMaxScale);
     const QPoint origin(std::max(0, (width() - SizeForScale(fit).width()) / 2),
                         std::max(0, (height() - SizeForScale(fit).height()) / 2));
     if (fit == scale_ && origin == origin_ && laidOutAt_ == scale_) return;
