@@ -1,7 +1,7 @@
 #pragma once
 // The game table: every control of the main window's client area, placed from the geometry
-// table at the window's scale, and the display operations that bring them up to date from the
-// game state. The display operations only read the state.
+// table at the scale that fits the widget, and the display operations that bring them up to
+// date from a snapshot of the game. The display operations only read the state.
 
 #include <QColor>
 #include <QLabel>
