@@ -54,6 +54,10 @@ QImage DrawLayoutOverlay() {
         box(r, red);
     for (int i = 1; i <= 5; ++i) box(L::ActionButton(i), red);
     box(L::CourseView(), blue);
+    for (int r = 1; r <= 4; ++r) box(L::RegionName(r), green);
+    for (int pl = 1; pl <= 4; ++pl) box(L::PointsWord(pl), green);
+    box(L::WeekWord(), green);
+    box(L::DayWord(), green);
     return out;
 }
 

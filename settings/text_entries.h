@@ -112,6 +112,9 @@ enum Entry : int {
     kDay = 151,            // "Tag" beside the day track
     kPoints = 152,         // "Punkte" above each player's victory points
     kBuildingName = 152,   // + kind 1..6: "Weide" .. "Lastenaufzug"
+    kCurrentPlayerHint = 159,  // "aktueller Spieler": hint of the current-player marker
+    kExtraDieHint = 160,       // "Würfel für Karte": the button that buys a die for a card
+    kDiceRowName = 161,        // "Würfelzeile": a die's name, followed by its row
     kWindowTexts = 180,    // 180..219: the main window's messages and dialogs
     kLanguageTexts = 220,  // 220..299: help viewer, documents, editor descriptions
     kGuidanceTexts = 300,  // 300..399: prompts, confirmations, summaries, records

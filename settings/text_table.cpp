@@ -131,6 +131,9 @@ constexpr Entry kDefaults[] = {
     {156, "Karawanserei"},
     {157, "Markt"},
     {158, "Lastenaufzug"},
+    {159, "aktueller Spieler"},
+    {160, "Würfel für Karte"},
+    {161, "Würfelzeile"},
 
     // The help viewer, the documents, messages and file dialogs.
     {220, "Zurück"},

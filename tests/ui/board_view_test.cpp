@@ -97,7 +97,10 @@ class BoardViewTest : public QObject {
             w->resize(board + chrome);
             Settle();
             QCOMPARE(b->size(), board);
-            const int scale = std::min(board.width() * 100 / 977, board.height() * 100 / 687);
+            int scale = 1;
+            while (BoardView::SizeForScale(scale + 1).width() <= board.width() &&
+                   BoardView::SizeForScale(scale + 1).height() <= board.height())
+                ++scale;
             QCOMPARE(b->scale(), scale);
             const QSize used = BoardView::SizeForScale(scale);
             const QPoint origin((board.width() - used.width()) / 2, (board.height() - used.height()) / 2);
@@ -108,8 +111,28 @@ class BoardViewTest : public QObject {
                 QVERIFY2(TextFits(word.font, word.text, word.box.size(), word.flags), qPrintable(word.text));
             QCOMPARE(b->paintedWords().front().box.width(), layout::RegionName(1).w * scale / 100);
         }
+        // A scale chosen in the window: the window takes the size the board asks for.
         b->setScale(150);
         QCOMPARE(b->sizeHint(), QSize(977 * 3 / 2, 687 * 3 / 2));
+        w->resize(w->sizeHint());
+        Settle();
+        QCOMPARE(b->scale(), 150);
+    }
+
+    // "Test-Grafik" shows every figure; updating a player's numbers keeps them, the next
+    // refresh of the game puts the board back.
+    void layoutTestLastsUntilTheGameIsShown() {
+        QTemporaryDir dir;
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        BoardView* b = w->board();
+        b->showLayoutTest();
+        b->showPlayer(1);
+        QVERIFY(!b->die(6, 8)->isHidden());
+        QVERIFY(!b->caravanShape(12)->isHidden());
+        b->refreshAll();
+        QVERIFY(b->die(6, 8)->isHidden());
+        QVERIFY(b->caravanShape(12)->isHidden());
     }
 };
 

@@ -1,5 +1,6 @@
-// The geometry table: every control on the client area, no click target covering another,
-// every field inside its drawn souk and next to the supervisor positions that send it away.
+// The geometry table: every control on the client area, no click target covering another or a
+// word on the ground, every field inside its drawn souk and next to the supervisor positions
+// that send it away.
 #include "ui/board/geometry.h"
 
 #include <QtTest>
@@ -72,6 +73,11 @@ std::vector<Named> Controls() {
     add("gauge", Gauge());
     add("abort", AbortButton());
     for (int i = 1; i <= 5; ++i) add("action" + std::to_string(i), ActionButton(i));
+    // The words written on the ground must not hide under a control.
+    for (int r = 1; r <= 4; ++r) add("region" + std::to_string(r), RegionName(r));
+    add("weekword", WeekWord());
+    add("dayword", DayWord());
+    for (int p = 1; p <= 4; ++p) add("points" + std::to_string(p), PointsWord(p));
     return c;
 }
 
@@ -85,7 +91,7 @@ class LayoutTest : public QObject {
         const Rect middle{0, kToolBarHeight, kClientWidth,
                           kClientHeight - kToolBarHeight - kStatusBarHeight};
         const auto all = Controls();
-        QCOMPARE(all.size(), size_t{10 + 2 + 47 + 29 + 10 + 12 + 54 + 4 + 4 * 13 + 15});
+        QCOMPARE(all.size(), size_t{10 + 2 + 47 + 29 + 10 + 12 + 54 + 4 + 4 * 13 + 15 + 10});
         for (const auto& a : all) {
             QVERIFY2(a.r.w > 0 && a.r.h > 0 && Inside(a.r, client), a.name.c_str());
             if (a.name.rfind("tool", 0) != 0 && a.name != "Ablauf" && a.name != "?")

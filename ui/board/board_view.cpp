@@ -288,9 +288,14 @@ QFont BoardView::roleFont(FontRole role) const {
 // The board keeps its proportions: the largest scale whose board fits the widget, centred.
 void BoardView::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    const int fit = std::clamp(std::min(width() * 100 / layout::kClientWidth,
-                                        height() * 100 / layout::kClientHeight),
-                               kMinScale, kMaxScale);
+    int fit = std::min(width() * 100 / layout::kClientWidth, height() * 100 / layout::kClientHeight);
+    // The sizes of the scales are rounded down: the size of scale p holds the board at p.
+    const auto fits = [&](int p) {
+        const QSize need = SizeForScale(p);
+        return need.width() <= width() && need.height() <= height();
+    };
+    while (fits(fit + 1)) ++fit;
+    fit = std::clamp(fit, kMinScale, kMaxScale);
     const QPoint origin(std::max(0, (width() - SizeForScale(fit).width()) / 2),
                         std::max(0, (height() - SizeForScale(fit).height()) / 2));
     if (fit == scale_ && origin == origin_ && laidOutAt_ == scale_) return;
@@ -430,7 +435,7 @@ void BoardView::applyTexts() {
     actionButtons_[3]->setText(q(t.get(106)));
     actionButtons_[3]->setToolTip(q(t.get(120)));
     actionButtons_[4]->setText(QStringLiteral("+1"));
-    actionButtons_[4]->setToolTip(QStringLiteral("Würfel für Karte"));
+    actionButtons_[4]->setToolTip(q(t.get(txt::kExtraDieHint)));
     actionButtons_[5]->setText(QStringLiteral("+"));
     actionButtons_[5]->setToolTip(q(t.get(105)));
     for (int i = 1; i <= 5; ++i)
@@ -439,7 +444,7 @@ void BoardView::applyTexts() {
                                                  : actionButtons_[i]->toolTip());
     for (int p = 1; p <= 4; ++p) {
         startMarkers_[p]->setToolTip(q(t.get(90)));
-        currentMarkers_[p]->setToolTip(QStringLiteral("aktueller Spieler"));
+        currentMarkers_[p]->setToolTip(q(t.get(txt::kCurrentPlayerHint)));
         const QString who = q(t.get(79)) + " " + QString::number(p);
         // Gold, camels, cubes, cards, victory points in the order of PlayerLabel.
         constexpr int kWords[5] = {81, 82, 91, 119, 98};
@@ -454,7 +459,7 @@ void BoardView::applyTexts() {
     }
     for (int row = 1; row <= 6; ++row)
         for (int i = 1; i <= 8; ++i)
-            dice_[row][i]->setAccessibleName(QStringLiteral("Würfelzeile %1").arg(row));
+            dice_[row][i]->setAccessibleName(q(t.get(txt::kDiceRowName)) + " " + QString::number(row));
     for (int i = 1; i <= 3; ++i) {
         yellowDice_[i]->setToolTip(q(t.get(87)));
         yellowDice_[i]->setAccessibleName(q(t.get(87)));
@@ -564,13 +569,17 @@ void BoardView::applyShape(ShapeWidget* w, const ShapeLook& look) {
     w->show();
 }
 
-void BoardView::refreshAll() { sync(false); }
+void BoardView::refreshAll() {
+    layoutTest_ = false;
+    sync(false);
+}
 
 // A computer's moves are painted as they happen, one refresh at a time; the human's clicks are
 // painted once, when the event loop next runs.
 void BoardView::refresh(Refresh, int) {
     const GameState& s = g_.s;
     const int cp = s.currentPlayer;
+    layoutTest_ = false;
     sync(cp >= 1 && cp <= 4 && s.isComputer[cp]);
 }
 
@@ -597,6 +606,22 @@ void BoardView::apply(const BoardSnapshot& n) {
     const bool all = !shownValid_;
     const BoardSnapshot& o = shown_;
     if (all || n.players != o.players) showPanels(n.players);
+    // The layout test shows every figure until the game is shown again.
+    if (!layoutTest_) applyFigures(n, all);
+    for (int p = 1; p <= 4; ++p)
+        for (int k = 0; k < 5; ++k)
+            if (all || n.values[p][k] != o.values[p][k]) {
+                const QString text = q(n.values[p][k]);
+                setLabelText(values_[p][k], text);
+                values_[p][k]->setAccessibleDescription(text);
+            }
+    applyLabels(n, all);
+    shown_ = n;
+    shownValid_ = !layoutTest_;
+}
+
+void BoardView::applyFigures(const BoardSnapshot& n, bool all) {
+    const BoardSnapshot& o = shown_;
     for (int r = 1; r <= 4; ++r)
         for (int so = 1; so <= 4; ++so)
             for (int f = 1; f <= layout::kSoukFields[r][so]; ++f) {
@@ -628,12 +653,6 @@ void BoardView::apply(const BoardSnapshot& n) {
                 if (n.buildings[p][k].visible) buildingShapes_[p][k]->raise();
                 buildingShapes_[p][k]->setCursor(Qt::ArrowCursor);
             }
-        for (int k = 0; k < 5; ++k)
-            if (all || n.values[p][k] != o.values[p][k]) {
-                const QString text = q(n.values[p][k]);
-                setLabelText(values_[p][k], text);
-                values_[p][k]->setAccessibleDescription(text);
-            }
     }
     for (int w = 1; w <= 3; ++w)
         if (all || n.weekMarker[w] != o.weekMarker[w]) weekMarkers_[w]->setVisible(n.weekMarker[w]);
@@ -656,6 +675,10 @@ void BoardView::apply(const BoardSnapshot& n) {
             w->setAccessibleDescription(QString::number(die.face));
             w->show();
         }
+}
+
+void BoardView::applyLabels(const BoardSnapshot& n, bool all) {
+    const BoardSnapshot& o = shown_;
     if (all || n.drawPileLeft != o.drawPileLeft) {
         setLabelText(drawCount_, QString::number(n.drawPileLeft));
         drawPile_->setAccessibleDescription(QString::number(n.drawPileLeft));
@@ -681,8 +704,6 @@ void BoardView::apply(const BoardSnapshot& n) {
     }
     for (int i = 0; i < 9; ++i)
         if (all || n.statusPanels[i] != o.statusPanels[i]) setLabelText(panels_[i], q(n.statusPanels[i]));
-    shown_ = n;
-    shownValid_ = true;
 }
 
 void BoardView::showFields() { sync(false); }
@@ -766,7 +787,8 @@ void BoardView::showLayoutTest() {
         caravan_[i]->setBrushColor(boardColour(1 + (i - 1) % 4));
         caravan_[i]->show();
     }
-    // The next refresh puts every control back as the game has it.
+    // Until the game is shown again; then every control is put back as the game has it.
+    layoutTest_ = true;
     shownValid_ = false;
 }
 

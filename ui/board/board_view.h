@@ -1,7 +1,7 @@
 #pragma once
 // The game table: every control of the main window's client area, placed from the geometry
-// table at the window's scale, and the display operations that bring them up to date from the
-// game state. The display operations only read the state.
+// table at the scale that fits the widget, and the display operations that bring them up to
+// date from a snapshot of the game. The display operations only read the state.
 
 #include <QColor>
 #include <QLabel>
@@ -185,6 +185,8 @@ class BoardView : public QWidget {
     // changed is painted before returning.
     void sync(bool paintNow);
     void apply(const BoardSnapshot& next);
+    void applyFigures(const BoardSnapshot& next, bool all);
+    void applyLabels(const BoardSnapshot& next, bool all);
     void applyShape(ShapeWidget* w, const ShapeLook& look);
     void showPanels(int players);
     QColor inkColour(Ink ink) const;
@@ -218,6 +220,7 @@ class BoardView : public QWidget {
     std::array<QColor, 7> colours_{};
     BoardSnapshot shown_;
     bool shownValid_ = false;  // false: the next snapshot is applied in full
+    bool layoutTest_ = false;
     std::vector<BoxedText> words_;
     QRect background_;
     QPixmap boardPixmap_;

@@ -108,7 +108,7 @@ QRadioButton* CardCorrectionDialog::actionButton(int action) const {
 }
 
 void CardCorrectionDialog::showCard(int kind) {
-    ShowPicture(picture_, pictures_, CardPictureFile(CardPictureOfKind(kind)), kCardBox);
+    ShowCard(picture_, pictures_, texts_, kind, kCardBox);
     const CardText& card = texts_.cards.card(kind);
     cardName_->setText(ToQt(card.name));
     cardText_->setText(ToQt(card.text));

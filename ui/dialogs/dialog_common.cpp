@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "ui/board/board_words.h"
+
 #include "engine/card_table.h"
 #include "settings/language_texts.h"
 
@@ -55,6 +57,15 @@ void ShowPicture(QLabel* label, const PictureSource& source, const std::string& 
     label->setFrameShape(QFrame::NoFrame);
     label->setFixedSize(fitted.size());
     label->setPixmap(QPixmap::fromImage(fitted));
+}
+
+void ShowCard(QLabel* label, const PictureSource& source, const LanguageTexts& texts, int kind,
+              QSize box) {
+    ShowPicture(label, source, CardPictureFile(CardPictureOfKind(kind)), box);
+    if (label->pixmap().isNull()) return;
+    // The title is written at the size the card is shown, in the language of the texts.
+    const QImage art = source(CardPictureFile(CardPictureOfKind(kind)));
+    label->setPixmap(CardPixmap(art, texts, kind, label->size(), label->devicePixelRatioF()));
 }
 
 void NameFor(QWidget* widget, const QString& caption) {

@@ -42,6 +42,10 @@ int CardPictureOfKind(int kind);
 void ShowPicture(QLabel* label, const PictureSource& source, const std::string& fileName,
                  QSize box);
 
+// Shows the face of card kind 1..9 like ShowPicture, with the card's title written on it.
+void ShowCard(QLabel* label, const PictureSource& source, const LanguageTexts& texts, int kind,
+              QSize box);
+
 // Gives a widget its accessible name from a caption.
 void NameFor(QWidget* widget, const QString& caption);
 // A label that shows a value: named by its caption, the value it shows as its description.

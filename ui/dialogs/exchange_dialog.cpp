@@ -85,7 +85,7 @@ void ExchangeDialog::prepare() {
     NameFor(amount_, amountLabel_->text());
     NameFor(picture_, TableText(texts_, txt::kCardExchange));
     NameByText({ok_, cancel_});
-    ShowPicture(picture_, pictures_, CardPictureFile(CardPictureOfKind(kExchangeCard)), kCardBox);
+    ShowCard(picture_, pictures_, texts_, kExchangeCard, kCardBox);
 
     goldValue_->setText(QString::number(gold_));
     camelsValue_->setText(QString::number(camels_));

@@ -65,10 +65,8 @@ void VictoryPointsDialog::prepare() {
     NameFor(pointsField_, pointsLabel_->text());
     NameFor(picture_, title_->text());
     NameByText({ok_, cancel_});
-    ShowPicture(
-        picture_, pictures_,
-        CardPictureFile(CardPictureOfKind(camelMode() ? kPointsPerCamelCard : kPointsPerGoldCard)),
-        kCardBox);
+    ShowCard(picture_, pictures_, texts_, camelMode() ? kPointsPerCamelCard : kPointsPerGoldCard,
+             kCardBox);
 
     amountValue_->setText(QString::number(available_));
     NameValue(amountValue_, amountLabel_->text());
