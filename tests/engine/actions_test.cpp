@@ -1,8 +1,9 @@
+#include "engine/actions.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "engine/actions.h"
 #include "support/positions.h"
 
 namespace kelmira {
@@ -28,11 +29,9 @@ TEST(Actions, RowValueCountsYellowDiceOnlyForTheStartPlayer) {
     test::SetDiceRow(s, 3, 4, 0, 2);  // yellow dice only
     test::SetDiceRow(s, 6, 6, 2, 0);
 
-    EXPECT_EQ(ZeilenWert(t.g, 1, 1), 3);
-    EXPECT_EQ(ZeilenWert(t.g, 2, 1), 2);
-    EXPECT_EQ(ZeilenWert(t.g, 1, 3), 2);
-    EXPECT_EQ(ZeilenWert(t.g, 2, 3), 0);
-    EXPECT_EQ(ZeilenWert(t.g, 2, 2), 0);
+    EXPECT_EQ(test::Ints(ZeilenWert(t.g, 1, 1), ZeilenWert(t.g, 2, 1), ZeilenWert(t.g, 1, 3),
+                         ZeilenWert(t.g, 2, 3), ZeilenWert(t.g, 2, 2)),
+              test::Ints(3, 2, 2, 0, 0));
 
     t.p(2).buildings[kWeide] = 1;
     t.p(2).buildings[kLastenaufzug] = 1;
@@ -52,9 +51,8 @@ TEST(Actions, RowValueCountsYellowDiceOnlyForTheStartPlayer) {
     EXPECT_FALSE(HatWuerfelzeile(t.g, 2));
 
     EntferneWuerfelzeile(t.g, 4);
-    EXPECT_EQ(s.diceRows[4].count + s.diceRows[4].value + s.diceRows[4].white +
-                  s.diceRows[4].yellow,
-              0);
+    EXPECT_EQ(
+        s.diceRows[4].count + s.diceRows[4].value + s.diceRows[4].white + s.diceRows[4].yellow, 0);
     EXPECT_TRUE(t.host.traced("Würfelzeile entfernt: 4"));
 }
 
@@ -71,9 +69,8 @@ TEST(Actions, TakingCamelsAddsWeideAndCardAndUsesUpTheRow) {
     EXPECT_TRUE(t.host.traced("A:Standard-Aktion von Spieler 2 in Region 5 : 3"));
     auto actions = t.host.eventsOf(CourseKind::Action);
     ASSERT_EQ(actions.size(), 1u);
-    EXPECT_EQ(actions[0].actionKind, 0);
-    EXPECT_EQ(actions[0].target, 5);
-    EXPECT_EQ(actions[0].action.amount, 3);
+    EXPECT_EQ(test::Ints(actions[0].actionKind, actions[0].target, actions[0].action.amount),
+              test::Ints(0, 5, 3));
     EXPECT_FALSE(actions[0].action.bonus);
 
     t.p(2).buildings[kWeide] = 1;
@@ -94,7 +91,8 @@ TEST(Actions, TakingCamelsAddsWeideAndCardAndUsesUpTheRow) {
     const GameState before = s;
     EXPECT_FALSE(A_Nehme_Kamele(t.g, 2, true));
     EXPECT_EQ(0, std::memcmp(&before, &s, sizeof s));
-    EXPECT_TRUE(t.host.traced("Regel: leere Zeile(Kamele) auswählen ist unzulässig; es wird gepasst "));
+    EXPECT_TRUE(
+        t.host.traced("Regel: leere Zeile(Kamele) auswählen ist unzulässig; es wird gepasst "));
     EXPECT_TRUE(t.host.events.empty());
 }
 
@@ -132,11 +130,9 @@ TEST(Actions, ExtendedTakingPaysTheExtraDieWithTheCard) {
 
     test::SetDiceRow(s, 1, 1, 2);
     ASSERT_TRUE(A_Nehme_Kamele_Ext(t.g, 2, 1));
-    EXPECT_EQ(t.p(2).camels, 3);
-    EXPECT_EQ(t.p(2).cardCount, 1);
-    EXPECT_EQ(t.p(2).hand[1], k3Kamele);
-    EXPECT_EQ(s.discardCount, 1);
-    EXPECT_EQ(s.discardPile[1], k3Gold);
+    EXPECT_EQ(test::Ints(t.p(2).camels, t.p(2).cardCount, t.p(2).hand[1], s.discardCount,
+                         s.discardPile[1]),
+              test::Ints(3, 1, k3Kamele, 1, k3Gold));
 
     // An empty row keeps the card.
     EXPECT_FALSE(A_Nehme_Gold_Ext(t.g, 2, 1));
@@ -240,27 +236,26 @@ TEST(Actions, TakingCubesBackAndConfirmingNewCubes) {
     EXPECT_TRUE(t.host.traced(
         "Spieler 1 nimmt Stein zurück oder in Karawane: Region 4 , Gruppe 2 , Feld 1"));
     NimmSteinZurueck(t.g, 4, 2, 2);
-    EXPECT_EQ(s.souk(4, 2).owner, 0);
-    EXPECT_EQ(s.souk(4, 2).occupiedCount, 0);
-    EXPECT_EQ(t.p(1).cubes, 50);
+    EXPECT_EQ(test::Ints(s.souk(4, 2).owner, s.souk(4, 2).occupiedCount, t.p(1).cubes),
+              test::Ints(0, 0, 50));
 }
 
 TEST(Actions, SoukQueries) {
     ActionGame t;
     GameState& s = t.g.s;
-    test::PutCubes(s, 2, 1, 3, 3);      // 3 of 5
-    test::CompleteSouk(s, 2, 1, 1);     // completed
+    test::PutCubes(s, 2, 1, 3, 3);   // 3 of 5
+    test::CompleteSouk(s, 2, 1, 1);  // completed
     test::PutCubes(s, 3, 1, 4, 1);
-    test::PutCubes(s, 2, 1, 2, 2);      // 2 of 4: a second open souk, reachable by loading only
+    test::PutCubes(s, 2, 1, 2, 2);  // 2 of 4: a second open souk, reachable by loading only
 
-    EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 2), 2);
-    EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 3), 4);
-    EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 4), 0);
-    EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 0), 0);
+    EXPECT_EQ(test::Ints(FindeEigeneGruppe(t.g, 1, 2), FindeEigeneGruppe(t.g, 1, 3),
+                         FindeEigeneGruppe(t.g, 1, 4), FindeEigeneGruppe(t.g, 1, 0)),
+              test::Ints(2, 4, 0, 0));
     // Searched from souk 4 downwards; falls back to the lowest own souk.
-    EXPECT_EQ(FindeGruppeZumVollenden(t.g, 2, 1, 2), 3);
-    EXPECT_EQ(FindeGruppeZumVollenden(t.g, 2, 1, 1), 2);
-    EXPECT_EQ(FindeGruppeZumVollenden(t.g, 4, 1, 9), 0);
+    EXPECT_EQ(
+        test::Ints(FindeGruppeZumVollenden(t.g, 2, 1, 2), FindeGruppeZumVollenden(t.g, 2, 1, 1),
+                   FindeGruppeZumVollenden(t.g, 4, 1, 9)),
+        test::Ints(3, 2, 0));
     EXPECT_FALSE(HatFreieGruppe(t.g, 1));
     EXPECT_TRUE(KannInRegionSetzen(t.g, 2, 1));
     EXPECT_FALSE(KannInRegionSetzen(t.g, 4, 1));

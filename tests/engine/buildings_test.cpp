@@ -35,10 +35,7 @@ TEST(Gebaeudekauf, HumanPurchaseChecksPurseCubeAndOwnershipAndBooksTheBonus) {
     p.camels = 2;
     int camelCost = -1, goldCost = -1;
     ASSERT_TRUE(Gebaeudekauf(t.g, 1, kWeide, camelCost, goldCost));
-    EXPECT_EQ(camelCost, 2);
-    EXPECT_EQ(goldCost, 0);
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.cubes, 49);
+    EXPECT_EQ(test::Ints(camelCost, goldCost, p.camels, p.cubes), test::Ints(2, 0, 0, 49));
     EXPECT_TRUE(p.buildings[kWeide]);
     EXPECT_EQ(p.victoryPoints, 0);
     EXPECT_GE(t.host.traceIndex(
@@ -69,11 +66,9 @@ TEST(Gebaeudekauf, HumanPurchaseChecksPurseCubeAndOwnershipAndBooksTheBonus) {
     ASSERT_TRUE(Gebaeudekauf(t.g, 1, kMarkt, camelCost, goldCost));
     EXPECT_EQ(p.victoryPoints, 15);
     ASSERT_TRUE(Gebaeudekauf(t.g, 1, kLastenaufzug, camelCost, goldCost));
-    EXPECT_EQ(p.victoryPoints, 25);
-    EXPECT_EQ(p.weekPoints[1].fromBuildings, 25);
-    EXPECT_EQ(GebaeudeBonus(t.g.s, 1), 10);
-    EXPECT_EQ(p.cubes, 5);
-    EXPECT_EQ(p.gold, 30 - 2 - 2 - 3 - 4 - 4);
+    EXPECT_EQ(test::Ints(p.victoryPoints, p.weekPoints[1].fromBuildings, GebaeudeBonus(t.g.s, 1),
+                         p.cubes, p.gold),
+              test::Ints(25, 25, 10, 5, 30 - 2 - 2 - 3 - 4 - 4));
 }
 
 TEST(Gebaeudekauf, BuildCardFlagsWaiveTheCostButTheOutValuesKeepTheTable) {
@@ -85,10 +80,7 @@ TEST(Gebaeudekauf, BuildCardFlagsWaiveTheCostButTheOutValuesKeepTheTable) {
     t.g.input.buildWithoutGold = true;
     int camelCost = 0, goldCost = 0;
     ASSERT_TRUE(Gebaeudekauf(t.g, 1, kMarkt, camelCost, goldCost));
-    EXPECT_EQ(goldCost, 4);
-    EXPECT_EQ(camelCost, 4);
-    EXPECT_EQ(p.gold, 0);
-    EXPECT_EQ(p.camels, 0);
+    EXPECT_EQ(test::Ints(goldCost, camelCost, p.gold, p.camels), test::Ints(4, 4, 0, 0));
     EXPECT_GE(t.host.traceIndex("Gebäudekauf : Spieler 1 kauft Gebäude 5 für 0 Gold und 4 Kamele; "
                                 "er erhält 0 Siegpunkte"),
               0);
@@ -103,11 +95,9 @@ TEST(KaufeGebaeude, BuildingCardsAreUsedAndDiscarded) {
     p.camels = 4;
     ASSERT_TRUE(KaufeGebaeude(t.g, 2, kMarkt, false, true));
     EXPECT_TRUE(p.buildings[kMarkt]);
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.cardCount, 1);
-    EXPECT_EQ(p.hand[1], k3Gold);
-    EXPECT_EQ(t.g.s.discardCount, 1);
-    EXPECT_EQ(t.g.s.discardPile[1], kBauenOhneGold);
+    EXPECT_EQ(
+        test::Ints(p.camels, p.cardCount, p.hand[1], t.g.s.discardCount, t.g.s.discardPile[1]),
+        test::Ints(0, 1, k3Gold, 1, kBauenOhneGold));
     const auto moves = t.host.eventsOf(CourseKind::Action);
     ASSERT_EQ(moves.size(), 1u);
     EXPECT_EQ(moves[0].actionKind, kMoveBuild);
@@ -123,11 +113,9 @@ TEST(KaufeGebaeude, BuildingCardsAreUsedAndDiscarded) {
     EXPECT_EQ(t.player(3).cardCount, 2);
     // Both cards make the Lastenaufzug free; both go to the discard pile, gold card first.
     ASSERT_TRUE(KaufeGebaeude(t.g, 3, kLastenaufzug, false, true));
-    EXPECT_EQ(t.player(3).gold, 3);
-    EXPECT_EQ(t.player(3).camels, 3);
-    EXPECT_EQ(t.player(3).cardCount, 0);
-    EXPECT_EQ(t.g.s.discardPile[1], kBauenOhneGold);
-    EXPECT_EQ(t.g.s.discardPile[2], kBauenOhneKamele);
+    EXPECT_EQ(test::Ints(t.player(3).gold, t.player(3).camels, t.player(3).cardCount,
+                         t.g.s.discardPile[1], t.g.s.discardPile[2]),
+              test::Ints(3, 3, 0, kBauenOhneGold, kBauenOhneKamele));
 }
 
 TEST(KaufeGebaeude, TheWeideNeverSpendsTheGoldCard) {
@@ -152,10 +140,8 @@ TEST(KaufeGebaeude, TheExchangeCardCoversExactlyTheShortfall) {
     EXPECT_FALSE(KaufeGebaeude(t.g, 2, kKarawanserei, false, false));
     EXPECT_EQ(p.cardCount, 1);
     ASSERT_TRUE(KaufeGebaeude(t.g, 2, kKarawanserei, true, false));
-    EXPECT_EQ(p.gold, 0);
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.cardCount, 0);
-    EXPECT_EQ(t.g.s.discardPile[1], kTauscheGoldKamel);
+    EXPECT_EQ(test::Ints(p.gold, p.camels, p.cardCount, t.g.s.discardPile[1]),
+              test::Ints(0, 0, 0, kTauscheGoldKamel));
     EXPECT_TRUE(p.buildings[kKarawanserei]);
 
     // Gold to camels the other way round.
@@ -171,9 +157,8 @@ TEST(KaufeGebaeude, TheExchangeCardCoversExactlyTheShortfall) {
     t.player(4).gold = 2;
     t.player(4).camels = 3;
     EXPECT_FALSE(KaufeGebaeude(t.g, 4, kKarawanserei, true, false));
-    EXPECT_EQ(t.player(4).cardCount, 1);
-    EXPECT_EQ(t.player(4).gold, 2);
-    EXPECT_EQ(t.player(4).camels, 3);
+    EXPECT_EQ(test::Ints(t.player(4).cardCount, t.player(4).gold, t.player(4).camels),
+              test::Ints(1, 2, 3));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "engine/cards.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "engine/actions.h"
 #include "engine/card_table.h"
@@ -26,12 +27,9 @@ TEST(Hand, AddingAndRemovingKeepsSlotsPackedAndSelectsTheNewestCard) {
     EXPECT_GE(t.host.traceIndex("Spieler 2 erhält Karte SteinAufShop; aktuelle Anzahl: 3"), 0);
 
     ASSERT_TRUE(KarteAusHand(t.g, 2, 2));
-    EXPECT_EQ(p.cardCount, 2);
-    EXPECT_EQ(p.hand[1], k3Gold);
-    EXPECT_EQ(p.hand[2], kSteinAufShop);
-    EXPECT_EQ(p.hand[3], 0);
-    EXPECT_EQ(p.selectedCard, 2);
-    EXPECT_EQ(p.cardsReceived, 3);
+    EXPECT_EQ(
+        test::Ints(p.cardCount, p.hand[1], p.hand[2], p.hand[3], p.selectedCard, p.cardsReceived),
+        test::Ints(2, k3Gold, kSteinAufShop, 0, 2, 3));
     EXPECT_GE(t.host.traceIndex("Spieler 2 entfernt Karte 3Kamele; aktuelle Anzahl: 2"), 0);
 
     EXPECT_FALSE(KarteAusHand(t.g, 2, 0));
@@ -81,10 +79,8 @@ TEST(Reshuffle, OnlyAUsedUpDrawPileIsRefilledFromTheDiscardPile) {
     t.host.clear();
     ASSERT_TRUE(KartenMischenAblagestapel(t.g));
     EXPECT_NE(t.g.rng.RandSeed, seed);
-    EXPECT_EQ(s.drawNext, 1);
-    EXPECT_EQ(s.drawCount, 4);
-    EXPECT_EQ(s.discardCount, 0);
-    EXPECT_EQ(s.discardPile[0], 0);
+    EXPECT_EQ(test::Ints(s.drawNext, s.drawCount, s.discardCount, s.discardPile[0]),
+              test::Ints(1, 4, 0, 0));
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(s.discardPile[i], 0);
     std::vector<int> drawn(s.drawPile.begin(), s.drawPile.begin() + 4);
     std::sort(drawn.begin(), drawn.end());
@@ -152,10 +148,8 @@ TEST(KarteNutzen, TheExchangeCardNeedsExactlyOneDirection) {
     EXPECT_FALSE(KarteNutzen_TauscheGoldKamel(t.g, 2, 0, 0));
     EXPECT_EQ(p.cardCount, 2);
     ASSERT_TRUE(KarteNutzen_TauscheGoldKamel(t.g, 2, 9, 0));  // only 5 gold to give
-    EXPECT_EQ(p.gold, 0);
-    EXPECT_EQ(p.camels, 6);
-    EXPECT_EQ(p.cardCount, 1);
-    EXPECT_EQ(t.g.s.discardPile[1], kTauscheGoldKamel);
+    EXPECT_EQ(test::Ints(p.gold, p.camels, p.cardCount, t.g.s.discardPile[1]),
+              test::Ints(0, 6, 1, kTauscheGoldKamel));
     EXPECT_GE(t.host.traceIndex("Spieler 2 nutzt Karte TauscheGoldKamel"), 0);
     EXPECT_FALSE(KarteNutzen_TauscheGoldKamel(t.g, 2, 0, 3));  // no card left
     const auto moves = t.host.eventsOf(CourseKind::Action);
@@ -171,9 +165,8 @@ TEST(KarteNutzen, VictoryPointCardsPayUpToTheirLimit) {
     t.setHand(2, {k2SPproKamel, k2SPproKamel, k1SPproGold});
     p.camels = 3;
     ASSERT_TRUE(KarteNutzen_2SPproKamel(t.g, 2, 8, false));
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.victoryPoints, 6);
-    EXPECT_EQ(p.weekPoints[1].fromCards, 6);
+    EXPECT_EQ(test::Ints(p.camels, p.victoryPoints, p.weekPoints[1].fromCards),
+              test::Ints(0, 6, 6));
     p.camels = 9;
     ASSERT_TRUE(KarteNutzen_2SPproKamel(t.g, 2, 8, false));
     EXPECT_EQ(p.camels, 5);
@@ -197,17 +190,14 @@ TEST(KarteNutzen, VictoryPointCardsExchangeFirstWhenAllowed) {
     p.gold = 5;
     ASSERT_TRUE(KarteNutzen_2SPproKamel(t.g, 2, 8, true));
     EXPECT_EQ(p.gold, 2);  // 3 gold became camels
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.victoryPoints, 8);
-    EXPECT_EQ(p.cardCount, 0);
+    EXPECT_EQ(test::Ints(p.camels, p.victoryPoints, p.cardCount), test::Ints(0, 8, 0));
 
     t.setHand(3, {kTauscheGoldKamel, k1SPproGold});
     t.player(3).gold = 4;
     t.player(3).camels = 3;
     ASSERT_TRUE(KarteNutzen_1SPproGold(t.g, 3, 10, true));
-    EXPECT_EQ(t.player(3).camels, 0);
-    EXPECT_EQ(t.player(3).gold, 0);
-    EXPECT_EQ(t.player(3).victoryPoints, 7);
+    EXPECT_EQ(test::Ints(t.player(3).camels, t.player(3).gold, t.player(3).victoryPoints),
+              test::Ints(0, 0, 7));
 }
 
 TEST(KarteNutzen, StoneCardsObeyTheSoukRules) {
@@ -231,9 +221,8 @@ TEST(KarteNutzen, StoneCardsObeyTheSoukRules) {
     EXPECT_EQ(s.player(2).cardCount, 1);
 
     ASSERT_TRUE(KarteNutzen_SteinAufKarawane(t.g, 2));
-    EXPECT_EQ(s.caravan[1], 2);
-    EXPECT_EQ(s.player(2).cardCount, 0);
-    EXPECT_EQ(s.player(2).cubes, 46);
+    EXPECT_EQ(test::Ints(s.caravan[1], s.player(2).cardCount, s.player(2).cubes),
+              test::Ints(2, 0, 46));
 }
 
 TEST(A_KarteNutzen_ShopStein, TargetsAndTheFaultOfAFailedPlay) {
@@ -267,8 +256,8 @@ TEST(A_KarteNutzen_ShopSteinEinerluecke, FillsTheMostValuableOneCubeGapFirst) {
     t.setup();
     GameState& s = t.g.s;
     t.setHand(2, {kSteinAufShop, kSteinAufShop, kSteinAufShop, kSteinAufShop});
-    PutCubes(s, 2, 1, 4, 5);  // 6 fields: one gap
-    PutCubes(s, 2, 3, 2, 2);  // 3 fields: one gap, but in the later list
+    PutCubes(s, 2, 1, 4, 5);              // 6 fields: one gap
+    PutCubes(s, 2, 3, 2, 2);              // 3 fields: one gap, but in the later list
     s.souk(1, 4).fields[2].occupied = 0;  // the gap is field 2
     s.souk(1, 4).fields[6].occupied = 1;
     ASSERT_TRUE(A_KarteNutzen_ShopSteinEinerluecke(t.g, 2));
@@ -294,8 +283,8 @@ TEST(A_KarteNutzen_ShopSteinEinerluecke, AReopenedSoukBesideAnOpenOneIsStillOwn)
     t.setup();
     GameState& s = t.g.s;
     t.setHand(3, {kSteinAufShop});
-    PutCubes(s, 3, 2, 3, 1);  // souk 2/3 open, three fields still free
-    PutCubes(s, 3, 2, 4, 5);  // souk 2/4 completed ...
+    PutCubes(s, 3, 2, 3, 1);         // souk 2/3 open, three fields still free
+    PutCubes(s, 3, 2, 4, 5);         // souk 2/4 completed ...
     NimmSteinZurueck(t.g, 2, 4, 5);  // ... and reopened, as a supervisor move does
     ASSERT_EQ(s.souk(2, 4).owner, 3);
     ASSERT_FALSE(s.souk(2, 4).completed);
@@ -335,10 +324,9 @@ TEST(Spieler1KarteNutzen, DialogCardsAskTheHostAndKeepAnswersWithinThePurse) {
     t.host.pointsAnswer = 6;
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k2SPproKamel));
     EXPECT_TRUE(t.host.lastCamelMode);
-    EXPECT_EQ(t.host.lastAvailable, 5);
-    EXPECT_EQ(p.camels, 2);
-    EXPECT_EQ(p.victoryPoints, 6);
-    EXPECT_EQ(p.weekPoints[1].fromCards, 6);
+    EXPECT_EQ(
+        test::Ints(t.host.lastAvailable, p.camels, p.victoryPoints, p.weekPoints[1].fromCards),
+        test::Ints(5, 2, 6, 6));
     EXPECT_GE(t.host.traceIndex("Tausche Kamele zu Siegpunkte: 6"), 0);
     t.host.pointsAnswer = 8;  // only 4 points are covered by 2 camels
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k2SPproKamel));

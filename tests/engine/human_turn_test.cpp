@@ -67,9 +67,8 @@ TEST(HumanTurn, ChoosingARowCountsTheDiceTheHumanSees) {
 
     t.s().startPlayer = 1;
     WaehleWuerfelzeile(t.g, 3);
-    EXPECT_EQ(t.g.input.chosenRow, 3);
-    EXPECT_EQ(t.g.input.inputState, 7);
-    EXPECT_EQ(t.g.input.cubesToPlace, 2);
+    EXPECT_EQ(test::Ints(t.g.input.chosenRow, t.g.input.inputState, t.g.input.cubesToPlace),
+              test::Ints(3, 7, 2));
     EXPECT_EQ(t.offeredFields(), 2 + 3 + 4 + 5);  // every unowned souk of region 2
     EXPECT_TRUE(t.g.input.supervisorTargetsShown);
     EXPECT_GE(t.history.inputs, 1);
@@ -79,10 +78,9 @@ TEST(HumanTurn, ChoosingARowCountsTheDiceTheHumanSees) {
     EXPECT_EQ(t.g.input.inputState, 7);
 
     WaehleWuerfelzeile(t.g, 3);  // the same row again gives it up
-    EXPECT_EQ(t.g.input.chosenRow, 0);
-    EXPECT_EQ(t.g.input.inputState, 6);
-    EXPECT_EQ(t.offeredFields(), 0);
-    EXPECT_EQ(t.s().streets[1].positions[4].adjacent[0].markGold, 0);
+    EXPECT_EQ(test::Ints(t.g.input.chosenRow, t.g.input.inputState, t.offeredFields(),
+                         t.s().streets[1].positions[4].adjacent[0].markGold),
+              test::Ints(0, 6, 0, 0));
 
     SetDiceRow(t.s(), 6, 6, 2);
     const int gold = t.player(1).gold;
@@ -91,9 +89,8 @@ TEST(HumanTurn, ChoosingARowCountsTheDiceTheHumanSees) {
     Label31Click(t.g);
     EXPECT_EQ(t.player(1).gold, gold + 2);
     EXPECT_TRUE(t.g.input.actionDone);
-    EXPECT_EQ(t.g.input.takeButtonRow, 0);
-    EXPECT_EQ(t.s().diceRows[6].count, 0);
-    EXPECT_EQ(t.lastAction().target, 6);
+    EXPECT_EQ(test::Ints(t.g.input.takeButtonRow, t.s().diceRows[6].count, t.lastAction().target),
+              test::Ints(0, 0, 6));
 
     WaehleWuerfelzeile(t.g, 3);  // one action per turn
     EXPECT_EQ(t.g.input.chosenRow, 0);
@@ -113,9 +110,8 @@ TEST(HumanTurn, LastenaufzugAndExtraDiePlaceFourCubesInOneRegion) {
     WaehleWuerfelzeile(t.g, 2);
     EXPECT_EQ(t.g.input.cubesToPlace, 3);
     Label44Click(t.g);
-    EXPECT_EQ(t.g.input.cubesToPlace, 4);
-    EXPECT_EQ(t.player(1).cardCount, 0);
-    EXPECT_EQ(t.s().discardCount, 1);
+    EXPECT_EQ(test::Ints(t.g.input.cubesToPlace, t.player(1).cardCount, t.s().discardCount),
+              test::Ints(4, 0, 1));
     Label44Click(t.g);
     EXPECT_TRUE(t.nested.traced("Würfel Für Karte: Nur einmal pro Zug erlaubt !"));
 
@@ -130,13 +126,10 @@ TEST(HumanTurn, LastenaufzugAndExtraDiePlaceFourCubesInOneRegion) {
     EXPECT_EQ(t.player(1).cubes, stock - 4);
     EXPECT_EQ(t.s().souk(1, 2).owner, 1);
     EXPECT_TRUE(t.g.input.actionDone);
-    EXPECT_EQ(t.g.input.inputState, 6);
-    EXPECT_EQ(t.s().diceRows[2].count, 0);
-    EXPECT_EQ(t.offeredFields(), 0);
+    EXPECT_EQ(test::Ints(t.g.input.inputState, t.s().diceRows[2].count, t.offeredFields()),
+              test::Ints(6, 0, 0));
     const CourseEvent e = t.lastAction();
-    EXPECT_EQ(e.actionKind, 0);
-    EXPECT_EQ(e.target, 1);
-    EXPECT_EQ(e.action.amount, 4);
+    EXPECT_EQ(test::Ints(e.actionKind, e.target, e.action.amount), test::Ints(0, 1, 4));
     EXPECT_TRUE(t.sound());
     Label44Click(t.g);
     EXPECT_TRUE(t.nested.traced("Würfel Für Karte: Nicht mehr möglich nach audgeführter Aktion"));
@@ -166,9 +159,9 @@ TEST(HumanTurn, CancellingAPlacementReturnsItsCubes) {
     EXPECT_EQ(t.player(1).cubes, stock - 2);
     WaehleWuerfelzeile(t.g, 3);  // a row click during the placement drops it
     EXPECT_EQ(t.player(1).cubes, stock);
-    EXPECT_EQ(t.s().souk(2, 4).owner, 0);
-    EXPECT_EQ(t.s().souk(2, 4).occupiedCount, 0);
-    EXPECT_EQ(t.g.input.inputState, 6);
+    EXPECT_EQ(
+        test::Ints(t.s().souk(2, 4).owner, t.s().souk(2, 4).occupiedCount, t.g.input.inputState),
+        test::Ints(0, 0, 6));
     EXPECT_FALSE(t.g.input.actionDone);
     EXPECT_TRUE(t.sound());
 }
@@ -206,9 +199,8 @@ TEST(HumanTurn, DrawingACardAsTheAction) {
     Image4Click(t.g);
     EXPECT_EQ(t.player(1).cardCount, 0);
     EXPECT_TRUE(t.g.input.actionDone);
-    EXPECT_EQ(t.s().diceRows[2].count, 0);
-    EXPECT_EQ(t.lastAction().actionKind, 1);
-    EXPECT_EQ(t.lastAction().target, 1);
+    EXPECT_EQ(test::Ints(t.s().diceRows[2].count, t.lastAction().actionKind, t.lastAction().target),
+              test::Ints(0, 1, 1));
     Image4Click(t.g);
     EXPECT_TRUE(t.nested.traced("Karte: Nur eine Aktion pro Zug erlaubt !"));
 
@@ -231,9 +223,9 @@ TEST(HumanTurn, BuildingTimingByPlayerCount) {
     Label31Click(three.g);
     Geba(three.g, kWeide, false);
     Geba(three.g, kGeschaeft, false);  // one building per turn
-    EXPECT_EQ(three.player(1).buildings[kWeide], 1);
-    EXPECT_EQ(three.player(1).buildings[kGeschaeft], 0);
-    EXPECT_EQ(three.g.input.buildingBought, kWeide);
+    EXPECT_EQ(test::Ints(three.player(1).buildings[kWeide], three.player(1).buildings[kGeschaeft],
+                         three.g.input.buildingBought),
+              test::Ints(1, 0, kWeide));
     EXPECT_TRUE(three.sound());
 
     HumanTurn two(2);
@@ -246,9 +238,9 @@ TEST(HumanTurn, BuildingTimingByPlayerCount) {
     EXPECT_EQ(two.player(1).buildings[kWeide], 1);
     EXPECT_EQ(two.s().diceRows[3].count, 0);
     EXPECT_TRUE(two.g.input.actionDone);
-    EXPECT_EQ(two.offeredFields(), 0);
-    EXPECT_EQ(two.lastAction().actionKind, 3);
-    EXPECT_EQ(two.lastAction().action.building, kWeide);
+    EXPECT_EQ(test::Ints(two.offeredFields(), two.lastAction().actionKind,
+                         two.lastAction().action.building),
+              test::Ints(0, 3, kWeide));
     EXPECT_TRUE(two.sound());
 }
 
@@ -271,12 +263,10 @@ TEST(HumanTurn, SupervisorMovesOnceToAMarkedTarget) {
         SupervisorClick(t.g, 1, 2);
     };
     SupervisorClick(t.g, 1, 1);
-    EXPECT_EQ(t.nested.cubeOrderQuestions.size(), 1u);
-    EXPECT_EQ(t.s().supervisorPos, 1);
-    EXPECT_EQ(t.s().caravanCount, 5);
-    EXPECT_EQ(t.nested.eventsOf(CourseKind::Action).size(), 1u);
-    EXPECT_EQ(t.lastAction().actionKind, 2);
-    EXPECT_EQ(t.lastAction().target, 1);
+    EXPECT_EQ(test::Ints(t.nested.cubeOrderQuestions.size(), t.s().supervisorPos,
+                         t.s().caravanCount, t.nested.eventsOf(CourseKind::Action).size(),
+                         t.lastAction().actionKind, t.lastAction().target),
+              test::Ints(1u, 1, 5, 1u, 2, 1));
     EXPECT_TRUE(t.g.input.actionDone);
     EXPECT_EQ(t.g.input.inputState, 6);
     EXPECT_FALSE(t.g.input.supervisorTargetsShown);
@@ -292,11 +282,9 @@ TEST(HumanTurn, CardPlays) {
     ASSERT_TRUE(KarteNutzenSichtbar(roll.g));
     GelberWuerfelKlick(roll.g, false);
     Image2MouseUp(roll.g, false);
-    EXPECT_EQ(roll.player(1).gold, 5);
-    EXPECT_EQ(roll.s().dice.yellowDice, 0);
-    EXPECT_EQ(roll.player(1).cardCount, 0);
-    EXPECT_EQ(roll.s().discardPile[1], k3Gold);
-    EXPECT_EQ(roll.lastAction().actionKind, 4);
+    EXPECT_EQ(test::Ints(roll.player(1).gold, roll.s().dice.yellowDice, roll.player(1).cardCount,
+                         roll.s().discardPile[1], roll.lastAction().actionKind),
+              test::Ints(5, 0, 0, k3Gold, 4));
 
     // "SteinAufShop" follows the souk rules even before a row is chosen.
     HumanTurn shop;
@@ -314,9 +302,9 @@ TEST(HumanTurn, CardPlays) {
     PlanFelderClick(shop.g, 1, 3, 1);  // unowned souk beside the open own one
     EXPECT_EQ(shop.s().souk(1, 3).owner, 0);
     PlanFelderClick(shop.g, 1, 2, 2);
-    EXPECT_EQ(shop.s().souk(1, 2).occupiedCount, 2);
-    EXPECT_EQ(shop.g.input.inputState, 6);
-    EXPECT_EQ(shop.offeredFields(), 0);
+    EXPECT_EQ(test::Ints(shop.s().souk(1, 2).occupiedCount, shop.g.input.inputState,
+                         shop.offeredFields()),
+              test::Ints(2, 6, 0));
     EXPECT_TRUE(shop.sound());
 
     // A second card click while the exchange dialog is open is ignored.
@@ -396,10 +384,7 @@ TEST(HumanTurn, CorrectionModeEdits) {
         KorrekturFeldClick(t.g, 3, 1, 1, true);
         o = t.s().souk(3, 1).owner;
     }
-    EXPECT_EQ(owners[0], 1);
-    EXPECT_EQ(owners[1], 2);
-    EXPECT_EQ(owners[2], 3);
-    EXPECT_EQ(owners[3], 0);
+    EXPECT_EQ(test::Ints(owners[0], owners[1], owners[2], owners[3]), test::Ints(1, 2, 3, 0));
     EXPECT_EQ(t.player(2).cubes, cubes2);
 
     const int gold = t.player(1).gold;

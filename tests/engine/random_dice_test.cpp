@@ -37,9 +37,7 @@ TEST(Random, RandomizeUsesMillisecondsOfTheDayAndDecorDrawsAreSeparate) {
     EXPECT_EQ(r.RandSeed, static_cast<std::uint32_t>(((13 * 60 + 5) * 60 + 59) * 1000 + 250));
     r.RandSeed = 99;
     r.decorSeed = 0;
-    EXPECT_EQ(r.DecorRandom(10), 0);
-    EXPECT_EQ(r.decorSeed, 1u);
-    EXPECT_EQ(r.RandSeed, 99u);
+    EXPECT_EQ(test::Ints(r.DecorRandom(10), r.decorSeed, r.RandSeed), test::Ints(0, 1u, 99u));
     Rng plain;
     plain.RandSeed = 99;
     r.DecorRandom(3);
@@ -47,7 +45,7 @@ TEST(Random, RandomizeUsesMillisecondsOfTheDayAndDecorDrawsAreSeparate) {
 }
 
 class DiceTest : public ::testing::Test {
-protected:
+  protected:
     test::TestGame t{4, true};
     GameState& s = t.g.s;
 
@@ -58,11 +56,11 @@ protected:
         t.g.rng.RandSeed = seed;
         Wuerfelwurf(t.g);
     }
-    void expectRow(int i, int count, int value, int white, int yellow) {
-        EXPECT_EQ(s.diceRows[i].count, count) << "row " << i;
-        EXPECT_EQ(s.diceRows[i].value, value) << "row " << i;
-        EXPECT_EQ(s.diceRows[i].white, white) << "row " << i;
-        EXPECT_EQ(s.diceRows[i].yellow, yellow) << "row " << i;
+    // Rows 1..6 as count, value, white, yellow.
+    std::vector<std::vector<long long>> rows() const {
+        std::vector<std::vector<long long>> out;
+        for (int i = 1; i <= kDiceRows; ++i) out.push_back(test::RowOf(s, i));
+        return out;
     }
 };
 
@@ -71,12 +69,10 @@ TEST_F(DiceTest, EightEqualFacesAreRolledAgainAndRowsSortByValue) {
     roll(32491, 9, 0);
     EXPECT_EQ(t.g.rollOverflows, 1);
     EXPECT_TRUE(t.host.traced("Würfelwurf: CountMax =  8"));
-    expectRow(6, 1, 6, 1, 0);
-    expectRow(1, 3, 1, 3, 0);
-    expectRow(2, 1, 2, 1, 0);
-    expectRow(3, 2, 3, 2, 0);
-    expectRow(4, 1, 4, 1, 0);
-    expectRow(5, 1, 5, 1, 0);
+    EXPECT_EQ(
+        rows(),
+        (std::vector<std::vector<long long>>{
+            {3, 1, 3, 0}, {1, 2, 1, 0}, {2, 3, 2, 0}, {1, 4, 1, 0}, {1, 5, 1, 0}, {1, 6, 1, 0}}));
     EXPECT_TRUE(t.host.traced("Würfelwurf: Zeile 6 : 1 mal die Zahl 6"));
     EXPECT_TRUE(t.host.traced("Würfelwurf: Zeile 1 : 3 mal die Zahl 1"));
     // The lines run from row 6 down to row 1, after the overflow line.
@@ -101,16 +97,14 @@ TEST_F(DiceTest, YellowDiceAreBookedOnTheRowOfTheirFace) {
     // Seed 4242 rolls 1,3,4,4,5,3,5,6,1 white and 4,2 yellow.
     roll(4242, 9, 2);
     EXPECT_EQ(t.g.rollOverflows, 0);
-    expectRow(6, 1, 6, 1, 0);
-    expectRow(1, 2, 1, 2, 0);
-    expectRow(2, 1, 2, 0, 1);
-    expectRow(3, 2, 3, 2, 0);
-    expectRow(4, 3, 4, 2, 1);
-    expectRow(5, 2, 5, 2, 0);
+    EXPECT_EQ(
+        rows(),
+        (std::vector<std::vector<long long>>{
+            {2, 1, 2, 0}, {1, 2, 0, 1}, {2, 3, 2, 0}, {3, 4, 2, 1}, {2, 5, 2, 0}, {1, 6, 1, 0}}));
     // Statistics count the row sizes under 11 dice for the current player.
-    EXPECT_EQ(t.g.diceStats.counts[2][11][4][3], 1);
-    EXPECT_EQ(t.g.diceStats.counts[2][11][6][1], 1);
-    EXPECT_EQ(t.g.diceStats.counts[2][9][4][3], 0);
+    EXPECT_EQ(test::Ints(t.g.diceStats.counts[2][11][4][3], t.g.diceStats.counts[2][11][6][1],
+                         t.g.diceStats.counts[2][9][4][3]),
+              test::Ints(1, 1, 0));
 }
 
 TEST_F(DiceTest, FewDistinctValuesLeaveUpperRowsEmpty) {
@@ -130,7 +124,7 @@ TEST_F(DiceTest, FewDistinctValuesLeaveUpperRowsEmpty) {
         roll(seed, 8, 0);
         EXPECT_GT(s.diceRows[1].count, 0);
         EXPECT_GT(s.diceRows[2].count, 0);
-        for (int i = 3; i <= 5; ++i) expectRow(i, 0, 0, 0, 0);
+        for (int i = 3; i <= 5; ++i) EXPECT_EQ(test::RowOf(s, i), test::Ints(0, 0, 0, 0));
         EXPECT_GT(s.diceRows[6].value, s.diceRows[2].value);
         EXPECT_GT(s.diceRows[2].value, s.diceRows[1].value);
         EXPECT_EQ(s.diceRows[1].count + s.diceRows[2].count + s.diceRows[6].count, 8);

@@ -25,9 +25,9 @@ TEST(SupervisorCost, DistanceLeadsThroughTheCentreAndTheBadehausForgivesThreeSte
     t.setup();
     GameState& s = t.g.s;
     t.placeSupervisor(1, 0);
-    EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 3), 0);
-    EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 4), 1);
-    EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 2), 1);
+    EXPECT_EQ(test::Ints(SupervisorCost(s, 2, 3, 3, 3), SupervisorCost(s, 2, 3, 3, 4),
+                         SupervisorCost(s, 2, 3, 3, 2)),
+              test::Ints(0, 1, 1));
     s.player(2).buildings[kBadehaus] = 1;
     EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 6), 0);
     EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 7), 1);
@@ -50,16 +50,12 @@ TEST(BewegeAufseher, RefusesAnEmptyRowOrAShortPurseAndOtherwisePaysMovesAndSends
     EXPECT_EQ(s.caravanCount, 0);
 
     ASSERT_TRUE(BewegeAufseher(t.g, 2, 3, 5, 3));
-    EXPECT_EQ(s.player(2).gold, 1);
-    EXPECT_EQ(s.supervisorStreet, 3);
-    EXPECT_EQ(s.supervisorPos, 5);
-    EXPECT_EQ(s.diceRows[3].count, 0);
-    EXPECT_EQ(s.caravanCount, 1);
-    EXPECT_EQ(s.caravan[1], 3);
-    EXPECT_EQ(s.souk(1, 3).occupiedCount, 0);
-    EXPECT_EQ(s.souk(1, 3).owner, 0);
-    EXPECT_EQ(s.player(3).victoryPoints, 2);
-    EXPECT_EQ(s.player(3).weekPoints[1].fromCaravan, 2);
+    EXPECT_EQ(test::Ints(s.player(2).gold, s.supervisorStreet, s.supervisorPos, s.diceRows[3].count,
+                         s.caravanCount, s.caravan[1]),
+              test::Ints(1, 3, 5, 0, 1, 3));
+    EXPECT_EQ(test::Ints(s.souk(1, 3).occupiedCount, s.souk(1, 3).owner, s.player(3).victoryPoints,
+                         s.player(3).weekPoints[1].fromCaravan),
+              test::Ints(0, 0, 2, 2));
     EXPECT_EQ(s.player(3).cubes, 49);  // the cube went to the caravan, not back to stock
 
     const int paid = t.host.traceIndex("Spieler 2 zahlt 1 Gold für den Aufseher. Würfelwert= 4");
@@ -70,9 +66,8 @@ TEST(BewegeAufseher, RefusesAnEmptyRowOrAShortPurseAndOtherwisePaysMovesAndSends
     EXPECT_GT(sent, moved);
     const auto moves = t.host.eventsOf(CourseKind::Action);
     ASSERT_EQ(moves.size(), 1u);
-    EXPECT_EQ(moves[0].actionKind, kMoveSupervisor);
-    EXPECT_EQ(moves[0].target, 2);
-    EXPECT_EQ(moves[0].player, 2);
+    EXPECT_EQ(test::Ints(moves[0].actionKind, moves[0].target, moves[0].player),
+              test::Ints(kMoveSupervisor, 2, 2));
 }
 
 TEST(CarryOutSupervisorMove, HumanMoveLogsTheShortLineSetsTheActionFlagAndFlagsANegativePurse) {
@@ -101,9 +96,7 @@ TEST(SendAdjacentCubes, SameOwnerSendsBothWithoutAskingAndVariant2SendsOnlyTheFi
     SetDiceRow(s, 2, 1, 3);
     CarryOutSupervisorMove(t.g, 1, 2, kTwoFieldStreet, 1, 0, true);
     EXPECT_TRUE(t.host.cubeOrderQuestions.empty());
-    EXPECT_EQ(s.caravanCount, 5);
-    EXPECT_EQ(s.caravan[4], 3);
-    EXPECT_EQ(s.caravan[5], 3);
+    EXPECT_EQ(test::Ints(s.caravanCount, s.caravan[4], s.caravan[5]), test::Ints(5, 3, 3));
     EXPECT_EQ(s.player(3).victoryPoints, 3);  // 2 + 1
     EXPECT_EQ(s.souk(4, 1).occupiedCount, 0);
     EXPECT_EQ(s.souk(2, 1).occupiedCount, 0);
@@ -117,9 +110,8 @@ TEST(SendAdjacentCubes, SameOwnerSendsBothWithoutAskingAndVariant2SendsOnlyTheFi
     PutCubes(w, 4, 2, 1, 1);
     SetDiceRow(w, 2, 1, 3);
     ASSERT_TRUE(BewegeAufseher(v.g, 2, 2, 1, kTwoFieldStreet));
-    EXPECT_EQ(w.caravanCount, 1);
-    EXPECT_EQ(w.caravan[1], 3);
-    EXPECT_EQ(w.souk(2, 1).occupiedCount, 1);
+    EXPECT_EQ(test::Ints(w.caravanCount, w.caravan[1], w.souk(2, 1).occupiedCount),
+              test::Ints(1, 3, 1));
 }
 
 // Two cubes of different players where the first fills the last slot of a caravan row.
@@ -139,19 +131,17 @@ TEST(SendAdjacentCubes, CubeOrderAtACaravanRowBoundary) {
     {
         BoundaryCase c({1, 1, 1});
         ASSERT_TRUE(BewegeAufseher(c.t.g, 2, 2, 1, kTwoFieldStreet));
-        EXPECT_EQ(c.s().caravan[4], 3);
-        EXPECT_EQ(c.s().caravan[5], 4);
-        EXPECT_EQ(c.s().player(3).victoryPoints, 2);
-        EXPECT_EQ(c.s().player(4).victoryPoints, 1);
+        EXPECT_EQ(test::Ints(c.s().caravan[4], c.s().caravan[5], c.s().player(3).victoryPoints,
+                             c.s().player(4).victoryPoints),
+                  test::Ints(3, 4, 2, 1));
     }
     {
         // The mover's own cube goes second, into the cheaper row.
         BoundaryCase c({1, 1, 1});
         ASSERT_TRUE(BewegeAufseher(c.t.g, 3, 2, 1, kTwoFieldStreet));
-        EXPECT_EQ(c.s().caravan[4], 4);
-        EXPECT_EQ(c.s().caravan[5], 3);
-        EXPECT_EQ(c.s().player(4).victoryPoints, 2);
-        EXPECT_EQ(c.s().player(3).victoryPoints, 1);
+        EXPECT_EQ(test::Ints(c.s().caravan[4], c.s().caravan[5], c.s().player(4).victoryPoints,
+                             c.s().player(3).victoryPoints),
+                  test::Ints(4, 3, 2, 1));
     }
     {
         // Neither is the mover's: the owner with more caravan cubes goes first.
@@ -175,10 +165,9 @@ TEST(SendAdjacentCubes, CubeOrderAtACaravanRowBoundary) {
         c.t.host.cubeOrderAnswer = 2;
         CarryOutSupervisorMove(c.t.g, 1, 2, kTwoFieldStreet, 1, 0, true);
         EXPECT_TRUE(c.t.host.cubeOrderQuestions.empty());
-        EXPECT_EQ(c.s().caravan[3], 3);
-        EXPECT_EQ(c.s().caravan[4], 4);
-        EXPECT_EQ(c.s().player(3).victoryPoints, 2);
-        EXPECT_EQ(c.s().player(4).victoryPoints, 2);
+        EXPECT_EQ(test::Ints(c.s().caravan[3], c.s().caravan[4], c.s().player(3).victoryPoints,
+                             c.s().player(4).victoryPoints),
+                  test::Ints(3, 4, 2, 2));
     }
 }
 
@@ -198,9 +187,9 @@ TEST(SteinInKarawane, TheCubeThatFillsTheCaravanScoresAndEmptiesItBeforeTheSecon
     EXPECT_EQ(s.player(2).cubes, 50);
     EXPECT_EQ(s.player(3).cubes, 49);  // one in stock again, one in the new caravan
     // Slot 12 earns 0, the scoring 1 x 3, slot 1 of the empty caravan 2.
-    EXPECT_EQ(s.player(3).victoryPoints, 5);
-    EXPECT_EQ(s.player(1).victoryPoints, 18);
-    EXPECT_EQ(s.player(2).victoryPoints, 15);
+    EXPECT_EQ(
+        test::Ints(s.player(3).victoryPoints, s.player(1).victoryPoints, s.player(2).victoryPoints),
+        test::Ints(5, 18, 15));
     const int emptied = t.host.traceIndex("Karawane wird geleert");
     const int last = t.host.traceIndex("Stein in Karawane: Spieler 3 auf Position 1 (2/1/1 /2SP)");
     ASSERT_GE(emptied, 0);
@@ -223,7 +212,7 @@ TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
         EXPECT_EQ(t.host.camelQuestions, 1);
         EXPECT_EQ(s.player(1).camels, 0);
         EXPECT_EQ(s.souk(1, 3).occupiedCount, 1);  // the field is kept
-        EXPECT_EQ(s.player(1).cubes, 47);           // the caravan cube came from stock
+        EXPECT_EQ(s.player(1).cubes, 47);          // the caravan cube came from stock
         EXPECT_EQ(s.caravan[1], 1);
         EXPECT_EQ(s.player(1).victoryPoints, 2);  // a defended cube still earns
         EXPECT_EQ(s.player(1).cardCount, 1);      // and still brings the Karawanserei card
@@ -283,16 +272,12 @@ TEST(KamelAbwehr, ComputerOwnerAsksItsStrategyInPhaseOneThenTheFixedRule) {
     SetDiceRow(s, 4, 5, 1);
     ASSERT_TRUE(BewegeAufseher(t.g, 2, 4, 5, 3));
     ASSERT_EQ(t.players.askedPlayers.size(), 1u);
-    EXPECT_EQ(t.players.askedPlayers[0], 3);
-    EXPECT_EQ(t.players.phaseDuringCall[0], 1);
-    EXPECT_EQ(s.turnPhase, 0);
+    EXPECT_EQ(test::Ints(t.players.askedPlayers[0], t.players.phaseDuringCall[0], s.turnPhase),
+              test::Ints(3, 1, 0));
     EXPECT_TRUE(t.players.fieldOccupiedWhenAsked);
-    EXPECT_EQ(t.players.lastRegion, 1);
-    EXPECT_EQ(t.players.lastSouk, 3);
-    EXPECT_EQ(t.players.lastField, 1);
-    EXPECT_EQ(t.players.fixedQuestions, 1);
-    EXPECT_EQ(s.player(3).camels, 1);
-    EXPECT_EQ(s.souk(1, 3).occupiedCount, 1);
+    EXPECT_EQ(test::Ints(t.players.lastRegion, t.players.lastSouk, t.players.lastField,
+                         t.players.fixedQuestions, s.player(3).camels, s.souk(1, 3).occupiedCount),
+              test::Ints(1, 3, 1, 1, 1, 1));
 
     // A strategy that says yes leaves the fixed rule unasked.
     t.players.strategyAnswer = true;
@@ -344,20 +329,18 @@ TEST(SteinInKarawaneAusVorrat, TakesTheStockCubeWithoutCardOrDefenceAndEmptiesAF
     s.player(1).buildings[kKarawanserei] = 1;
     --s.player(1).cubes;
     ASSERT_TRUE(SteinInKarawaneAusVorrat(t.g, 1));
-    EXPECT_EQ(s.caravan[1], 1);
-    EXPECT_EQ(s.player(1).cubes, 48);
-    EXPECT_EQ(s.player(1).victoryPoints, 2);
-    EXPECT_EQ(s.player(1).cardCount, 0);
+    EXPECT_EQ(test::Ints(s.caravan[1], s.player(1).cubes, s.player(1).victoryPoints,
+                         s.player(1).cardCount),
+              test::Ints(1, 48, 2, 0));
     EXPECT_GE(t.host.traceIndex("Stein in Karawane aus Vorat: Spieler 1 auf Position 1 (2SP)"), 0);
 
     s.player(2).cubes = 10;
     for (int i = 0; i < 4; ++i) ASSERT_TRUE(SteinInKarawaneAusVorrat(t.g, 2));
     EXPECT_EQ(s.caravanCount, 5);
     ASSERT_TRUE(SteinInKarawaneAusVorrat(t.g, 1));
-    EXPECT_EQ(s.caravanCount, 0);
-    EXPECT_EQ(s.player(1).cubes, 49);
-    EXPECT_EQ(s.player(2).cubes, 10);
-    EXPECT_EQ(SteineInKarawane(s, 1), 0);
+    EXPECT_EQ(
+        test::Ints(s.caravanCount, s.player(1).cubes, s.player(2).cubes, SteineInKarawane(s, 1)),
+        test::Ints(0, 49, 10, 0));
 }
 
 TEST(MarkiereAufseherZiele, MarksPositionsByDistanceForGoldAndForFree) {

@@ -6,8 +6,14 @@
 
 #include "engine/game.h"
 #include "engine/setup.h"
+#include "support/ints.h"
 
 namespace kelmira::test {
+
+inline std::vector<long long> RowOf(const GameState& s, int row) {
+    const DiceRow& d = s.diceRows[row];
+    return Ints(d.count, d.value, d.white, d.yellow);
+}
 
 // Records everything the engine tells its surroundings.
 class RecordingHost : public Host {
