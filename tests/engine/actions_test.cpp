@@ -36,11 +36,9 @@ TEST(Actions, RowValueCountsYellowDiceOnlyForTheStartPlayer) {
     t.p(2).buildings[kWeide] = 1;
     t.p(2).buildings[kLastenaufzug] = 1;
     t.p(2).buildings[kGeschaeft] = 1;
-    EXPECT_EQ(ZeilenWert(t.g, 2, 1), 3);
-    EXPECT_EQ(ZeilenWert(t.g, 2, 6), 4);
+    EXPECT_EQ(test::Ints(ZeilenWert(t.g, 2, 1), ZeilenWert(t.g, 2, 6)), test::Ints(3, 4));
     // An empty row is worth nothing whatever the buildings.
-    EXPECT_EQ(ZeilenWert(t.g, 2, 3), 0);
-    EXPECT_EQ(ZeilenWert(t.g, 2, 5), 0);
+    EXPECT_EQ(test::Ints(ZeilenWert(t.g, 2, 3), ZeilenWert(t.g, 2, 5)), test::Ints(0, 0));
     test::SetDiceRow(s, 5, 5, 1, 0);
     EXPECT_EQ(ZeilenWert(t.g, 2, 5), 2);
 
@@ -62,8 +60,7 @@ TEST(Actions, TakingCamelsAddsWeideAndCardAndUsesUpTheRow) {
 
     test::SetDiceRow(s, 1, 2, 3);
     ASSERT_TRUE(A_Nehme_Kamele(t.g, 2, false));
-    EXPECT_EQ(t.p(2).camels, 3);
-    EXPECT_EQ(s.diceRows[1].count, 0);
+    EXPECT_EQ(test::Ints(t.p(2).camels, s.diceRows[1].count), test::Ints(3, 0));
     EXPECT_TRUE(t.host.traced("Spieler nimmt Kamele:  3"));
     EXPECT_TRUE(t.host.traced("Würfelzeile entfernt: 1"));
     EXPECT_TRUE(t.host.traced("A:Standard-Aktion von Spieler 2 in Region 5 : 3"));
@@ -154,8 +151,7 @@ TEST(Actions, ExtendedTakingPaysTheExtraDieWithTheCard) {
     EXPECT_EQ(t.p(2).gold, 2 + 2);
     ASSERT_EQ(t.host.faults.size(), 1u);
     EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure EinfuegenAbwurfKarte");
-    EXPECT_EQ(s.discardCount, 1);
-    EXPECT_EQ(t.p(2).cardCount, 1);
+    EXPECT_EQ(test::Ints(s.discardCount, t.p(2).cardCount), test::Ints(1, 1));
 
     // Slot 0 means no card at all.
     test::SetDiceRow(s, 6, 5, 1);
@@ -173,8 +169,7 @@ TEST(Actions, CubePlacementFollowsTheSoukRules) {
 
     // The first cube makes the player the owner; cubes go on the lowest empty field.
     ASSERT_TRUE(LegeSteinInGruppe(t.g, 2, 1, 2));
-    EXPECT_EQ(s.souk(1, 2).owner, 2);
-    EXPECT_EQ(s.souk(1, 2).occupiedCount, 1);
+    EXPECT_EQ(test::Ints(s.souk(1, 2).owner, s.souk(1, 2).occupiedCount), test::Ints(2, 1));
     EXPECT_TRUE(s.souk(1, 2).fields[1].occupied);
     EXPECT_FALSE(s.souk(1, 2).fields[1].newCube);
     EXPECT_EQ(t.p(2).cubes, cubes - 1);
@@ -201,8 +196,7 @@ TEST(Actions, CubePlacementFollowsTheSoukRules) {
     const std::size_t faults = t.host.faults.size();
     EXPECT_FALSE(LegeSteinInGruppe(t.g, 2, 1, 2));
     EXPECT_EQ(t.host.faults.size(), faults);
-    EXPECT_EQ(t.p(2).cubes, cubes - 5);
-    EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 2), 0);
+    EXPECT_EQ(test::Ints(t.p(2).cubes, FindeEigeneGruppe(t.g, 1, 2)), test::Ints(cubes - 5, 0));
     EXPECT_TRUE(LegeSteinInGruppe(t.g, 2, 1, 4));
     EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 2), 4);
 
@@ -231,8 +225,7 @@ TEST(Actions, TakingCubesBackAndConfirmingNewCubes) {
 
     NimmSteinZurueck(t.g, 4, 2, 1);
     EXPECT_FALSE(s.souk(4, 2).completed);
-    EXPECT_EQ(s.souk(4, 2).occupiedCount, 1);
-    EXPECT_EQ(s.souk(4, 2).owner, 1);
+    EXPECT_EQ(test::Ints(s.souk(4, 2).occupiedCount, s.souk(4, 2).owner), test::Ints(1, 1));
     EXPECT_TRUE(t.host.traced(
         "Spieler 1 nimmt Stein zurück oder in Karawane: Region 4 , Gruppe 2 , Feld 1"));
     NimmSteinZurueck(t.g, 4, 2, 2);
@@ -291,22 +284,19 @@ TEST(Actions, RowPlacementMovesOnAfterCompletionAndForfeitsTheRest) {
     const int cubes = t.p(3).cubes;
     EXPECT_EQ(PlaceRowCubes(t.g, 3, 5), 1);  // 4 cubes, but only the one-field souk is open
     EXPECT_TRUE(s.souk(4, 1).completed);
-    EXPECT_EQ(s.souk(4, 1).owner, 3);
-    EXPECT_EQ(t.p(3).cubes, cubes - 1);
+    EXPECT_EQ(test::Ints(s.souk(4, 1).owner, t.p(3).cubes), test::Ints(3, cubes - 1));
     EXPECT_TRUE(t.host.faults.empty());
 
     // Truhe: a 2-field souk completes, the remaining cubes open the next free souk.
     test::SetDiceRow(s, 4, 4, 3);
     EXPECT_EQ(PlaceRowCubes(t.g, 3, 4), 4);
     EXPECT_TRUE(s.souk(3, 1).completed);
-    EXPECT_EQ(s.souk(3, 2).owner, 3);
-    EXPECT_EQ(s.souk(3, 2).occupiedCount, 2);
+    EXPECT_EQ(test::Ints(s.souk(3, 2).owner, s.souk(3, 2).occupiedCount), test::Ints(3, 2));
 
     // A short stock stops the placement.
     t.p(3).cubes = 1;
     test::SetDiceRow(s, 2, 2, 3);
-    EXPECT_EQ(PlaceRowCubes(t.g, 3, 2), 1);
-    EXPECT_EQ(t.p(3).cubes, 0);
+    EXPECT_EQ(test::Ints(PlaceRowCubes(t.g, 3, 2), t.p(3).cubes), test::Ints(1, 0));
 }
 
 TEST(Actions, DrawingACard) {
@@ -324,8 +314,7 @@ TEST(Actions, DrawingACard) {
     for (int k = 1; k <= 18; ++k) p3.hand[k] = k3Gold;
     t.host.clear();
     ASSERT_TRUE(A_KarteZiehenSp(t.g, 3));
-    EXPECT_EQ(p3.cardCount, 18);
-    EXPECT_EQ(s.drawNext, 3);
+    EXPECT_EQ(test::Ints(p3.cardCount, s.drawNext), test::Ints(18, 3));
     ASSERT_EQ(t.host.faults.size(), 1u);
     EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure A_KarteZiehenSp");
 

@@ -16,8 +16,7 @@ TEST(KostenGebaeude, AnUnknownKindIsAFaultWithNoCost) {
     t.setup();
     int gold = 9, camels = 9;
     KostenGebaeude(t.g, 7, gold, camels);
-    EXPECT_EQ(gold, 0);
-    EXPECT_EQ(camels, 0);
+    EXPECT_EQ(test::Ints(gold, camels), test::Ints(0, 0));
     ASSERT_EQ(t.host.faults.size(), 1u);
     EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure KostenGebaeude");
     int camelCost = 0, goldCost = 0;
@@ -51,8 +50,7 @@ TEST(Gebaeudekauf, HumanPurchaseChecksPurseCubeAndOwnershipAndBooksTheBonus) {
     p.gold = 10;
     p.cubes = 0;
     EXPECT_FALSE(Gebaeudekauf(t.g, 1, kGeschaeft, camelCost, goldCost));
-    EXPECT_EQ(p.gold, 10);
-    EXPECT_EQ(p.camels, 10);
+    EXPECT_EQ(test::Ints(p.gold, p.camels), test::Ints(10, 10));
     EXPECT_FALSE(p.buildings[kGeschaeft]);
 
     p.cubes = 10;
@@ -100,8 +98,8 @@ TEST(KaufeGebaeude, BuildingCardsAreUsedAndDiscarded) {
         test::Ints(0, 1, k3Gold, 1, kBauenOhneGold));
     const auto moves = t.host.eventsOf(CourseKind::Action);
     ASSERT_EQ(moves.size(), 1u);
-    EXPECT_EQ(moves[0].actionKind, kMoveBuild);
-    EXPECT_EQ(moves[0].action.building, kMarkt);
+    EXPECT_EQ(test::Ints(moves[0].actionKind, moves[0].action.building),
+              test::Ints(kMoveBuild, kMarkt));
     EXPECT_TRUE(moves[0].action.cardUsed);
     EXPECT_GE(t.host.traceIndex("A:Gebäude bauen von Spieler 2 : 5; Karte: True"), 0);
 
@@ -124,8 +122,7 @@ TEST(KaufeGebaeude, TheWeideNeverSpendsTheGoldCard) {
     t.setHand(2, {kBauenOhneGold});
     t.player(2).camels = 2;
     ASSERT_TRUE(KaufeGebaeude(t.g, 2, kWeide, false, true));
-    EXPECT_EQ(t.player(2).cardCount, 1);
-    EXPECT_EQ(t.player(2).camels, 0);
+    EXPECT_EQ(test::Ints(t.player(2).cardCount, t.player(2).camels), test::Ints(1, 0));
     EXPECT_FALSE(t.host.eventsOf(CourseKind::Action)[0].action.cardUsed);
 }
 
@@ -149,8 +146,7 @@ TEST(KaufeGebaeude, TheExchangeCardCoversExactlyTheShortfall) {
     t.player(3).gold = 6;
     t.player(3).camels = 1;
     ASSERT_TRUE(KaufeGebaeude(t.g, 3, kGeschaeft, true, false));
-    EXPECT_EQ(t.player(3).gold, 3);
-    EXPECT_EQ(t.player(3).camels, 0);
+    EXPECT_EQ(test::Ints(t.player(3).gold, t.player(3).camels), test::Ints(3, 0));
 
     // Gold and camels together fall short: the card is kept.
     t.setHand(4, {kTauscheGoldKamel});

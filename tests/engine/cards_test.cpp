@@ -22,8 +22,7 @@ TEST(Hand, AddingAndRemovingKeepsSlotsPackedAndSelectsTheNewestCard) {
     ASSERT_TRUE(KarteInHand(t.g, 2, k3Gold));
     ASSERT_TRUE(KarteInHand(t.g, 2, k3Kamele));
     ASSERT_TRUE(KarteInHand(t.g, 2, kSteinAufShop));
-    EXPECT_EQ(p.cardsReceived, 3);
-    EXPECT_EQ(p.selectedCard, 3);
+    EXPECT_EQ(test::Ints(p.cardsReceived, p.selectedCard), test::Ints(3, 3));
     EXPECT_GE(t.host.traceIndex("Spieler 2 erhält Karte SteinAufShop; aktuelle Anzahl: 3"), 0);
 
     ASSERT_TRUE(KarteAusHand(t.g, 2, 2));
@@ -52,8 +51,7 @@ TEST(DiscardPile, RefusesNoCardAndAFullPile) {
     EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure EinfuegenAbwurfKarte");
     EXPECT_EQ(s.discardCount, 0);
     ASSERT_TRUE(EinfuegenAbwurfKarte(t.g, k1SPproGold));
-    EXPECT_EQ(s.discardPile[0], 1);
-    EXPECT_EQ(s.discardPile[1], k1SPproGold);
+    EXPECT_EQ(test::Ints(s.discardPile[0], s.discardPile[1]), test::Ints(1, k1SPproGold));
     EXPECT_GE(t.host.traceIndex("Karte auf Abwurfstapel: 1SPproGold; aktuelle Anzahl: 1"), 0);
     s.discardCount = kCards;
     EXPECT_FALSE(EinfuegenAbwurfKarte(t.g, k3Gold));
@@ -133,8 +131,7 @@ TEST(ZieheKarte, TheNineteenthCardWithAnEmptyDiscardPileIsNotThere) {
     ASSERT_TRUE(EinfuegenAbwurfKarte(t.g, kind));
     ASSERT_TRUE(ZieheKarte(t.g, card));
     EXPECT_EQ(card, kind);
-    EXPECT_EQ(s.drawNext, 2);
-    EXPECT_EQ(s.drawCount, 1);
+    EXPECT_EQ(test::Ints(s.drawNext, s.drawCount), test::Ints(2, 1));
 }
 
 TEST(KarteNutzen, TheExchangeCardNeedsExactlyOneDirection) {
@@ -154,8 +151,8 @@ TEST(KarteNutzen, TheExchangeCardNeedsExactlyOneDirection) {
     EXPECT_FALSE(KarteNutzen_TauscheGoldKamel(t.g, 2, 0, 3));  // no card left
     const auto moves = t.host.eventsOf(CourseKind::Action);
     ASSERT_EQ(moves.size(), 1u);
-    EXPECT_EQ(moves[0].actionKind, kMoveCard);
-    EXPECT_EQ(moves[0].action.card, kTauscheGoldKamel);
+    EXPECT_EQ(test::Ints(moves[0].actionKind, moves[0].action.card),
+              test::Ints(kMoveCard, kTauscheGoldKamel));
 }
 
 TEST(KarteNutzen, VictoryPointCardsPayUpToTheirLimit) {
@@ -169,16 +166,14 @@ TEST(KarteNutzen, VictoryPointCardsPayUpToTheirLimit) {
               test::Ints(0, 6, 6));
     p.camels = 9;
     ASSERT_TRUE(KarteNutzen_2SPproKamel(t.g, 2, 8, false));
-    EXPECT_EQ(p.camels, 5);
-    EXPECT_EQ(p.victoryPoints, 14);
+    EXPECT_EQ(test::Ints(p.camels, p.victoryPoints), test::Ints(5, 14));
     EXPECT_FALSE(KarteNutzen_2SPproKamel(t.g, 2, 8, false));  // no card left
     p.gold = 0;
     EXPECT_FALSE(KarteNutzen_1SPproGold(t.g, 2, 10, false));
     EXPECT_EQ(p.cardCount, 1);
     p.gold = 14;
     ASSERT_TRUE(KarteNutzen_1SPproGold(t.g, 2, 12, false));
-    EXPECT_EQ(p.gold, 4);
-    EXPECT_EQ(p.victoryPoints, 24);
+    EXPECT_EQ(test::Ints(p.gold, p.victoryPoints), test::Ints(4, 24));
 }
 
 TEST(KarteNutzen, VictoryPointCardsExchangeFirstWhenAllowed) {
@@ -217,8 +212,7 @@ TEST(KarteNutzen, StoneCardsObeyTheSoukRules) {
     EXPECT_FALSE(s.souk(2, 2).fields[3].newCube);
     EXPECT_EQ(s.player(2).cubes, 48);
     ASSERT_TRUE(KarteNutzen_SteinAufShop(t.g, 2, 4, 1, 1));
-    EXPECT_EQ(s.souk(4, 1).owner, 2);
-    EXPECT_EQ(s.player(2).cardCount, 1);
+    EXPECT_EQ(test::Ints(s.souk(4, 1).owner, s.player(2).cardCount), test::Ints(2, 1));
 
     ASSERT_TRUE(KarteNutzen_SteinAufKarawane(t.g, 2));
     EXPECT_EQ(test::Ints(s.caravan[1], s.player(2).cardCount, s.player(2).cubes),
@@ -293,8 +287,7 @@ TEST(A_KarteNutzen_ShopSteinEinerluecke, AReopenedSoukBesideAnOpenOneIsStillOwn)
     EXPECT_TRUE(t.host.faults.empty());
     EXPECT_TRUE(s.souk(2, 4).completed);
     EXPECT_TRUE(s.souk(2, 4).fields[5].occupied);
-    EXPECT_EQ(s.souk(2, 3).occupiedCount, 1);
-    EXPECT_EQ(s.player(3).cardCount, 0);
+    EXPECT_EQ(test::Ints(s.souk(2, 3).occupiedCount, s.player(3).cardCount), test::Ints(1, 0));
 }
 
 TEST(Spieler1KarteNutzen, DialogCardsAskTheHostAndKeepAnswersWithinThePurse) {
@@ -305,14 +298,12 @@ TEST(Spieler1KarteNutzen, DialogCardsAskTheHostAndKeepAnswersWithinThePurse) {
     p.camels = 2;
     t.host.exchangeAnswer = 5;  // more camels than there are
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, kTauscheGoldKamel));
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.gold, 5);
+    EXPECT_EQ(test::Ints(p.camels, p.gold), test::Ints(0, 5));
     EXPECT_GE(t.host.traceIndex("Spieler 1 - Start Karte nutzen: TauscheGoldKamel"), 0);
     EXPECT_GE(t.host.traceIndex("Tausche Kamele zu Gold: 2"), 0);
     t.host.exchangeAnswer = -4;
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, kTauscheGoldKamel));
-    EXPECT_EQ(p.gold, 1);
-    EXPECT_EQ(p.camels, 4);
+    EXPECT_EQ(test::Ints(p.gold, p.camels), test::Ints(1, 4));
     EXPECT_GE(t.host.traceIndex("Tausche Gold in Kamel: -4"), 0);
     p.gold = 0;
     p.camels = 0;
@@ -330,15 +321,13 @@ TEST(Spieler1KarteNutzen, DialogCardsAskTheHostAndKeepAnswersWithinThePurse) {
     EXPECT_GE(t.host.traceIndex("Tausche Kamele zu Siegpunkte: 6"), 0);
     t.host.pointsAnswer = 8;  // only 4 points are covered by 2 camels
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k2SPproKamel));
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.victoryPoints, 10);
+    EXPECT_EQ(test::Ints(p.camels, p.victoryPoints), test::Ints(0, 10));
 
     p.gold = 12;
     t.host.pointsAnswer = 12;
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k1SPproGold));
     EXPECT_FALSE(t.host.lastCamelMode);
-    EXPECT_EQ(p.gold, 2);
-    EXPECT_EQ(p.victoryPoints, 20);
+    EXPECT_EQ(test::Ints(p.gold, p.victoryPoints), test::Ints(2, 20));
 
     t.host.pointsOk = false;
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k1SPproGold));
@@ -352,8 +341,7 @@ TEST(Spieler1KarteNutzen, DirectCardsFlagsAndTheStoneCard) {
     PlayerState& p = t.player(1);
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k3Kamele));
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k3Gold));
-    EXPECT_EQ(p.camels, 3);
-    EXPECT_EQ(p.gold, 5);
+    EXPECT_EQ(test::Ints(p.camels, p.gold), test::Ints(3, 5));
 
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, kBauenOhneGold));
     EXPECT_FALSE(Spieler1KarteNutzen(t.g, 1, kBauenOhneGold));
@@ -369,8 +357,7 @@ TEST(Spieler1KarteNutzen, DirectCardsFlagsAndTheStoneCard) {
     PutCubes(s, 2, 2, 1, 1);
     t.g.input.inputState = 6;
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, kSteinAufShop));
-    EXPECT_EQ(t.g.input.inputState, 99);
-    EXPECT_EQ(t.g.input.cubesToPlace, 1);
+    EXPECT_EQ(test::Ints(t.g.input.inputState, t.g.input.cubesToPlace), test::Ints(99, 1));
     EXPECT_FALSE(s.souk(1, 1).fields[1].newCube);
     EXPECT_TRUE(s.souk(1, 2).fields[2].newCube);
     EXPECT_FALSE(s.souk(1, 2).fields[1].newCube);

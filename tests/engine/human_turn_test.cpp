@@ -62,8 +62,7 @@ TEST(HumanTurn, ChoosingARowCountsTheDiceTheHumanSees) {
     SetDiceRow(t.s(), 3, 4, 0, 2);  // only yellow dice
     WaehleWuerfelzeile(t.g, 1);     // empty row
     WaehleWuerfelzeile(t.g, 3);
-    EXPECT_EQ(t.g.input.chosenRow, 0);
-    EXPECT_EQ(t.g.input.inputState, 6);
+    EXPECT_EQ(test::Ints(t.g.input.chosenRow, t.g.input.inputState), test::Ints(0, 6));
 
     t.s().startPlayer = 1;
     WaehleWuerfelzeile(t.g, 3);
@@ -123,8 +122,7 @@ TEST(HumanTurn, LastenaufzugAndExtraDiePlaceFourCubesInOneRegion) {
     EXPECT_EQ(t.g.input.inputState, 0);
     PlanFelderClick(t.g, 1, 2, 1);  // the completed souk lets the last cube open another
 
-    EXPECT_EQ(t.player(1).cubes, stock - 4);
-    EXPECT_EQ(t.s().souk(1, 2).owner, 1);
+    EXPECT_EQ(test::Ints(t.player(1).cubes, t.s().souk(1, 2).owner), test::Ints(stock - 4, 1));
     EXPECT_TRUE(t.g.input.actionDone);
     EXPECT_EQ(test::Ints(t.g.input.inputState, t.s().diceRows[2].count, t.offeredFields()),
               test::Ints(6, 0, 0));
@@ -182,8 +180,8 @@ TEST(HumanTurn, PlacementEndsWhenStockOrFieldsRunOut) {
     WaehleWuerfelzeile(full.g, 5);
     for (int f = 1; f <= 3; ++f) PlanFelderClick(full.g, 4, 3, f);
     EXPECT_TRUE(full.g.input.actionDone);
-    EXPECT_EQ(full.lastAction().action.amount, 3);
-    EXPECT_EQ(full.s().diceRows[5].count, 0);
+    EXPECT_EQ(test::Ints(full.lastAction().action.amount, full.s().diceRows[5].count),
+              test::Ints(3, 0));
     EXPECT_TRUE(full.sound());
 }
 
@@ -235,8 +233,8 @@ TEST(HumanTurn, BuildingTimingByPlayerCount) {
     EXPECT_EQ(two.player(1).buildings[kWeide], 0);
     WaehleWuerfelzeile(two.g, 3);
     Geba(two.g, kWeide, false);
-    EXPECT_EQ(two.player(1).buildings[kWeide], 1);
-    EXPECT_EQ(two.s().diceRows[3].count, 0);
+    EXPECT_EQ(test::Ints(two.player(1).buildings[kWeide], two.s().diceRows[3].count),
+              test::Ints(1, 0));
     EXPECT_TRUE(two.g.input.actionDone);
     EXPECT_EQ(test::Ints(two.offeredFields(), two.lastAction().actionKind,
                          two.lastAction().action.building),
@@ -297,8 +295,7 @@ TEST(HumanTurn, CardPlays) {
     SpinButton1UpClick(shop.g);
     EXPECT_EQ(shop.player(1).selectedCard, 2);
     Image2MouseUp(shop.g, false);
-    EXPECT_EQ(shop.g.input.inputState, 99);
-    EXPECT_EQ(shop.player(1).cardCount, 1);
+    EXPECT_EQ(test::Ints(shop.g.input.inputState, shop.player(1).cardCount), test::Ints(99, 1));
     PlanFelderClick(shop.g, 1, 3, 1);  // unowned souk beside the open own one
     EXPECT_EQ(shop.s().souk(1, 3).owner, 0);
     PlanFelderClick(shop.g, 1, 2, 2);
@@ -317,8 +314,7 @@ TEST(HumanTurn, CardPlays) {
     };
     guard.player(1).camels = 3;
     Image2MouseUp(guard.g, false);
-    EXPECT_EQ(guard.player(1).cardCount, 1);
-    EXPECT_EQ(guard.player(1).camels, 2);
+    EXPECT_EQ(test::Ints(guard.player(1).cardCount, guard.player(1).camels), test::Ints(1, 2));
     EXPECT_FALSE(guard.g.input.cardClickGuard);
     EXPECT_TRUE(guard.sound());
 }

@@ -13,8 +13,7 @@ namespace {
 TEST(Random, FollowsTheLinearCongruentialDefinition) {
     Rng r;
     r.RandSeed = 0;
-    EXPECT_EQ(r.Random(5), 0);
-    EXPECT_EQ(r.RandSeed, 1u);
+    EXPECT_EQ(test::Ints(r.Random(5), r.RandSeed), test::Ints(0, 1u));
     r.RandSeed = 0;
     EXPECT_EQ(r.Random(1000000), 0);
     r.RandSeed = 1;
@@ -27,8 +26,7 @@ TEST(Random, FollowsTheLinearCongruentialDefinition) {
     EXPECT_EQ(r.RandSeed, next);
     // n <= 0 still consumes exactly one step.
     r.RandSeed = 1;
-    EXPECT_EQ(r.Random(0), 0);
-    EXPECT_EQ(r.RandSeed, 134775814u);
+    EXPECT_EQ(test::Ints(r.Random(0), r.RandSeed), test::Ints(0, 134775814u));
 }
 
 TEST(Random, RandomizeUsesMillisecondsOfTheDayAndDecorDrawsAreSeparate) {
@@ -89,8 +87,8 @@ TEST_F(DiceTest, EightEqualFacesAreRolledAgainAndRowsSortByValue) {
     EXPECT_EQ(t.g.rng.RandSeed, r.RandSeed);
     // The dice overview goes to the course.
     ASSERT_FALSE(t.host.events.empty());
-    EXPECT_EQ(t.host.events.back().actionKind, 96);
-    EXPECT_EQ(t.host.events.back().dice[1].count, 3);
+    EXPECT_EQ(test::Ints(t.host.events.back().actionKind, t.host.events.back().dice[1].count),
+              test::Ints(96, 3));
 }
 
 TEST_F(DiceTest, YellowDiceAreBookedOnTheRowOfTheirFace) {
@@ -136,27 +134,23 @@ TEST_F(DiceTest, BuyingAndTogglingYellowDice) {
     PlayerState& p3 = s.player(3);
     p3.gold = 1;
     KaufeGelbeWuerfel(t.g, 3, 3);
-    EXPECT_EQ(s.dice.yellowDice, 1);
-    EXPECT_EQ(p3.gold, 0);
+    EXPECT_EQ(test::Ints(s.dice.yellowDice, p3.gold), test::Ints(1, 0));
     s.dice.yellowDice = 0;
     KaufeGelbeWuerfel(t.g, 3, 3);
     EXPECT_EQ(s.dice.yellowDice, 0);
     p3.gold = 7;
     KaufeGelbeWuerfel(t.g, 3, 5);
-    EXPECT_EQ(s.dice.yellowDice, 3);
-    EXPECT_EQ(p3.gold, 4);
+    EXPECT_EQ(test::Ints(s.dice.yellowDice, p3.gold), test::Ints(3, 4));
 
     s.dice.yellowDice = 0;
     s.player(1).gold = 3;
     EXPECT_TRUE(GelberWuerfelKlick(t.g, false));
     EXPECT_TRUE(GelberWuerfelKlick(t.g, false));
     EXPECT_TRUE(GelberWuerfelKlick(t.g, false));
-    EXPECT_EQ(s.player(1).gold, 0);
-    EXPECT_EQ(s.dice.yellowDice, 3);
+    EXPECT_EQ(test::Ints(s.player(1).gold, s.dice.yellowDice), test::Ints(0, 3));
     EXPECT_TRUE(t.host.traced("Auswahl gelber Würfel; insgesamt ausgewählt 3"));
     EXPECT_FALSE(GelberWuerfelKlick(t.g, true));
-    EXPECT_EQ(s.dice.yellowDice, 2);
-    EXPECT_EQ(s.player(1).gold, 1);
+    EXPECT_EQ(test::Ints(s.dice.yellowDice, s.player(1).gold), test::Ints(2, 1));
     EXPECT_TRUE(t.host.traced("Abwahl gelber Würfel; insgesamt ausgewählt 2"));
     // Without gold the selection is refused as an internal fault.
     s.player(1).gold = 0;
@@ -172,15 +166,12 @@ TEST_F(DiceTest, CorrectionModeEditsARow) {
     EXPECT_EQ(s.diceRows[2].count, 2) << "only in correction mode";
     t.g.correctionMode = true;
     KorrekturWuerfelzeile(t.g, 2, true);
-    EXPECT_EQ(s.diceRows[2].count, 3);
-    EXPECT_EQ(s.diceRows[2].white, 2);
+    EXPECT_EQ(test::Ints(s.diceRows[2].count, s.diceRows[2].white), test::Ints(3, 2));
     KorrekturWuerfelzeile(t.g, 2, false);
     KorrekturWuerfelzeile(t.g, 2, false);
-    EXPECT_EQ(s.diceRows[2].white, 0);
-    EXPECT_EQ(s.diceRows[2].yellow, 1);
+    EXPECT_EQ(test::Ints(s.diceRows[2].white, s.diceRows[2].yellow), test::Ints(0, 1));
     KorrekturWuerfelzeile(t.g, 2, false);
-    EXPECT_EQ(s.diceRows[2].yellow, 0);
-    EXPECT_EQ(s.diceRows[2].count, 0);
+    EXPECT_EQ(test::Ints(s.diceRows[2].yellow, s.diceRows[2].count), test::Ints(0, 0));
     s.diceRows[3] = DiceRow{8, 2, 8, 0};
     KorrekturWuerfelzeile(t.g, 3, true);
     EXPECT_EQ(s.diceRows[3].count, 8);
@@ -207,8 +198,7 @@ TEST(RollButton, RollsOnceWhileTheRollIsPendingAndMarksTheInput) {
         dice += s.diceRows[i].count;
         yellow += s.diceRows[i].yellow;
     }
-    EXPECT_EQ(dice, 10);
-    EXPECT_EQ(yellow, 1);
+    EXPECT_EQ(test::Ints(dice, yellow), test::Ints(10, 1));
     // A second click finds no pending roll and leaves dice and generator alone.
     const std::uint32_t after = t.g.rng.RandSeed;
     EXPECT_FALSE(WuerfelnKlick(t.g));

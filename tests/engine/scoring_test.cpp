@@ -84,13 +84,11 @@ TEST(Scoring, CaravanRowsCountTheHighestCubeOfEachPlayer) {
     ScoringGame u(2);
     test::SetCaravan(u.g.s, {1, 2, 2, 2, 1, 2});
     Karawanenwertung(u.g);
-    EXPECT_EQ(u.p(1).victoryPoints, 2 * 3);
-    EXPECT_EQ(u.p(2).victoryPoints, 4 * 3);
+    EXPECT_EQ(test::Ints(u.p(1).victoryPoints, u.p(2).victoryPoints), test::Ints(2 * 3, 4 * 3));
 
     // The week scoring leaves the caravan in place.
     Wertung(t.g);
-    EXPECT_EQ(s.caravanCount, 5);
-    EXPECT_EQ(t.p(1).victoryPoints, 12);
+    EXPECT_EQ(test::Ints(s.caravanCount, t.p(1).victoryPoints), test::Ints(5, 12));
 
     ScoringGame empty(4);
     Karawanenwertung(empty.g);
@@ -217,8 +215,7 @@ TEST(Scoring, ASimulatedGameShowsNoWindowAndKeepsTheRecord) {
     EXPECT_TRUE(t.host.traced("Spielende !!"));
     EXPECT_EQ(t.host.pointsDetails, 1);
     EXPECT_TRUE(t.host.endOfGame.empty());
-    EXPECT_EQ(t.g.counters.G_AnzSpiele, 0);
-    EXPECT_EQ(t.host.counterSaves, 0);
+    EXPECT_EQ(test::Ints(t.g.counters.G_AnzSpiele, t.host.counterSaves), test::Ints(0, 0));
 }
 
 }  // namespace

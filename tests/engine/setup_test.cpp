@@ -80,12 +80,10 @@ TEST(Setup, FixedStartPlayerMakesNoDrawAndOutOfRangeIsDrawn) {
     b[sp::SetUpGold_Sp(2)] = 7;
     b[sp::SetUpSteine_Sp(3)] = 13;
     t.setup(12345);
-    EXPECT_EQ(t.g.s.startPlayer, 1);
-    EXPECT_EQ(t.g.s.rollPending, 1);
+    EXPECT_EQ(test::Ints(t.g.s.startPlayer, t.g.s.rollPending), test::Ints(1, 1));
     EXPECT_EQ(t.g.rng.RandSeed, 0x8fbc3027u) << "no draw after the shuffle";
     EXPECT_TRUE(t.host.traced("Startspieler(fest vorgegeben) ist Spieler 1"));
-    EXPECT_EQ(t.g.s.player(2).gold, 7);
-    EXPECT_EQ(t.g.s.player(3).cubes, 13);
+    EXPECT_EQ(test::Ints(t.g.s.player(2).gold, t.g.s.player(3).cubes), test::Ints(7, 13));
 
     // A fixed start player above the player count would never play: it is drawn instead.
     b[sp::SetUpStartspieler] = 4;

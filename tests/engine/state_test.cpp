@@ -20,8 +20,9 @@ TEST(GameStateLayout, ArrayElementsSitAtTheirStoredOffsets) {
     GameState s{};
     for (int p = 1; p <= 4; ++p) {
         EXPECT_EQ(byteOffset(s, &s.players[p]), PlayerOffset(p));
-        EXPECT_EQ(byteOffset(s, &s.players[p].buildings[6]), PlayerOffset(p) + 157);
-        EXPECT_EQ(byteOffset(s, &s.players[p].weekPoints[3].fromSouks), PlayerOffset(p) + 60);
+        EXPECT_EQ(test::Ints(byteOffset(s, &s.players[p].buildings[6]),
+                             byteOffset(s, &s.players[p].weekPoints[3].fromSouks)),
+                  test::Ints(PlayerOffset(p) + 157, PlayerOffset(p) + 60));
     }
     for (int r = 1; r <= 4; ++r)
         for (int k = 1; k <= 4; ++k) {
@@ -55,8 +56,7 @@ TEST(GameStateLayout, WholeBlockCopyKeepsEveryByteIncludingFill) {
     // A field written by name lands where a reader of the raw image expects it.
     copy.caravanCount = 0x01020304;
     std::memcpy(back.data(), &copy, back.size());
-    EXPECT_EQ(back[3076], 0x04);
-    EXPECT_EQ(back[3079], 0x01);
+    EXPECT_EQ(test::Ints(back[3076], back[3079]), test::Ints(0x04, 0x01));
 }
 
 TEST(BoardConstants, VariantTwoRemovesOnlyTheSecondFieldOfPositionOne) {
@@ -95,8 +95,8 @@ TEST(StrategyParamsBlock, DefaultsKeepUnlistedSlotsAndTheByteImageIsLittleEndian
 
     std::vector<std::uint8_t> image(kParamSetBytes);
     set.toBytes(image.data());
-    EXPECT_EQ(image[kParamBlockBytes + 4 * 200], 0xfb);
-    EXPECT_EQ(image[kParamBlockBytes + 4 * 200 + 3], 0xff);
+    EXPECT_EQ(test::Ints(image[kParamBlockBytes + 4 * 200], image[kParamBlockBytes + 4 * 200 + 3]),
+              test::Ints(0xfb, 0xff));
     EXPECT_EQ(image[2 * kParamBlockBytes + 4 * 18], 1000 & 0xff);
     EXPECT_EQ(image[2 * kParamBlockBytes + 4 * 18 + 1], 1000 >> 8);
     StrategyParamSet back;

@@ -18,8 +18,8 @@ using test::SetDiceRow;
 constexpr int kTwoFieldStreet = 1;
 
 TEST(SupervisorCost, DistanceLeadsThroughTheCentreAndTheBadehausForgivesThreeSteps) {
-    EXPECT_EQ(SupervisorDistance(2, 3, 4, 2), 5);
-    EXPECT_EQ(SupervisorDistance(3, 4, 3, 9), 5);
+    EXPECT_EQ(test::Ints(SupervisorDistance(2, 3, 4, 2), SupervisorDistance(3, 4, 3, 9)),
+              test::Ints(5, 5));
 
     RulesGame t;
     t.setup();
@@ -29,8 +29,8 @@ TEST(SupervisorCost, DistanceLeadsThroughTheCentreAndTheBadehausForgivesThreeSte
                          SupervisorCost(s, 2, 3, 3, 2)),
               test::Ints(0, 1, 1));
     s.player(2).buildings[kBadehaus] = 1;
-    EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 6), 0);
-    EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 7), 1);
+    EXPECT_EQ(test::Ints(SupervisorCost(s, 2, 3, 3, 6), SupervisorCost(s, 2, 3, 3, 7)),
+              test::Ints(0, 1));
 }
 
 TEST(BewegeAufseher, RefusesAnEmptyRowOrAShortPurseAndOtherwisePaysMovesAndSends) {
@@ -46,8 +46,7 @@ TEST(BewegeAufseher, RefusesAnEmptyRowOrAShortPurseAndOtherwisePaysMovesAndSends
     SetDiceRow(s, 3, 4, 2, 0);
     EXPECT_FALSE(BewegeAufseher(t.g, 2, 3, 7, 3));  // costs 3
     EXPECT_EQ(s.supervisorPos, before.supervisorPos);
-    EXPECT_EQ(s.player(2).gold, 2);
-    EXPECT_EQ(s.caravanCount, 0);
+    EXPECT_EQ(test::Ints(s.player(2).gold, s.caravanCount), test::Ints(2, 0));
 
     ASSERT_TRUE(BewegeAufseher(t.g, 2, 3, 5, 3));
     EXPECT_EQ(test::Ints(s.player(2).gold, s.supervisorStreet, s.supervisorPos, s.diceRows[3].count,
@@ -82,8 +81,7 @@ TEST(CarryOutSupervisorMove, HumanMoveLogsTheShortLineSetsTheActionFlagAndFlagsA
     EXPECT_GE(t.host.traceIndex("Spieler 1 zahlt 1 Gold für den Aufseher"), 0);
     ASSERT_EQ(t.host.faults.size(), 1u);
     EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure SupervisorClick");
-    EXPECT_EQ(s.supervisorStreet, 2);
-    EXPECT_EQ(s.supervisorPos, 3);
+    EXPECT_EQ(test::Ints(s.supervisorStreet, s.supervisorPos), test::Ints(2, 3));
 }
 
 TEST(SendAdjacentCubes, SameOwnerSendsBothWithoutAskingAndVariant2SendsOnlyTheFirst) {
@@ -98,8 +96,7 @@ TEST(SendAdjacentCubes, SameOwnerSendsBothWithoutAskingAndVariant2SendsOnlyTheFi
     EXPECT_TRUE(t.host.cubeOrderQuestions.empty());
     EXPECT_EQ(test::Ints(s.caravanCount, s.caravan[4], s.caravan[5]), test::Ints(5, 3, 3));
     EXPECT_EQ(s.player(3).victoryPoints, 3);  // 2 + 1
-    EXPECT_EQ(s.souk(4, 1).occupiedCount, 0);
-    EXPECT_EQ(s.souk(2, 1).occupiedCount, 0);
+    EXPECT_EQ(test::Ints(s.souk(4, 1).occupiedCount, s.souk(2, 1).occupiedCount), test::Ints(0, 0));
 
     RulesGame v;
     v.g.menuVariant2 = true;
@@ -147,8 +144,7 @@ TEST(SendAdjacentCubes, CubeOrderAtACaravanRowBoundary) {
         // Neither is the mover's: the owner with more caravan cubes goes first.
         BoundaryCase c({1, 4, 4});
         ASSERT_TRUE(BewegeAufseher(c.t.g, 2, 2, 1, kTwoFieldStreet));
-        EXPECT_EQ(c.s().caravan[4], 4);
-        EXPECT_EQ(c.s().caravan[5], 3);
+        EXPECT_EQ(test::Ints(c.s().caravan[4], c.s().caravan[5]), test::Ints(4, 3));
     }
     {
         BoundaryCase c({1, 1, 1});
@@ -156,8 +152,7 @@ TEST(SendAdjacentCubes, CubeOrderAtACaravanRowBoundary) {
         CarryOutSupervisorMove(c.t.g, 1, 2, kTwoFieldStreet, 1, 0, true);
         ASSERT_EQ(c.t.host.cubeOrderQuestions.size(), 1u);
         EXPECT_EQ(c.t.host.cubeOrderQuestions[0], std::make_pair(3, 4));
-        EXPECT_EQ(c.s().caravan[4], 4);
-        EXPECT_EQ(c.s().caravan[5], 3);
+        EXPECT_EQ(test::Ints(c.s().caravan[4], c.s().caravan[5]), test::Ints(4, 3));
     }
     {
         // Away from the boundary both earn the same and nobody is asked.
@@ -180,11 +175,9 @@ TEST(SteinInKarawane, TheCubeThatFillsTheCaravanScoresAndEmptiesItBeforeTheSecon
     PutCubes(s, 3, 2, 1, 1);
     SetDiceRow(s, 2, 1, 3);
     ASSERT_TRUE(BewegeAufseher(t.g, 2, 2, 1, kTwoFieldStreet));
-    EXPECT_EQ(s.caravanCount, 1);
-    EXPECT_EQ(s.caravan[1], 3);
+    EXPECT_EQ(test::Ints(s.caravanCount, s.caravan[1]), test::Ints(1, 3));
     for (int i = 2; i <= kCaravanSlots; ++i) EXPECT_EQ(s.caravan[i], 0) << i;
-    EXPECT_EQ(s.player(1).cubes, 50);
-    EXPECT_EQ(s.player(2).cubes, 50);
+    EXPECT_EQ(test::Ints(s.player(1).cubes, s.player(2).cubes), test::Ints(50, 50));
     EXPECT_EQ(s.player(3).cubes, 49);  // one in stock again, one in the new caravan
     // Slot 12 earns 0, the scoring 1 x 3, slot 1 of the empty caravan 2.
     EXPECT_EQ(
@@ -209,8 +202,7 @@ TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
         t.host.camelDefenceAnswer = true;
         SetDiceRow(s, 4, 5, 1);
         ASSERT_TRUE(BewegeAufseher(t.g, 2, 4, 5, 3));
-        EXPECT_EQ(t.host.camelQuestions, 1);
-        EXPECT_EQ(s.player(1).camels, 0);
+        EXPECT_EQ(test::Ints(t.host.camelQuestions, s.player(1).camels), test::Ints(1, 0));
         EXPECT_EQ(s.souk(1, 3).occupiedCount, 1);  // the field is kept
         EXPECT_EQ(s.player(1).cubes, 47);          // the caravan cube came from stock
         EXPECT_EQ(s.caravan[1], 1);
@@ -227,8 +219,7 @@ TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
         s.player(1).cubes = 0;
         t.host.camelDefenceAnswer = true;
         EXPECT_FALSE(KamelAbwehr(t.g, 2, 1, 1, 3));
-        EXPECT_EQ(t.host.camelQuestions, 0);
-        EXPECT_EQ(s.player(1).camels, 3);
+        EXPECT_EQ(test::Ints(t.host.camelQuestions, s.player(1).camels), test::Ints(0, 3));
     }
     {
         RulesGame t;
@@ -242,8 +233,7 @@ TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
         EXPECT_EQ(t.host.noCamelNotices, 1);
         t.g.showSupervisorHint = false;
         EXPECT_FALSE(KamelAbwehr(t.g, 2, 1, 1, 3));
-        EXPECT_EQ(t.host.noCamelNotices, 1);
-        EXPECT_EQ(t.host.camelQuestions, 0);
+        EXPECT_EQ(test::Ints(t.host.noCamelNotices, t.host.camelQuestions), test::Ints(1, 0));
     }
     {
         // Variant 1: no camel defence against the own supervisor move.
@@ -282,8 +272,7 @@ TEST(KamelAbwehr, ComputerOwnerAsksItsStrategyInPhaseOneThenTheFixedRule) {
     // A strategy that says yes leaves the fixed rule unasked.
     t.players.strategyAnswer = true;
     EXPECT_TRUE(KamelAbwehr(t.g, 2, 1, 1, 3));
-    EXPECT_EQ(t.players.fixedQuestions, 1);
-    EXPECT_EQ(s.player(3).camels, 0);
+    EXPECT_EQ(test::Ints(t.players.fixedQuestions, s.player(3).camels), test::Ints(1, 0));
 
     // Without camels nobody is asked.
     EXPECT_FALSE(KamelAbwehr(t.g, 2, 1, 1, 3));
@@ -292,8 +281,7 @@ TEST(KamelAbwehr, ComputerOwnerAsksItsStrategyInPhaseOneThenTheFixedRule) {
     s.player(3).camels = 1;
     s.variant1 = 1;
     EXPECT_FALSE(KamelAbwehr(t.g, 3, 1, 1, 3));
-    EXPECT_EQ(t.players.askedPlayers.size(), 2u);
-    EXPECT_EQ(s.player(3).camels, 1);
+    EXPECT_EQ(test::Ints(t.players.askedPlayers.size(), s.player(3).camels), test::Ints(2u, 1));
 }
 
 TEST(SteinInKarawane, KarawansereiDrawsACardPerCubeOrEverySecondCubeWithVariant3) {
