@@ -73,8 +73,7 @@ TEST(GameFile, RoundTripKeepsTheWholeHistoryAndRedoIsAvailableAtOnce) {
 
     const GameState& entry = a.history.record().History[4];
     EXPECT_EQ(b.g.rng.RandSeed, entry.RS);
-    EXPECT_EQ(b.g.s.playerCount, 3);
-    EXPECT_EQ(b.g.menuPlayerCount, 3);
+    EXPECT_EQ(test::Ints(b.g.s.playerCount, b.g.menuPlayerCount), test::Ints(3, 3));
     EXPECT_TRUE(b.g.menuVariant2);
     EXPECT_EQ(b.g.s.streets[1].positions[1].adjacent[1].region, 0);
     EXPECT_TRUE(SameParams(b.g.params, a.g.params));
@@ -114,8 +113,7 @@ TEST(GameFile, LoadingSelectsTheStoredStrengthAndTheSimulationSwitch) {
     EXPECT_FALSE(b.g.correctionMode);
     // The simulation switch comes from the loaded copy's block of the old menu count (4).
     EXPECT_TRUE(b.g.simulationSwitch);
-    EXPECT_EQ(b.g.simulationGames, 12);
-    EXPECT_EQ(b.g.s.isComputer[1], 1);
+    EXPECT_EQ(test::Ints(b.g.simulationGames, b.g.s.isComputer[1]), test::Ints(12, 1));
 
     // With the profile's PrivateTest1 switch the advanced settings stay usable, as they do
     // when the strength is chosen in the menu.
@@ -144,10 +142,8 @@ TEST(GameFile, PuzzleSaveCutsTheHistoryToTheCurrentEntry) {
     ASSERT_EQ(image.size(), kGameRecordBytes);
     GameRecord r;
     std::memcpy(r.bytes(), image.data(), sizeof r);
-    EXPECT_EQ(r.ActHistory, 1);
-    EXPECT_EQ(r.MaxHistory, 1);
-    EXPECT_EQ(r.IsPuzzle, 1);
-    EXPECT_EQ(r.WithUndo, 1);
+    EXPECT_EQ(test::Ints(r.ActHistory, r.MaxHistory, r.IsPuzzle, r.WithUndo),
+              test::Ints(1, 1, 1, 1));
     EXPECT_EQ(r.Randseed, seventh.RS);
     EXPECT_EQ(r.Checksum, 0u);
     EXPECT_TRUE(SameState(r.History[1], seventh));
@@ -180,8 +176,8 @@ TEST(GameFile, NoUndoPuzzleAndTheSwitchThatTurnsAPuzzleBack) {
     a.history.switches.setPuzzle2 = true;
     ScratchFolder dir;
     ASSERT_EQ(SaveDialog1CanClose(a.g, a.history, dir / "p.kel"), std::nullopt);
-    EXPECT_EQ(a.history.record().WithUndo, 0);
-    EXPECT_EQ(a.history.record().IsPuzzle, 1);
+    EXPECT_EQ(test::Ints(a.history.record().WithUndo, a.history.record().IsPuzzle),
+              test::Ints(0, 1));
 
     RecordsGame b;
     ASSERT_TRUE(OpenDialog1CanClose(b.g, b.history, dir / "p.kel").loaded);
@@ -194,8 +190,8 @@ TEST(GameFile, NoUndoPuzzleAndTheSwitchThatTurnsAPuzzleBack) {
     // SetPuzzle3 saves the puzzle as an ordinary game again.
     b.history.switches.setPuzzle3 = true;
     ASSERT_EQ(SaveDialog1CanClose(b.g, b.history, dir / "q.kel"), std::nullopt);
-    EXPECT_EQ(b.history.record().IsPuzzle, 0);
-    EXPECT_EQ(b.history.record().WithUndo, 1);
+    EXPECT_EQ(test::Ints(b.history.record().IsPuzzle, b.history.record().WithUndo),
+              test::Ints(0, 1));
 
     // A puzzle switch with no game yet leaves the history empty.
     RecordsGame fresh;
@@ -219,8 +215,7 @@ TEST(GameFile, RejectedFilesLeaveTheGameAndEmptyTheHistory) {
     LoadResult res = OpenDialog1CanClose(b.g, b.history, dir / "v2.kel", &saveDir);
     EXPECT_FALSE(res.loaded);
     EXPECT_EQ(res.message, Box(6, "Datei inkompatibel !"));
-    EXPECT_EQ(b.history.maxHistory(), 0);
-    EXPECT_EQ(b.history.record().FileVersion, 3);
+    EXPECT_EQ(test::Ints(b.history.maxHistory(), b.history.record().FileVersion), test::Ints(0, 3));
     EXPECT_TRUE(before.same(b.g));
     EXPECT_EQ(saveDir, dir.path().string());
 
@@ -379,8 +374,7 @@ TEST(GameFile, TheStreamIsZlibLevelOneByteForByte) {
     expected.resize(size);
     EXPECT_EQ(written, expected);
     ASSERT_GE(written.size(), 2u);
-    EXPECT_EQ(written[0], 0x78);
-    EXPECT_EQ(written[1], 0x01);
+    EXPECT_EQ(test::Ints(written[0], written[1]), test::Ints(0x78, 0x01));
     EXPECT_EQ(DeflateImage(RecordBytes(r)), expected);
 
     // The file inflates back to the record through the block-wise reader.
