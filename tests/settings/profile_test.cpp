@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "support/ints.h"
 #include "support/temp_folder.h"
 
 namespace kelmira {
@@ -111,13 +112,11 @@ TEST(Profile, ExistingValuesAreReadAndUnreadableOnesFallBack) {
     const ProfileReadResult r = LeseProfil(s, ini, texts, StartIn(dir));
     ASSERT_TRUE(r.ok());
     EXPECT_TRUE(r.startupTrace.empty());
-    EXPECT_EQ(s.ScaleBy, 120);
-    EXPECT_EQ(s.Spielstaerke, 3);
+    EXPECT_EQ(test::Ints(s.ScaleBy, s.Spielstaerke), test::Ints(120, 3));
     EXPECT_EQ(s.SpielerAnzahl, 9);  // read as it stands; bounded where it is used
     EXPECT_EQ(s.SaveDir, "/home/ä");
-    EXPECT_EQ(s.Color[2], 255);
-    EXPECT_EQ(s.highScores.G_MaxPunkte[3], 77);
-    EXPECT_EQ(s.highScores.G_AnzSpiele, -4);
+    EXPECT_EQ(test::Ints(s.Color[2], s.highScores.G_MaxPunkte[3], s.highScores.G_AnzSpiele),
+              test::Ints(255, 77, -4));
     EXPECT_TRUE(s.PrivateTest1);
     EXPECT_FALSE(s.PrivateTest2);
     EXPECT_TRUE(s.SetPuzzle3);
@@ -133,8 +132,9 @@ TEST(Profile, ExistingValuesAreReadAndUnreadableOnesFallBack) {
     WriteBytes(dir / "Kelmira.ini", "[Control]\r\nScaleBy=1000\r\n");
     ProfileSettings again;
     IniFile ini2;
-    EXPECT_EQ(LeseProfil(again, ini2, texts, StartIn(dir, 95)).startupTrace.size(), 1u);
-    EXPECT_EQ(again.ScaleBy, 95);
+    EXPECT_EQ(test::Ints(LeseProfil(again, ini2, texts, StartIn(dir, 95)).startupTrace.size(),
+                         again.ScaleBy),
+              test::Ints(1u, 95));
     EXPECT_EQ(IniFile(dir / "Kelmira.ini").readInteger("Control", "ScaleBy", 0), 95);
 }
 
