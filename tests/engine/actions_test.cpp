@@ -45,8 +45,7 @@ TEST(Actions, RowValueCountsYellowDiceOnlyForTheStartPlayer) {
     EXPECT_TRUE(HatWuerfelzeile(t.g, 2));
     test::ClearDiceRows(s);
     test::SetDiceRow(s, 4, 5, 0, 1);
-    EXPECT_TRUE(HatWuerfelzeile(t.g, 1));
-    EXPECT_FALSE(HatWuerfelzeile(t.g, 2));
+    EXPECT_EQ(test::Flags(HatWuerfelzeile(t.g, 1), HatWuerfelzeile(t.g, 2)), "10");
 
     EntferneWuerfelzeile(t.g, 4);
     EXPECT_EQ(
@@ -61,9 +60,10 @@ TEST(Actions, TakingCamelsAddsWeideAndCardAndUsesUpTheRow) {
     test::SetDiceRow(s, 1, 2, 3);
     ASSERT_TRUE(A_Nehme_Kamele(t.g, 2, false));
     EXPECT_EQ(test::Ints(t.p(2).camels, s.diceRows[1].count), test::Ints(3, 0));
-    EXPECT_TRUE(t.host.traced("Spieler nimmt Kamele:  3"));
-    EXPECT_TRUE(t.host.traced("Würfelzeile entfernt: 1"));
-    EXPECT_TRUE(t.host.traced("A:Standard-Aktion von Spieler 2 in Region 5 : 3"));
+    EXPECT_EQ(test::Flags(t.host.traced("Spieler nimmt Kamele:  3"),
+                          t.host.traced("Würfelzeile entfernt: 1"),
+                          t.host.traced("A:Standard-Aktion von Spieler 2 in Region 5 : 3")),
+              "111");
     auto actions = t.host.eventsOf(CourseKind::Action);
     ASSERT_EQ(actions.size(), 1u);
     EXPECT_EQ(test::Ints(actions[0].actionKind, actions[0].target, actions[0].action.amount),
@@ -170,8 +170,7 @@ TEST(Actions, CubePlacementFollowsTheSoukRules) {
     // The first cube makes the player the owner; cubes go on the lowest empty field.
     ASSERT_TRUE(LegeSteinInGruppe(t.g, 2, 1, 2));
     EXPECT_EQ(test::Ints(s.souk(1, 2).owner, s.souk(1, 2).occupiedCount), test::Ints(2, 1));
-    EXPECT_TRUE(s.souk(1, 2).fields[1].occupied);
-    EXPECT_FALSE(s.souk(1, 2).fields[1].newCube);
+    EXPECT_EQ(test::Flags(s.souk(1, 2).fields[1].occupied, s.souk(1, 2).fields[1].newCube), "10");
     EXPECT_EQ(t.p(2).cubes, cubes - 1);
     EXPECT_TRUE(t.host.traced("Spieler 2 legt Stein: Region 1 , Gruppe 2 , Feld 1 , Neu= 0"));
 
@@ -213,8 +212,10 @@ TEST(Actions, TakingCubesBackAndConfirmingNewCubes) {
     s.currentPlayer = 1;
     LegeStein(t.g, 4, 2, true, 1, 1);
     LegeStein(t.g, 4, 2, true, 1, 2);
-    EXPECT_TRUE(s.souk(4, 2).completed);
-    EXPECT_TRUE(t.host.traced("Spieler 1 legt Stein: Region 4 , Gruppe 2 , Feld 2 , Neu= 1"));
+    EXPECT_EQ(
+        test::Flags(s.souk(4, 2).completed,
+                    t.host.traced("Spieler 1 legt Stein: Region 4 , Gruppe 2 , Feld 2 , Neu= 1")),
+        "11");
     LegeStein(t.g, 4, 3, false, 1, 1);
     // LegeStein leaves the stock to its callers.
     EXPECT_EQ(t.p(1).cubes, 50);
@@ -249,17 +250,15 @@ TEST(Actions, SoukQueries) {
         test::Ints(FindeGruppeZumVollenden(t.g, 2, 1, 2), FindeGruppeZumVollenden(t.g, 2, 1, 1),
                    FindeGruppeZumVollenden(t.g, 4, 1, 9)),
         test::Ints(3, 2, 0));
-    EXPECT_FALSE(HatFreieGruppe(t.g, 1));
-    EXPECT_TRUE(KannInRegionSetzen(t.g, 2, 1));
-    EXPECT_FALSE(KannInRegionSetzen(t.g, 4, 1));
-    EXPECT_TRUE(KannInRegionSetzen(t.g, 4, 2));
+    EXPECT_EQ(test::Flags(HatFreieGruppe(t.g, 1), KannInRegionSetzen(t.g, 2, 1),
+                          KannInRegionSetzen(t.g, 4, 1), KannInRegionSetzen(t.g, 4, 2)),
+              "0101");
 
     EXPECT_TRUE(GruppeOffenFuer(t.g, 1, 3, 2));
     EXPECT_FALSE(GruppeOffenFuer(t.g, 1, 1, 2));  // completed
     EXPECT_FALSE(GruppeOffenFuer(t.g, 1, 4, 2));  // someone else's
     EXPECT_TRUE(GruppeErlaubt(t.g, 1, 1, 2));     // completion not tested
-    EXPECT_FALSE(GruppeErlaubt(t.g, 1, 4, 2));
-    EXPECT_TRUE(GruppeOffenFuer(t.g, 3, 1, 4));
+    EXPECT_EQ(test::Flags(GruppeErlaubt(t.g, 1, 4, 2), GruppeOffenFuer(t.g, 3, 1, 4)), "01");
     EXPECT_FALSE(GruppeOffenFuer(t.g, 3, 4, 4));  // no such souk
     EXPECT_FALSE(GruppeErlaubt(t.g, 4, 4, 4));
 
@@ -267,8 +266,7 @@ TEST(Actions, SoukQueries) {
     test::PutCubes(s, 1, 4, 1, 1);
     test::PutCubes(s, 1, 4, 2, 1);
     test::PutCubes(s, 3, 4, 3, 1);
-    EXPECT_FALSE(HatFreieGruppe(t.g, 4));
-    EXPECT_FALSE(KannInRegionSetzen(t.g, 2, 4));
+    EXPECT_EQ(test::Flags(HatFreieGruppe(t.g, 4), KannInRegionSetzen(t.g, 2, 4)), "00");
 }
 
 TEST(Actions, RowPlacementMovesOnAfterCompletionAndForfeitsTheRest) {
@@ -296,7 +294,8 @@ TEST(Actions, RowPlacementMovesOnAfterCompletionAndForfeitsTheRest) {
     // A short stock stops the placement.
     t.p(3).cubes = 1;
     test::SetDiceRow(s, 2, 2, 3);
-    EXPECT_EQ(test::Ints(PlaceRowCubes(t.g, 3, 2), t.p(3).cubes), test::Ints(1, 0));
+    EXPECT_EQ(PlaceRowCubes(t.g, 3, 2), 1);
+    EXPECT_EQ(t.p(3).cubes, 0);
 }
 
 TEST(Actions, DrawingACard) {

@@ -208,8 +208,7 @@ TEST(KarteNutzen, StoneCardsObeyTheSoukRules) {
     EXPECT_FALSE(KarteNutzen_SteinAufShop(t.g, 2, 3, 1, 4));  // no such souk
     EXPECT_EQ(s.player(2).cardCount, 3);
     ASSERT_TRUE(KarteNutzen_SteinAufShop(t.g, 2, 2, 3, 2));
-    EXPECT_TRUE(s.souk(2, 2).fields[3].occupied);
-    EXPECT_FALSE(s.souk(2, 2).fields[3].newCube);
+    EXPECT_EQ(test::Flags(s.souk(2, 2).fields[3].occupied, s.souk(2, 2).fields[3].newCube), "10");
     EXPECT_EQ(s.player(2).cubes, 48);
     ASSERT_TRUE(KarteNutzen_SteinAufShop(t.g, 2, 4, 1, 1));
     EXPECT_EQ(test::Ints(s.souk(4, 1).owner, s.player(2).cardCount), test::Ints(2, 1));
@@ -232,8 +231,7 @@ TEST(A_KarteNutzen_ShopStein, TargetsAndTheFaultOfAFailedPlay) {
     s.player(2).cubes = 10;
     PutCubes(s, 2, 4, 2, 1);  // completes souk 4/2
     ASSERT_TRUE(A_KarteNutzen_ShopStein12er(t.g, 2));
-    EXPECT_TRUE(s.souk(4, 3).fields[3].occupied);
-    EXPECT_FALSE(s.souk(4, 3).fields[1].occupied);
+    EXPECT_EQ(test::Flags(s.souk(4, 3).fields[3].occupied, s.souk(4, 3).fields[1].occupied), "10");
 
     // An unowned souk with no fields makes the play fail: reported, still "attempted".
     EXPECT_TRUE(A_KarteNutzen_ShopStein(t.g, 2, 3, 4));
@@ -255,8 +253,7 @@ TEST(A_KarteNutzen_ShopSteinEinerluecke, FillsTheMostValuableOneCubeGapFirst) {
     s.souk(1, 4).fields[2].occupied = 0;  // the gap is field 2
     s.souk(1, 4).fields[6].occupied = 1;
     ASSERT_TRUE(A_KarteNutzen_ShopSteinEinerluecke(t.g, 2));
-    EXPECT_TRUE(s.souk(1, 4).completed);
-    EXPECT_TRUE(s.souk(1, 4).fields[2].occupied);
+    EXPECT_EQ(test::Flags(s.souk(1, 4).completed, s.souk(1, 4).fields[2].occupied), "11");
     // Next: region 3 souk 2 comes before the 1-field souk of region 4.
     ASSERT_TRUE(A_KarteNutzen_ShopSteinEinerluecke(t.g, 2));
     EXPECT_TRUE(s.souk(3, 2).completed);
@@ -284,9 +281,9 @@ TEST(A_KarteNutzen_ShopSteinEinerluecke, AReopenedSoukBesideAnOpenOneIsStillOwn)
     ASSERT_FALSE(s.souk(2, 4).completed);
     // Souk 2/4 lacks one cube though souk 2/3 is the first own open souk of the region.
     ASSERT_TRUE(A_KarteNutzen_ShopSteinEinerluecke(t.g, 3));
-    EXPECT_TRUE(t.host.faults.empty());
-    EXPECT_TRUE(s.souk(2, 4).completed);
-    EXPECT_TRUE(s.souk(2, 4).fields[5].occupied);
+    EXPECT_EQ(
+        test::Flags(t.host.faults.empty(), s.souk(2, 4).completed, s.souk(2, 4).fields[5].occupied),
+        "111");
     EXPECT_EQ(test::Ints(s.souk(2, 3).occupiedCount, s.player(3).cardCount), test::Ints(1, 0));
 }
 
@@ -358,12 +355,10 @@ TEST(Spieler1KarteNutzen, DirectCardsFlagsAndTheStoneCard) {
     t.g.input.inputState = 6;
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, kSteinAufShop));
     EXPECT_EQ(test::Ints(t.g.input.inputState, t.g.input.cubesToPlace), test::Ints(99, 1));
-    EXPECT_FALSE(s.souk(1, 1).fields[1].newCube);
-    EXPECT_TRUE(s.souk(1, 2).fields[2].newCube);
-    EXPECT_FALSE(s.souk(1, 2).fields[1].newCube);
-    EXPECT_FALSE(s.souk(2, 1).fields[2].newCube);
-    EXPECT_TRUE(s.souk(2, 2).fields[1].newCube);
-    EXPECT_FALSE(s.souk(3, 4).fields[1].newCube);
+    EXPECT_EQ(test::Flags(s.souk(1, 1).fields[1].newCube, s.souk(1, 2).fields[2].newCube,
+                          s.souk(1, 2).fields[1].newCube, s.souk(2, 1).fields[2].newCube,
+                          s.souk(2, 2).fields[1].newCube, s.souk(3, 4).fields[1].newCube),
+              "010010");
 
     // Without a cube in stock nothing can be placed: the card is kept, the input unchanged.
     RulesGame u;

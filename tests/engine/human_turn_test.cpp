@@ -160,8 +160,7 @@ TEST(HumanTurn, CancellingAPlacementReturnsItsCubes) {
     EXPECT_EQ(
         test::Ints(t.s().souk(2, 4).owner, t.s().souk(2, 4).occupiedCount, t.g.input.inputState),
         test::Ints(0, 0, 6));
-    EXPECT_FALSE(t.g.input.actionDone);
-    EXPECT_TRUE(t.sound());
+    EXPECT_EQ(test::Flags(t.g.input.actionDone, t.sound()), "01");
 }
 
 TEST(HumanTurn, PlacementEndsWhenStockOrFieldsRunOut) {
@@ -206,8 +205,7 @@ TEST(HumanTurn, DrawingACardAsTheAction) {
     SetDiceRow(none.s(), 4, 5, 0, 1);  // only a yellow die, and player 1 did not roll
     Image4Click(none.g);
     EXPECT_EQ(none.player(1).cardCount, 1);
-    EXPECT_TRUE(none.g.input.actionDone);
-    EXPECT_TRUE(none.sound());
+    EXPECT_EQ(test::Flags(none.g.input.actionDone, none.sound()), "11");
 }
 
 TEST(HumanTurn, BuildingTimingByPlayerCount) {
@@ -267,8 +265,7 @@ TEST(HumanTurn, SupervisorMovesOnceToAMarkedTarget) {
               test::Ints(1u, 1, 5, 1u, 2, 1));
     EXPECT_TRUE(t.g.input.actionDone);
     EXPECT_EQ(t.g.input.inputState, 6);
-    EXPECT_FALSE(t.g.input.supervisorTargetsShown);
-    EXPECT_TRUE(t.sound());
+    EXPECT_EQ(test::Flags(t.g.input.supervisorTargetsShown, t.sound()), "01");
 }
 
 TEST(HumanTurn, CardPlays) {
@@ -315,8 +312,7 @@ TEST(HumanTurn, CardPlays) {
     guard.player(1).camels = 3;
     Image2MouseUp(guard.g, false);
     EXPECT_EQ(test::Ints(guard.player(1).cardCount, guard.player(1).camels), test::Ints(1, 2));
-    EXPECT_FALSE(guard.g.input.cardClickGuard);
-    EXPECT_TRUE(guard.sound());
+    EXPECT_EQ(test::Flags(guard.g.input.cardClickGuard, guard.sound()), "01");
 }
 
 TEST(HumanTurn, ScriptedTurnKeepsTheStateSound) {
@@ -354,8 +350,9 @@ TEST(HumanTurn, ScriptedTurnKeepsTheStateSound) {
     EXPECT_TRUE(CheckInvariants(t.g).empty());
     BitBtn5Click(t.g);
     EXPECT_EQ(t.g.s.currentPlayer, 2);
-    EXPECT_TRUE(t.host.traced("Spieler 1 beendet seinen Zug"));
-    EXPECT_TRUE(CheckInvariants(t.g).empty());
+    EXPECT_EQ(
+        test::Flags(t.host.traced("Spieler 1 beendet seinen Zug"), CheckInvariants(t.g).empty()),
+        "11");
 }
 
 TEST(HumanTurn, CorrectionModeEdits) {

@@ -77,8 +77,9 @@ TEST(Scoring, CaravanRowsCountTheHighestCubeOfEachPlayer) {
     EXPECT_EQ(test::Ints(t.p(1).victoryPoints, t.p(2).victoryPoints, t.p(3).victoryPoints,
                          t.p(1).weekPoints[3].fromCaravan),
               test::Ints(6, 1, 2, 6));
-    EXPECT_TRUE(t.host.traced("Karawanenwertung: Spieler 1 erhält 6 Siegpunkte"));
-    EXPECT_TRUE(t.host.traced("Karawanenwertung: Spieler 3 erhält 2 Siegpunkte"));
+    EXPECT_EQ(test::Flags(t.host.traced("Karawanenwertung: Spieler 1 erhält 6 Siegpunkte"),
+                          t.host.traced("Karawanenwertung: Spieler 3 erhält 2 Siegpunkte")),
+              "11");
 
     // Cubes in the first and the third row: both count three.
     ScoringGame u(2);
@@ -195,8 +196,7 @@ TEST(Scoring, APuzzleChangesNoCounter) {
     Spielende(t.g);
     ASSERT_EQ(t.host.endOfGame.size(), 1u);
     const EndOfGameData& d = t.host.endOfGame[0];
-    EXPECT_TRUE(d.won);
-    EXPECT_TRUE(d.isPuzzle);
+    EXPECT_EQ(test::Flags(d.won, d.isPuzzle), "11");
     EXPECT_EQ(d.highScore, 0);
     // Divisors of a record without games are raised to 1, so nothing divides by zero.
     EXPECT_EQ(test::Ints(d.gamesPlayed, d.average, d.percentWon, t.g.counters.G_AnzSpiele,

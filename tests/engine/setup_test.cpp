@@ -45,9 +45,10 @@ TEST(Setup, ResourcesCountersAndTraceForFourPlayers) {
     EXPECT_EQ(test::Ints(s.playerCount, s.dice.whiteDice, s.caravanCapacity), test::Ints(4, 9, 12));
     // The start player is drawn right after the 50 shuffle draws.
     EXPECT_EQ(test::Ints(s.startPlayer, s.currentPlayer, s.rollPending), test::Ints(3, 3, 0));
-    EXPECT_TRUE(t.host.traced("Startspieler ist Spieler 3"));
-    EXPECT_TRUE(t.host.traced("Anzahl Spieler: 4"));
-    EXPECT_TRUE(t.host.traced("Spielerdaten initialisiert "));
+    EXPECT_EQ(
+        test::Flags(t.host.traced("Startspieler ist Spieler 3"), t.host.traced("Anzahl Spieler: 4"),
+                    t.host.traced("Spielerdaten initialisiert ")),
+        "111");
     EXPECT_EQ(test::Ints(s.gameOver, s.roundNumber, s.week, s.day, s.turnInRound, s.discardCount),
               test::Ints(0, 1, 1, 1, 1, 0));
     for (int p = 1; p <= 4; ++p) {

@@ -347,31 +347,23 @@ TEST(MarkiereAufseherZiele, MarksPositionsByDistanceForGoldAndForFree) {
     t.placeSupervisor(1, 0);
     MarkiereAufseherZiele(t.g, 2, 0, false);
     for (int st = 1; st <= kStreets; ++st) {
-        EXPECT_TRUE(gold(st, 2));
-        EXPECT_TRUE(free(st, 2));
-        EXPECT_FALSE(gold(st, 1));
-        EXPECT_FALSE(gold(st, 3));
+        EXPECT_EQ(test::Flags(gold(st, 2), free(st, 2), gold(st, 1), gold(st, 3)), "1100");
     }
     EXPECT_EQ(countGold(), 4);
 
     MarkiereAufseherZiele(t.g, 2, 1, false);
     EXPECT_EQ(countGold(), 12);
-    EXPECT_FALSE(free(3, 3));
-    EXPECT_FALSE(gold(1, 0));
+    EXPECT_EQ(test::Flags(free(3, 3), gold(1, 0)), "00");
 
     MarkiereAufseherZiele(t.g, 2, 3, true);
-    EXPECT_TRUE(free(2, 4));
-    EXPECT_TRUE(free(3, 5));
-    EXPECT_FALSE(free(3, 6));
+    EXPECT_EQ(test::Flags(free(2, 4), free(3, 5), free(3, 6)), "110");
     EXPECT_TRUE(free(1, 0));  // two short of the die, free with the Badehaus
     EXPECT_TRUE(gold(3, 5));
 
     // From street 2 position 3 a die of 5 reaches position 2 of the other streets.
     t.placeSupervisor(2, 3);
     MarkiereAufseherZiele(t.g, 5, 0, false);
-    EXPECT_TRUE(gold(4, 2));
-    EXPECT_TRUE(gold(1, 2));
-    EXPECT_TRUE(gold(3, 2));
+    EXPECT_EQ(test::Flags(gold(4, 2), gold(1, 2), gold(3, 2)), "111");
     EXPECT_EQ(countGold(), 3);
     // ... and with budget 2 the centre (3 steps) and position 1 of street 2.
     MarkiereAufseherZiele(t.g, 5, 2, false);

@@ -127,8 +127,7 @@ TEST(CamelDefence, AnswersOfTheOtherStrategies) {
     }
 
     // Strategy 16: the rule of 8, or any cube with Karawanserei; on day 7 only completed souks.
-    EXPECT_FALSE(answer(16, 1, 1, false, 3));
-    EXPECT_TRUE(answer(16, 1, 2, true, 3));
+    EXPECT_EQ(test::Flags(answer(16, 1, 1, false, 3), answer(16, 1, 2, true, 3)), "01");
     {
         Question q(16, 1, 1, false, 3);
         q.t.buildings(2, {kKarawanserei});
@@ -144,16 +143,15 @@ TEST(CamelDefence, AnswersOfTheOtherStrategies) {
         q.t.buildings(2, {kKarawanserei});
         EXPECT_TRUE(q.ask());
     }
-    EXPECT_TRUE(answer(16, 1, 1, true, 7));
-    EXPECT_FALSE(answer(16, 1, 1, true, 4));
+    EXPECT_EQ(test::Flags(answer(16, 1, 1, true, 7), answer(16, 1, 1, true, 4)), "10");
 }
 
 TEST(CamelDefence, FixedRuleGuardsTheThreeKeyFields) {
     PlayersPosition t;
     t.when(2, 4).souk(1, 1, 3, 2).souk(2, 1, 3, 1).souk(4, 1, 3, 1);
-    EXPECT_TRUE(FesteKamelabwehr(t.g, 1, 1, 2));
-    EXPECT_TRUE(FesteKamelabwehr(t.g, 2, 1, 1));
-    EXPECT_TRUE(FesteKamelabwehr(t.g, 4, 1, 1));
+    EXPECT_EQ(test::Flags(FesteKamelabwehr(t.g, 1, 1, 2), FesteKamelabwehr(t.g, 2, 1, 1),
+                          FesteKamelabwehr(t.g, 4, 1, 1)),
+              "111");
     EXPECT_FALSE(FesteKamelabwehr(t.g, 1, 1, 1));  // occupied, but not a key field
     EXPECT_FALSE(FesteKamelabwehr(t.g, 2, 1, 2));
     t.when(3, 1);
@@ -233,14 +231,13 @@ TEST(YellowDice, WhoBuysBeforeTheRoll) {
     t.when(2, 7);
     for (int s = 12; s <= 17; ++s) EXPECT_TRUE(BuysYellowDice(t.g, 2, s)) << s;
     t.when(1, 2);
-    EXPECT_FALSE(BuysYellowDice(t.g, 2, 12));
-    EXPECT_FALSE(BuysYellowDice(t.g, 2, 10));
+    EXPECT_EQ(test::Flags(BuysYellowDice(t.g, 2, 12), BuysYellowDice(t.g, 2, 10)), "00");
     // The veto stops every rule-table strategy, but not Einzelhandel.
     t.when(3, 2).souk(2, 1, 0, 0);
     ASSERT_TRUE(DiceVeto(t.g));
-    EXPECT_FALSE(BuysYellowDice(t.g, 2, 8));
-    EXPECT_FALSE(BuysYellowDice(t.g, 2, 14));
-    EXPECT_TRUE(BuysYellowDice(t.g, 2, 2));
+    EXPECT_EQ(test::Flags(BuysYellowDice(t.g, 2, 8), BuysYellowDice(t.g, 2, 14),
+                          BuysYellowDice(t.g, 2, 2)),
+              "001");
 
     // Grosshandel with the default savings (Weide, Markt, Lastenaufzug): 8 gold still needed.
     t.purse(3, 7, 0);
@@ -253,8 +250,7 @@ TEST(YellowDice, WhoBuysBeforeTheRoll) {
     EXPECT_TRUE(BuysYellowDice(t.g, 3, 4));
     // Strategy 5 reads its own parameters: saving for Geschäft too.
     t.block()[sp::Strategie_s_P(5, sp::g45::N_G2)] = 1;
-    EXPECT_FALSE(BuysYellowDice(t.g, 3, 5));
-    EXPECT_TRUE(BuysYellowDice(t.g, 3, 4));
+    EXPECT_EQ(test::Flags(BuysYellowDice(t.g, 3, 5), BuysYellowDice(t.g, 3, 4)), "01");
 }
 
 TEST(YellowDice, PurchaseIsBoundedByGold) {
@@ -413,11 +409,9 @@ TEST(Spielstaerke, MenuBacksUpAndRestoresTheManualBlocks) {
 
     StrengthMenuState m = SpielstaerkeWaehlen(g, 2);
     EXPECT_EQ(test::Ints(m.checkedTag, m.strength), test::Ints(2, 2));
-    EXPECT_FALSE(m.advancedEnabled);
-    EXPECT_TRUE(m.correctionSwitchedOff);
+    EXPECT_EQ(test::Flags(m.advancedEnabled, m.correctionSwitchedOff), "01");
     EXPECT_EQ(g.gameStrength, 2);
-    EXPECT_FALSE(g.correctionMode);
-    EXPECT_FALSE(g.simulationSwitch);
+    EXPECT_EQ(test::Flags(g.correctionMode, g.simulationSwitch), "00");
     EXPECT_EQ(test::Ints(g.simulationGames, g.s.isComputer[1],
                          std::memcmp(&g.paramsBackup, &edited, sizeof edited)),
               test::Ints(0, 0, 0));
@@ -448,8 +442,7 @@ TEST(Spielstaerke, MenuBacksUpAndRestoresTheManualBlocks) {
 
     // The private test switch keeps the advanced menu, but simulation still ends.
     m = SpielstaerkeWaehlen(g, 1, true);
-    EXPECT_TRUE(m.advancedEnabled);
-    EXPECT_FALSE(g.simulationSwitch);
+    EXPECT_EQ(test::Flags(m.advancedEnabled, g.simulationSwitch), "10");
     EXPECT_EQ(g.s.isComputer[1], 0);
 }
 

@@ -118,16 +118,16 @@ TEST(Placement, SetzeSteineNachPlanFollowsThePlanThenTheFiller) {
     PlacementPosition planned;
     planned.dice(3, 6);
     ASSERT_TRUE(SetzeSteineNachPlan(planned.g, 2, 2, &plans, true, 0));
-    EXPECT_TRUE(planned.st().souk(2, 3).completed);
-    EXPECT_TRUE(planned.st().souk(2, 1).completed);
+    EXPECT_EQ(test::Flags(planned.st().souk(2, 3).completed, planned.st().souk(2, 1).completed),
+              "11");
     EXPECT_EQ(Occupied(planned, 2, 2), 0);
 
     // The same cubes without the plan: lowest souks first.
     PlacementPosition filler;
     filler.dice(3, 6);
     ASSERT_TRUE(SetzeSteineNachPlan(filler.g, 2, 2, &plans, false, 0));
-    EXPECT_TRUE(filler.st().souk(2, 1).completed);
-    EXPECT_TRUE(filler.st().souk(2, 2).completed);
+    EXPECT_EQ(test::Flags(filler.st().souk(2, 1).completed, filler.st().souk(2, 2).completed),
+              "11");
     EXPECT_EQ(Occupied(filler, 2, 3), 1);
 
     // A plan level that the board refuses is passed over quietly; the cubes left after the
@@ -353,15 +353,16 @@ TEST(Placement, GebaeudeKaufenWalksTheListAndMaySaveForTheFirstMissing) {
     PlacementPosition owned;
     owned.buildings(2, {kMarkt}).purse(2, 9, 9);
     ASSERT_TRUE(GebaeudeKaufen(owned.g, 2, order, true));
-    EXPECT_TRUE(owned.player(2).buildings[kLastenaufzug]);
-    EXPECT_FALSE(owned.player(2).buildings[kKarawanserei]);
+    EXPECT_EQ(test::Flags(owned.player(2).buildings[kLastenaufzug],
+                          owned.player(2).buildings[kKarawanserei]),
+              "10");
 
     // Entries outside 1..6 are skipped; 11..16 name the same buildings.
     PlacementPosition odd;
     odd.purse(2, 2, 2);
     ASSERT_TRUE(GebaeudeKaufen(odd.g, 2, {0, 7, 10, -3, 12, 1}, true));
-    EXPECT_TRUE(odd.player(2).buildings[kGeschaeft]);
-    EXPECT_FALSE(odd.player(2).buildings[kWeide]);
+    EXPECT_EQ(test::Flags(odd.player(2).buildings[kGeschaeft], odd.player(2).buildings[kWeide]),
+              "10");
 
     // Weide and Geschäft may use the exchange card only from 4 gold on; the others always.
     PlacementPosition shop;
@@ -380,8 +381,8 @@ TEST(Placement, AlleGebaeudeKaufenBuysLastenaufzugBeforeMarktAndNeverExchanges) 
     PlacementPosition pos;
     pos.buildings(2, {1, 2, 3, 4}).purse(2, 9, 9);
     ASSERT_TRUE(AlleGebaeudeKaufen(pos.g, 2));
-    EXPECT_TRUE(pos.player(2).buildings[kLastenaufzug]);
-    EXPECT_FALSE(pos.player(2).buildings[kMarkt]);
+    EXPECT_EQ(test::Flags(pos.player(2).buildings[kLastenaufzug], pos.player(2).buildings[kMarkt]),
+              "10");
 
     PlacementPosition cheap;
     cheap.purse(2, 1, 3).hand(2, {kTauscheGoldKamel});

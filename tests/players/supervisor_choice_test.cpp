@@ -46,14 +46,9 @@ TEST(SupervisorChoice, OwnTableRatesCubesBySoukCampsAndCost) {
     SupervisorOptionTable t;
     AufseherOptionen(pos.g, 2, t);
     const SupervisorOption& six = t.at(5, 3, 5);
-    EXPECT_TRUE(six.hit);
-    EXPECT_TRUE(six.occupied);
-    EXPECT_TRUE(six.completed);
+    EXPECT_EQ(test::Flags(six.hit, six.occupied, six.completed), "111");
     EXPECT_EQ(test::Ints(six.points, six.region), test::Ints(6, 1));
-    EXPECT_TRUE(six.someCubes);
-    EXPECT_TRUE(six.severalCubes);
-    EXPECT_FALSE(six.halfHit);
-    EXPECT_FALSE(six.goodHit);
+    EXPECT_EQ(test::Flags(six.someCubes, six.severalCubes, six.halfHit, six.goodHit), "1100");
     pos.purse(2, 0, 2);
     AufseherOptionen(pos.g, 2, t);
     EXPECT_TRUE(t.at(5, 3, 5).goodHit);
@@ -74,9 +69,8 @@ TEST(SupervisorChoice, OwnTableRatesCubesBySoukCampsAndCost) {
     PlacementPosition half;
     half.souk(3, 1, 2, 1).souk(1, 1, 3, 1).purse(2, 9, 0);
     AufseherOptionen(half.g, 2, t);
-    EXPECT_TRUE(t.at(2, 3, 2).halfHit);
-    EXPECT_TRUE(t.at(2, 3, 2).goodHit);
-    EXPECT_FALSE(t.at(2, 3, 2).severalCubes);
+    EXPECT_EQ(test::Flags(t.at(2, 3, 2).halfHit, t.at(2, 3, 2).goodHit, t.at(2, 3, 2).severalCubes),
+              "110");
     EXPECT_FALSE(t.at(5, 3, 2).halfHit);  // cost 3
     EXPECT_FALSE(t.at(3, 3, 3).hit);      // player 3's cube
     EXPECT_TRUE(t.at(3, 3, 3).occupied);
@@ -93,12 +87,9 @@ TEST(SupervisorChoice, SecondAdjacentFieldOfTheMoverRewritesTheRecord) {
     SupervisorOptionTable t;
     AufseherOptionen(pos.g, 2, t);
     const SupervisorOption& o = t.at(1, 1, 1);
-    EXPECT_TRUE(o.hit);
-    EXPECT_TRUE(o.occupied);
+    EXPECT_EQ(test::Flags(o.hit, o.occupied), "11");
     EXPECT_EQ(test::Ints(o.region, o.points), test::Ints(2, 3));
-    EXPECT_FALSE(o.completed);
-    EXPECT_TRUE(o.halfHit);
-    EXPECT_TRUE(o.goodHit);
+    EXPECT_EQ(test::Flags(o.completed, o.halfHit, o.goodHit), "011");
 
     // Without the second field only player 1's cube is left there.
     pos.st().variant2 = 1;
@@ -110,9 +101,7 @@ TEST(SupervisorChoice, SecondAdjacentFieldOfTheMoverRewritesTheRecord) {
 
     // The target table only looks at the first field and wants completed souks.
     AufseherOptionenGegen(pos.g, 2, 1, t);
-    EXPECT_TRUE(t.at(1, 1, 1).hit);
-    EXPECT_TRUE(t.at(1, 1, 1).goodHit);
-    EXPECT_FALSE(t.at(1, 1, 1).halfHit);
+    EXPECT_EQ(test::Flags(t.at(1, 1, 1).hit, t.at(1, 1, 1).goodHit, t.at(1, 1, 1).halfHit), "110");
 }
 
 TEST(SupervisorChoice, TargetTableAcceptsCompletedSouksUpToCostThree) {
@@ -174,13 +163,11 @@ TEST(SupervisorChoice, StillHasTurnTodayFollowsTheTurnOrder) {
 
     PlacementPosition four;
     four.turn(3, 3, 1);  // order 1, 2, 3, 4
-    EXPECT_FALSE(StillHasTurnToday(four.g, 3, 1));
-    EXPECT_TRUE(StillHasTurnToday(four.g, 3, 4));
+    EXPECT_EQ(test::Flags(StillHasTurnToday(four.g, 3, 1), StillHasTurnToday(four.g, 3, 4)), "01");
     four.turn(3, 2, 2);  // order 2, 3, 4, 1
     EXPECT_TRUE(StillHasTurnToday(four.g, 3, 1));
     four.turn(1, 3, 3);  // order 3, 4, 1, 2
-    EXPECT_TRUE(StillHasTurnToday(four.g, 1, 2));
-    EXPECT_FALSE(StillHasTurnToday(four.g, 1, 4));
+    EXPECT_EQ(test::Flags(StillHasTurnToday(four.g, 1, 2), StillHasTurnToday(four.g, 1, 4)), "10");
 
     // The last day of a four-player game runs in its own order.
     four.when(3, 7);

@@ -68,8 +68,8 @@ TEST(GameFile, RoundTripKeepsTheWholeHistoryAndRedoIsAvailableAtOnce) {
     EXPECT_FALSE(res.message.has_value());
     EXPECT_EQ(RecordBytes(b.history.record()), RecordBytes(a.history.record()));
     EXPECT_EQ(b.history.actHistory(), 4);
-    EXPECT_TRUE(b.history.buttons().redo);
-    EXPECT_FALSE(std::filesystem::exists(dir / "partie.1Z1"));
+    EXPECT_EQ(test::Flags(b.history.buttons().redo, std::filesystem::exists(dir / "partie.1Z1")),
+              "10");
 
     const GameState& entry = a.history.record().History[4];
     EXPECT_EQ(b.g.rng.RandSeed, entry.RS);
@@ -82,10 +82,9 @@ TEST(GameFile, RoundTripKeepsTheWholeHistoryAndRedoIsAvailableAtOnce) {
     EXPECT_EQ(b.g.s.isComputer[1], 0);
     GameState expected = entry;
     expected.isComputer[1] = 0;
-    EXPECT_TRUE(SameState(b.g.s, expected));
-    EXPECT_FALSE(b.g.isPuzzle);
-    EXPECT_FALSE(b.history.puzzleLock.active);
-    EXPECT_TRUE(b.host.traced("Spielstärke ändern auf 4"));
+    EXPECT_EQ(test::Flags(SameState(b.g.s, expected), b.g.isPuzzle, b.history.puzzleLock.active,
+                          b.host.traced("Spielstärke ändern auf 4")),
+              "1001");
     EXPECT_TRUE(std::any_of(b.host.events.begin(), b.host.events.end(),
                             [](const CourseEvent& e) { return e.kind == CourseKind::Clear; }));
 
@@ -108,9 +107,9 @@ TEST(GameFile, LoadingSelectsTheStoredStrengthAndTheSimulationSwitch) {
     LoadResult res = LoadGameImage(b.g, b.history, image);
     ASSERT_TRUE(res.loaded);
     EXPECT_EQ(b.g.gameStrength, 2);
-    EXPECT_FALSE(res.strengthMenu.advancedEnabled);
-    EXPECT_TRUE(res.correctionSwitchedOff);
-    EXPECT_FALSE(b.g.correctionMode);
+    EXPECT_EQ(test::Flags(res.strengthMenu.advancedEnabled, res.correctionSwitchedOff,
+                          b.g.correctionMode),
+              "010");
     // The simulation switch comes from the loaded copy's block of the old menu count (4).
     EXPECT_TRUE(b.g.simulationSwitch);
     EXPECT_EQ(test::Ints(b.g.simulationGames, b.g.s.isComputer[1]), test::Ints(12, 1));
@@ -157,11 +156,9 @@ TEST(GameFile, PuzzleSaveCutsTheHistoryToTheCurrentEntry) {
     RecordsGame b(4, true);
     const LoadResult res = OpenDialog1CanClose(b.g, b.history, file);
     ASSERT_TRUE(res.loaded);
-    EXPECT_TRUE(b.g.isPuzzle);
-    EXPECT_TRUE(b.history.puzzleLock.active);
-    EXPECT_TRUE(b.history.puzzleLock.withUndo);
-    EXPECT_TRUE(res.traceSwitchedOff);
-    EXPECT_FALSE(b.g.traceOn);
+    EXPECT_EQ(test::Flags(b.g.isPuzzle, b.history.puzzleLock.active, b.history.puzzleLock.withUndo,
+                          res.traceSwitchedOff, b.g.traceOn),
+              "11110");
 
     // With the maker's switch on, nothing is locked.
     RecordsGame c;
@@ -181,9 +178,9 @@ TEST(GameFile, NoUndoPuzzleAndTheSwitchThatTurnsAPuzzleBack) {
 
     RecordsGame b;
     ASSERT_TRUE(OpenDialog1CanClose(b.g, b.history, dir / "p.kel").loaded);
-    EXPECT_TRUE(b.history.puzzleLock.active);
-    EXPECT_FALSE(b.history.puzzleLock.withUndo);
-    EXPECT_FALSE(b.history.buttons().undo);
+    EXPECT_EQ(test::Flags(b.history.puzzleLock.active, b.history.puzzleLock.withUndo,
+                          b.history.buttons().undo),
+              "100");
     b.history.MarkiereEingabe(b.g);
     EXPECT_TRUE(b.history.buttons().undo);
 
@@ -234,8 +231,7 @@ TEST(GameFile, RejectedFilesLeaveTheGameAndEmptyTheHistory) {
     res = OpenDialog1CanClose(b.g, b.history, dir / "raw.kel");
     EXPECT_EQ(res.message, Box(0, (dir / "raw.kel").string()));
     EXPECT_EQ(b.history.maxHistory(), 2);  // nothing was read
-    EXPECT_TRUE(before2.same(b.g));
-    EXPECT_FALSE(std::filesystem::exists(dir / "raw.1Z1"));
+    EXPECT_EQ(test::Flags(before2.same(b.g), std::filesystem::exists(dir / "raw.1Z1")), "10");
 
     // A file that is not there fails the same way.
     res = OpenDialog1CanClose(b.g, b.history, dir / "missing.kel");
@@ -248,8 +244,7 @@ TEST(GameFile, RejectedFilesLeaveTheGameAndEmptyTheHistory) {
     res = OpenDialog1CanClose(b.g, b.history, dir / "short.kel");
     EXPECT_EQ(res.message, Box(3, (dir / "short.1Z1").string()));
     EXPECT_EQ(b.history.maxHistory(), 0);
-    EXPECT_TRUE(before2.same(b.g));
-    EXPECT_FALSE(std::filesystem::exists(dir / "short.1Z1"));
+    EXPECT_EQ(test::Flags(before2.same(b.g), std::filesystem::exists(dir / "short.1Z1")), "10");
 
     // Longer than a record: the tail is ignored.
     std::vector<std::uint8_t> longer = RecordBytes(a.history.record());
@@ -440,8 +435,8 @@ TEST(GameFile, TemporaryAndDefaultNames) {
     EXPECT_TRUE(std::filesystem::exists(dir / "ohne.spb"));
     LogGameFileSaved(a.g);
     LogGameFileLoaded(a.g);
-    EXPECT_TRUE(a.host.traced("Datei gespeichert"));
-    EXPECT_TRUE(a.host.traced("Datei geladen"));
+    EXPECT_EQ(test::Flags(a.host.traced("Datei gespeichert"), a.host.traced("Datei geladen")),
+              "11");
 }
 
 }  // namespace

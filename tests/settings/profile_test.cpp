@@ -117,9 +117,7 @@ TEST(Profile, ExistingValuesAreReadAndUnreadableOnesFallBack) {
     EXPECT_EQ(s.SaveDir, "/home/ä");
     EXPECT_EQ(test::Ints(s.Color[2], s.highScores.G_MaxPunkte[3], s.highScores.G_AnzSpiele),
               test::Ints(255, 77, -4));
-    EXPECT_TRUE(s.PrivateTest1);
-    EXPECT_FALSE(s.PrivateTest2);
-    EXPECT_TRUE(s.SetPuzzle3);
+    EXPECT_EQ(test::Flags(s.PrivateTest1, s.PrivateTest2, s.SetPuzzle3), "101");
 
     IniFile file(dir / "Kelmira.ini");
     EXPECT_EQ(file.readString("Global", "Spielstaerke", ""), "3");
@@ -132,9 +130,8 @@ TEST(Profile, ExistingValuesAreReadAndUnreadableOnesFallBack) {
     WriteBytes(dir / "Kelmira.ini", "[Control]\r\nScaleBy=1000\r\n");
     ProfileSettings again;
     IniFile ini2;
-    EXPECT_EQ(test::Ints(LeseProfil(again, ini2, texts, StartIn(dir, 95)).startupTrace.size(),
-                         again.ScaleBy),
-              test::Ints(1u, 95));
+    EXPECT_EQ(LeseProfil(again, ini2, texts, StartIn(dir, 95)).startupTrace.size(), 1u);
+    EXPECT_EQ(again.ScaleBy, 95);
     EXPECT_EQ(IniFile(dir / "Kelmira.ini").readInteger("Control", "ScaleBy", 0), 95);
 }
 
@@ -296,8 +293,7 @@ TEST(Profile, ProfileFolderFallsBackWhenTheProgramFolderIsNotWritable) {
     // A relative XDG_CONFIG_HOME is not used.
     f = ResolveProfileFolder("", dir / "prog", "relative", (dir / "home").string(), fs);
     EXPECT_EQ(f.folder, dir / "home" / ".config" / "kelmira");
-    EXPECT_TRUE(std::filesystem::is_directory(f.folder));
-    EXPECT_FALSE(f.traceLine.empty());
+    EXPECT_EQ(test::Flags(std::filesystem::is_directory(f.folder), f.traceLine.empty()), "10");
 
     f = ResolveProfileFolder("", dir / "prog", "", "", fs);
     EXPECT_EQ(f.folder, dir / "prog");

@@ -17,7 +17,7 @@ inline std::vector<long long> RowOf(const GameState& s, int row) {
 
 // Records everything the engine tells its surroundings.
 class RecordingHost : public Host {
-public:
+  public:
     std::vector<std::string> trace;
     std::vector<std::string> faults;
     std::vector<CourseEvent> events;
