@@ -119,6 +119,16 @@ TEST(Setup, ResetClearsBoardButKeepsConstantsAndComputerFlags) {
               test::Ints(1, 0, 0, 1, 0x80000001u));
 }
 
+TEST(Setup, NewGameReseedDiscardsSeedDependentDraws) {
+    test::TestGame t;
+    const TimeOfDay now{10, 20, 30, 456};
+    ReseedForNewGame(t.g, now);
+    Rng r;
+    r.Randomize(now);
+    for (int k = static_cast<int>(r.RandSeed % 50) + 5; k > 0; --k) r.Random(1000);
+    EXPECT_EQ(t.g.rng.RandSeed, r.RandSeed);
+}
+
 TEST(InternalFault, MessageAndTraceLines) {
     test::TestGame t{4, false};
     t.g.internalFault(3, "KostenGebaeude");
