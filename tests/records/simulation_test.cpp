@@ -96,12 +96,17 @@ TEST(Simulation, PlaysWholeGamesQuietlyAndReportsThem) {
 
     EXPECT_EQ(progress.events, (std::vector<std::string>{"started 4", "game 1", "game 2", "game 3",
                                                          "game 4", "finished 4"}));
-    EXPECT_EQ(test::Flags(progress.runningAtStart, progress.runningAtEnd, t.g.simulationRunning),
-              "110");
-    EXPECT_EQ(test::Ints(st.games, st.playerCount), test::Ints(4, 4));
+    EXPECT_TRUE(progress.runningAtStart);
+    EXPECT_TRUE(progress.runningAtEnd);
+    EXPECT_FALSE(t.g.simulationRunning);
+    EXPECT_EQ(st.games, 4);
+    EXPECT_EQ(st.playerCount, 4);
     ASSERT_EQ(progress.finals.size(), 4u);
     for (const GameState& s : progress.finals) {
-        EXPECT_EQ(test::Ints(s.gameOver, s.week, s.day, s.isComputer[1]), test::Ints(1, 3, 7, 1));
+        EXPECT_EQ(s.gameOver, 1);
+        EXPECT_EQ(s.week, 3);
+        EXPECT_EQ(s.day, 7);
+        EXPECT_EQ(s.isComputer[1], 1);
     }
     // Each game is a fresh setup: the games differ.
     EXPECT_NE(Fnv1a64(&progress.finals[0], sizeof(GameState)),
@@ -246,14 +251,19 @@ TEST(Simulation, NewGameDriverStartsTheInstalledRun) {
 }
 
 TEST(ParallelSimulation, SharesAndSeedsAreFixed) {
-    EXPECT_EQ(test::Ints(ShareOf(10, 3, 0).first, ShareOf(10, 3, 0).count, ShareOf(10, 3, 1).first,
-                         ShareOf(10, 3, 1).count, ShareOf(10, 3, 2).first, ShareOf(10, 3, 2).count),
-              test::Ints(0, 3, 3, 3, 6, 4));
-    EXPECT_EQ(test::Ints(ShareOf(1, 2, 0).count, ShareOf(1, 2, 1).count, ShareOf(5, 2, 2).count),
-              test::Ints(0, 1, 0));
+    EXPECT_EQ(ShareOf(10, 3, 0).first, 0);
+    EXPECT_EQ(ShareOf(10, 3, 0).count, 3);
+    EXPECT_EQ(ShareOf(10, 3, 1).first, 3);
+    EXPECT_EQ(ShareOf(10, 3, 1).count, 3);
+    EXPECT_EQ(ShareOf(10, 3, 2).first, 6);
+    EXPECT_EQ(ShareOf(10, 3, 2).count, 4);
+    EXPECT_EQ(ShareOf(1, 2, 0).count, 0);
+    EXPECT_EQ(ShareOf(1, 2, 1).count, 1);
+    EXPECT_EQ(ShareOf(5, 2, 2).count, 0);
     // MurmurHash3's finaliser of 0x9E3779B9 and of 2 x 0x9E3779B9.
-    EXPECT_EQ(test::Ints(Mix32(0), WorkerSeed(0, 0), WorkerSeed(0, 1)),
-              test::Ints(0u, Mix32(0x9E3779B9u), Mix32(0x3C6EF372u)));
+    EXPECT_EQ(Mix32(0), 0u);
+    EXPECT_EQ(WorkerSeed(0, 0), Mix32(0x9E3779B9u));
+    EXPECT_EQ(WorkerSeed(0, 1), Mix32(0x3C6EF372u));
     EXPECT_NE(WorkerSeed(7, 0), WorkerSeed(7, 1));
 }
 
@@ -266,7 +276,8 @@ TEST(ParallelSimulation, MergedStatisticsAreTheSumOfTheWorkersRuns) {
     run.signature = true;
     const ParallelResult a = SimulationParallel(settings.g, run);
     const ParallelResult b = SimulationParallel(settings.g, run);
-    EXPECT_EQ(test::Ints(a.games, a.stats.games), test::Ints(5, 5));
+    EXPECT_EQ(a.games, 5);
+    EXPECT_EQ(a.stats.games, 5);
     EXPECT_EQ(reportOf(a.stats), reportOf(b.stats));
     EXPECT_EQ(a.signature, b.signature);
     EXPECT_EQ(a.finalSeed, b.finalSeed);
@@ -305,7 +316,8 @@ TEST(ParallelSimulation, SharedAbortStopsEveryWorker) {
     run.abort = &abort;
     const ParallelResult r = SimulationParallel(settings.g, run);
     // Each worker finishes the game it is playing when it sees the request.
-    EXPECT_EQ(test::Ints(r.games, r.stats.games), test::Ints(2, 2));
+    EXPECT_EQ(r.games, 2);
+    EXPECT_EQ(r.stats.games, 2);
 }
 
 // PINNED SIGNATURE: the fingerprint of 3 four-player games from seed 1 with the default
