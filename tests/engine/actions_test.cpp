@@ -1,8 +1,9 @@
+#include "engine/actions.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "engine/actions.h"
 #include "support/positions.h"
 
 namespace kelmira {
@@ -28,33 +29,27 @@ TEST(Actions, RowValueCountsYellowDiceOnlyForTheStartPlayer) {
     test::SetDiceRow(s, 3, 4, 0, 2);  // yellow dice only
     test::SetDiceRow(s, 6, 6, 2, 0);
 
-    EXPECT_EQ(ZeilenWert(t.g, 1, 1), 3);
-    EXPECT_EQ(ZeilenWert(t.g, 2, 1), 2);
-    EXPECT_EQ(ZeilenWert(t.g, 1, 3), 2);
-    EXPECT_EQ(ZeilenWert(t.g, 2, 3), 0);
-    EXPECT_EQ(ZeilenWert(t.g, 2, 2), 0);
+    EXPECT_EQ(test::Ints(ZeilenWert(t.g, 1, 1), ZeilenWert(t.g, 2, 1), ZeilenWert(t.g, 1, 3),
+                         ZeilenWert(t.g, 2, 3), ZeilenWert(t.g, 2, 2)),
+              test::Ints(3, 2, 2, 0, 0));
 
     t.p(2).buildings[kWeide] = 1;
     t.p(2).buildings[kLastenaufzug] = 1;
     t.p(2).buildings[kGeschaeft] = 1;
-    EXPECT_EQ(ZeilenWert(t.g, 2, 1), 3);
-    EXPECT_EQ(ZeilenWert(t.g, 2, 6), 4);
+    EXPECT_EQ(test::Ints(ZeilenWert(t.g, 2, 1), ZeilenWert(t.g, 2, 6)), test::Ints(3, 4));
     // An empty row is worth nothing whatever the buildings.
-    EXPECT_EQ(ZeilenWert(t.g, 2, 3), 0);
-    EXPECT_EQ(ZeilenWert(t.g, 2, 5), 0);
+    EXPECT_EQ(test::Ints(ZeilenWert(t.g, 2, 3), ZeilenWert(t.g, 2, 5)), test::Ints(0, 0));
     test::SetDiceRow(s, 5, 5, 1, 0);
     EXPECT_EQ(ZeilenWert(t.g, 2, 5), 2);
 
     EXPECT_TRUE(HatWuerfelzeile(t.g, 2));
     test::ClearDiceRows(s);
     test::SetDiceRow(s, 4, 5, 0, 1);
-    EXPECT_TRUE(HatWuerfelzeile(t.g, 1));
-    EXPECT_FALSE(HatWuerfelzeile(t.g, 2));
+    EXPECT_EQ(test::Flags(HatWuerfelzeile(t.g, 1), HatWuerfelzeile(t.g, 2)), "10");
 
     EntferneWuerfelzeile(t.g, 4);
-    EXPECT_EQ(s.diceRows[4].count + s.diceRows[4].value + s.diceRows[4].white +
-                  s.diceRows[4].yellow,
-              0);
+    EXPECT_EQ(
+        s.diceRows[4].count + s.diceRows[4].value + s.diceRows[4].white + s.diceRows[4].yellow, 0);
     EXPECT_TRUE(t.host.traced("Würfelzeile entfernt: 4"));
 }
 
@@ -64,16 +59,15 @@ TEST(Actions, TakingCamelsAddsWeideAndCardAndUsesUpTheRow) {
 
     test::SetDiceRow(s, 1, 2, 3);
     ASSERT_TRUE(A_Nehme_Kamele(t.g, 2, false));
-    EXPECT_EQ(t.p(2).camels, 3);
-    EXPECT_EQ(s.diceRows[1].count, 0);
-    EXPECT_TRUE(t.host.traced("Spieler nimmt Kamele:  3"));
-    EXPECT_TRUE(t.host.traced("Würfelzeile entfernt: 1"));
-    EXPECT_TRUE(t.host.traced("A:Standard-Aktion von Spieler 2 in Region 5 : 3"));
+    EXPECT_EQ(test::Ints(t.p(2).camels, s.diceRows[1].count), test::Ints(3, 0));
+    EXPECT_EQ(test::Flags(t.host.traced("Spieler nimmt Kamele:  3"),
+                          t.host.traced("Würfelzeile entfernt: 1"),
+                          t.host.traced("A:Standard-Aktion von Spieler 2 in Region 5 : 3")),
+              "111");
     auto actions = t.host.eventsOf(CourseKind::Action);
     ASSERT_EQ(actions.size(), 1u);
-    EXPECT_EQ(actions[0].actionKind, 0);
-    EXPECT_EQ(actions[0].target, 5);
-    EXPECT_EQ(actions[0].action.amount, 3);
+    EXPECT_EQ(test::Ints(actions[0].actionKind, actions[0].target, actions[0].action.amount),
+              test::Ints(0, 5, 3));
     EXPECT_FALSE(actions[0].action.bonus);
 
     t.p(2).buildings[kWeide] = 1;
@@ -94,7 +88,8 @@ TEST(Actions, TakingCamelsAddsWeideAndCardAndUsesUpTheRow) {
     const GameState before = s;
     EXPECT_FALSE(A_Nehme_Kamele(t.g, 2, true));
     EXPECT_EQ(0, std::memcmp(&before, &s, sizeof s));
-    EXPECT_TRUE(t.host.traced("Regel: leere Zeile(Kamele) auswählen ist unzulässig; es wird gepasst "));
+    EXPECT_TRUE(
+        t.host.traced("Regel: leere Zeile(Kamele) auswählen ist unzulässig; es wird gepasst "));
     EXPECT_TRUE(t.host.events.empty());
 }
 
@@ -132,11 +127,9 @@ TEST(Actions, ExtendedTakingPaysTheExtraDieWithTheCard) {
 
     test::SetDiceRow(s, 1, 1, 2);
     ASSERT_TRUE(A_Nehme_Kamele_Ext(t.g, 2, 1));
-    EXPECT_EQ(t.p(2).camels, 3);
-    EXPECT_EQ(t.p(2).cardCount, 1);
-    EXPECT_EQ(t.p(2).hand[1], k3Kamele);
-    EXPECT_EQ(s.discardCount, 1);
-    EXPECT_EQ(s.discardPile[1], k3Gold);
+    EXPECT_EQ(test::Ints(t.p(2).camels, t.p(2).cardCount, t.p(2).hand[1], s.discardCount,
+                         s.discardPile[1]),
+              test::Ints(3, 1, k3Kamele, 1, k3Gold));
 
     // An empty row keeps the card.
     EXPECT_FALSE(A_Nehme_Gold_Ext(t.g, 2, 1));
@@ -158,8 +151,7 @@ TEST(Actions, ExtendedTakingPaysTheExtraDieWithTheCard) {
     EXPECT_EQ(t.p(2).gold, 2 + 2);
     ASSERT_EQ(t.host.faults.size(), 1u);
     EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure EinfuegenAbwurfKarte");
-    EXPECT_EQ(s.discardCount, 1);
-    EXPECT_EQ(t.p(2).cardCount, 1);
+    EXPECT_EQ(test::Ints(s.discardCount, t.p(2).cardCount), test::Ints(1, 1));
 
     // Slot 0 means no card at all.
     test::SetDiceRow(s, 6, 5, 1);
@@ -177,10 +169,8 @@ TEST(Actions, CubePlacementFollowsTheSoukRules) {
 
     // The first cube makes the player the owner; cubes go on the lowest empty field.
     ASSERT_TRUE(LegeSteinInGruppe(t.g, 2, 1, 2));
-    EXPECT_EQ(s.souk(1, 2).owner, 2);
-    EXPECT_EQ(s.souk(1, 2).occupiedCount, 1);
-    EXPECT_TRUE(s.souk(1, 2).fields[1].occupied);
-    EXPECT_FALSE(s.souk(1, 2).fields[1].newCube);
+    EXPECT_EQ(test::Ints(s.souk(1, 2).owner, s.souk(1, 2).occupiedCount), test::Ints(2, 1));
+    EXPECT_EQ(test::Flags(s.souk(1, 2).fields[1].occupied, s.souk(1, 2).fields[1].newCube), "10");
     EXPECT_EQ(t.p(2).cubes, cubes - 1);
     EXPECT_TRUE(t.host.traced("Spieler 2 legt Stein: Region 1 , Gruppe 2 , Feld 1 , Neu= 0"));
 
@@ -205,8 +195,7 @@ TEST(Actions, CubePlacementFollowsTheSoukRules) {
     const std::size_t faults = t.host.faults.size();
     EXPECT_FALSE(LegeSteinInGruppe(t.g, 2, 1, 2));
     EXPECT_EQ(t.host.faults.size(), faults);
-    EXPECT_EQ(t.p(2).cubes, cubes - 5);
-    EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 2), 0);
+    EXPECT_EQ(test::Ints(t.p(2).cubes, FindeEigeneGruppe(t.g, 1, 2)), test::Ints(cubes - 5, 0));
     EXPECT_TRUE(LegeSteinInGruppe(t.g, 2, 1, 4));
     EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 2), 4);
 
@@ -223,8 +212,10 @@ TEST(Actions, TakingCubesBackAndConfirmingNewCubes) {
     s.currentPlayer = 1;
     LegeStein(t.g, 4, 2, true, 1, 1);
     LegeStein(t.g, 4, 2, true, 1, 2);
-    EXPECT_TRUE(s.souk(4, 2).completed);
-    EXPECT_TRUE(t.host.traced("Spieler 1 legt Stein: Region 4 , Gruppe 2 , Feld 2 , Neu= 1"));
+    EXPECT_EQ(
+        test::Flags(s.souk(4, 2).completed,
+                    t.host.traced("Spieler 1 legt Stein: Region 4 , Gruppe 2 , Feld 2 , Neu= 1")),
+        "11");
     LegeStein(t.g, 4, 3, false, 1, 1);
     // LegeStein leaves the stock to its callers.
     EXPECT_EQ(t.p(1).cubes, 50);
@@ -235,43 +226,39 @@ TEST(Actions, TakingCubesBackAndConfirmingNewCubes) {
 
     NimmSteinZurueck(t.g, 4, 2, 1);
     EXPECT_FALSE(s.souk(4, 2).completed);
-    EXPECT_EQ(s.souk(4, 2).occupiedCount, 1);
-    EXPECT_EQ(s.souk(4, 2).owner, 1);
+    EXPECT_EQ(test::Ints(s.souk(4, 2).occupiedCount, s.souk(4, 2).owner), test::Ints(1, 1));
     EXPECT_TRUE(t.host.traced(
         "Spieler 1 nimmt Stein zurück oder in Karawane: Region 4 , Gruppe 2 , Feld 1"));
     NimmSteinZurueck(t.g, 4, 2, 2);
-    EXPECT_EQ(s.souk(4, 2).owner, 0);
-    EXPECT_EQ(s.souk(4, 2).occupiedCount, 0);
-    EXPECT_EQ(t.p(1).cubes, 50);
+    EXPECT_EQ(test::Ints(s.souk(4, 2).owner, s.souk(4, 2).occupiedCount, t.p(1).cubes),
+              test::Ints(0, 0, 50));
 }
 
 TEST(Actions, SoukQueries) {
     ActionGame t;
     GameState& s = t.g.s;
-    test::PutCubes(s, 2, 1, 3, 3);      // 3 of 5
-    test::CompleteSouk(s, 2, 1, 1);     // completed
+    test::PutCubes(s, 2, 1, 3, 3);   // 3 of 5
+    test::CompleteSouk(s, 2, 1, 1);  // completed
     test::PutCubes(s, 3, 1, 4, 1);
-    test::PutCubes(s, 2, 1, 2, 2);      // 2 of 4: a second open souk, reachable by loading only
+    test::PutCubes(s, 2, 1, 2, 2);  // 2 of 4: a second open souk, reachable by loading only
 
-    EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 2), 2);
-    EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 3), 4);
-    EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 4), 0);
-    EXPECT_EQ(FindeEigeneGruppe(t.g, 1, 0), 0);
+    EXPECT_EQ(test::Ints(FindeEigeneGruppe(t.g, 1, 2), FindeEigeneGruppe(t.g, 1, 3),
+                         FindeEigeneGruppe(t.g, 1, 4), FindeEigeneGruppe(t.g, 1, 0)),
+              test::Ints(2, 4, 0, 0));
     // Searched from souk 4 downwards; falls back to the lowest own souk.
-    EXPECT_EQ(FindeGruppeZumVollenden(t.g, 2, 1, 2), 3);
-    EXPECT_EQ(FindeGruppeZumVollenden(t.g, 2, 1, 1), 2);
-    EXPECT_EQ(FindeGruppeZumVollenden(t.g, 4, 1, 9), 0);
-    EXPECT_FALSE(HatFreieGruppe(t.g, 1));
-    EXPECT_TRUE(KannInRegionSetzen(t.g, 2, 1));
-    EXPECT_FALSE(KannInRegionSetzen(t.g, 4, 1));
-    EXPECT_TRUE(KannInRegionSetzen(t.g, 4, 2));
+    EXPECT_EQ(
+        test::Ints(FindeGruppeZumVollenden(t.g, 2, 1, 2), FindeGruppeZumVollenden(t.g, 2, 1, 1),
+                   FindeGruppeZumVollenden(t.g, 4, 1, 9)),
+        test::Ints(3, 2, 0));
+    EXPECT_EQ(test::Flags(HatFreieGruppe(t.g, 1), KannInRegionSetzen(t.g, 2, 1),
+                          KannInRegionSetzen(t.g, 4, 1), KannInRegionSetzen(t.g, 4, 2)),
+              "0101");
 
     EXPECT_TRUE(GruppeOffenFuer(t.g, 1, 3, 2));
     EXPECT_FALSE(GruppeOffenFuer(t.g, 1, 1, 2));  // completed
     EXPECT_FALSE(GruppeOffenFuer(t.g, 1, 4, 2));  // someone else's
     EXPECT_TRUE(GruppeErlaubt(t.g, 1, 1, 2));     // completion not tested
-    EXPECT_FALSE(GruppeErlaubt(t.g, 1, 4, 2));
-    EXPECT_TRUE(GruppeOffenFuer(t.g, 3, 1, 4));
+    EXPECT_EQ(test::Flags(GruppeErlaubt(t.g, 1, 4, 2), GruppeOffenFuer(t.g, 3, 1, 4)), "01");
     EXPECT_FALSE(GruppeOffenFuer(t.g, 3, 4, 4));  // no such souk
     EXPECT_FALSE(GruppeErlaubt(t.g, 4, 4, 4));
 
@@ -279,8 +266,7 @@ TEST(Actions, SoukQueries) {
     test::PutCubes(s, 1, 4, 1, 1);
     test::PutCubes(s, 1, 4, 2, 1);
     test::PutCubes(s, 3, 4, 3, 1);
-    EXPECT_FALSE(HatFreieGruppe(t.g, 4));
-    EXPECT_FALSE(KannInRegionSetzen(t.g, 2, 4));
+    EXPECT_EQ(test::Flags(HatFreieGruppe(t.g, 4), KannInRegionSetzen(t.g, 2, 4)), "00");
 }
 
 TEST(Actions, RowPlacementMovesOnAfterCompletionAndForfeitsTheRest) {
@@ -296,16 +282,14 @@ TEST(Actions, RowPlacementMovesOnAfterCompletionAndForfeitsTheRest) {
     const int cubes = t.p(3).cubes;
     EXPECT_EQ(PlaceRowCubes(t.g, 3, 5), 1);  // 4 cubes, but only the one-field souk is open
     EXPECT_TRUE(s.souk(4, 1).completed);
-    EXPECT_EQ(s.souk(4, 1).owner, 3);
-    EXPECT_EQ(t.p(3).cubes, cubes - 1);
+    EXPECT_EQ(test::Ints(s.souk(4, 1).owner, t.p(3).cubes), test::Ints(3, cubes - 1));
     EXPECT_TRUE(t.host.faults.empty());
 
     // Truhe: a 2-field souk completes, the remaining cubes open the next free souk.
     test::SetDiceRow(s, 4, 4, 3);
     EXPECT_EQ(PlaceRowCubes(t.g, 3, 4), 4);
     EXPECT_TRUE(s.souk(3, 1).completed);
-    EXPECT_EQ(s.souk(3, 2).owner, 3);
-    EXPECT_EQ(s.souk(3, 2).occupiedCount, 2);
+    EXPECT_EQ(test::Ints(s.souk(3, 2).owner, s.souk(3, 2).occupiedCount), test::Ints(3, 2));
 
     // A short stock stops the placement.
     t.p(3).cubes = 1;
@@ -329,8 +313,7 @@ TEST(Actions, DrawingACard) {
     for (int k = 1; k <= 18; ++k) p3.hand[k] = k3Gold;
     t.host.clear();
     ASSERT_TRUE(A_KarteZiehenSp(t.g, 3));
-    EXPECT_EQ(p3.cardCount, 18);
-    EXPECT_EQ(s.drawNext, 3);
+    EXPECT_EQ(test::Ints(p3.cardCount, s.drawNext), test::Ints(18, 3));
     ASSERT_EQ(t.host.faults.size(), 1u);
     EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure A_KarteZiehenSp");
 

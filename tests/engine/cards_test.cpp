@@ -1,7 +1,8 @@
 #include "engine/cards.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "engine/actions.h"
 #include "engine/card_table.h"
@@ -21,17 +22,13 @@ TEST(Hand, AddingAndRemovingKeepsSlotsPackedAndSelectsTheNewestCard) {
     ASSERT_TRUE(KarteInHand(t.g, 2, k3Gold));
     ASSERT_TRUE(KarteInHand(t.g, 2, k3Kamele));
     ASSERT_TRUE(KarteInHand(t.g, 2, kSteinAufShop));
-    EXPECT_EQ(p.cardsReceived, 3);
-    EXPECT_EQ(p.selectedCard, 3);
+    EXPECT_EQ(test::Ints(p.cardsReceived, p.selectedCard), test::Ints(3, 3));
     EXPECT_GE(t.host.traceIndex("Spieler 2 erhält Karte SteinAufShop; aktuelle Anzahl: 3"), 0);
 
     ASSERT_TRUE(KarteAusHand(t.g, 2, 2));
-    EXPECT_EQ(p.cardCount, 2);
-    EXPECT_EQ(p.hand[1], k3Gold);
-    EXPECT_EQ(p.hand[2], kSteinAufShop);
-    EXPECT_EQ(p.hand[3], 0);
-    EXPECT_EQ(p.selectedCard, 2);
-    EXPECT_EQ(p.cardsReceived, 3);
+    EXPECT_EQ(
+        test::Ints(p.cardCount, p.hand[1], p.hand[2], p.hand[3], p.selectedCard, p.cardsReceived),
+        test::Ints(2, k3Gold, kSteinAufShop, 0, 2, 3));
     EXPECT_GE(t.host.traceIndex("Spieler 2 entfernt Karte 3Kamele; aktuelle Anzahl: 2"), 0);
 
     EXPECT_FALSE(KarteAusHand(t.g, 2, 0));
@@ -54,8 +51,7 @@ TEST(DiscardPile, RefusesNoCardAndAFullPile) {
     EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure EinfuegenAbwurfKarte");
     EXPECT_EQ(s.discardCount, 0);
     ASSERT_TRUE(EinfuegenAbwurfKarte(t.g, k1SPproGold));
-    EXPECT_EQ(s.discardPile[0], 1);
-    EXPECT_EQ(s.discardPile[1], k1SPproGold);
+    EXPECT_EQ(test::Ints(s.discardPile[0], s.discardPile[1]), test::Ints(1, k1SPproGold));
     EXPECT_GE(t.host.traceIndex("Karte auf Abwurfstapel: 1SPproGold; aktuelle Anzahl: 1"), 0);
     s.discardCount = kCards;
     EXPECT_FALSE(EinfuegenAbwurfKarte(t.g, k3Gold));
@@ -81,10 +77,8 @@ TEST(Reshuffle, OnlyAUsedUpDrawPileIsRefilledFromTheDiscardPile) {
     t.host.clear();
     ASSERT_TRUE(KartenMischenAblagestapel(t.g));
     EXPECT_NE(t.g.rng.RandSeed, seed);
-    EXPECT_EQ(s.drawNext, 1);
-    EXPECT_EQ(s.drawCount, 4);
-    EXPECT_EQ(s.discardCount, 0);
-    EXPECT_EQ(s.discardPile[0], 0);
+    EXPECT_EQ(test::Ints(s.drawNext, s.drawCount, s.discardCount, s.discardPile[0]),
+              test::Ints(1, 4, 0, 0));
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(s.discardPile[i], 0);
     std::vector<int> drawn(s.drawPile.begin(), s.drawPile.begin() + 4);
     std::sort(drawn.begin(), drawn.end());
@@ -137,8 +131,7 @@ TEST(ZieheKarte, TheNineteenthCardWithAnEmptyDiscardPileIsNotThere) {
     ASSERT_TRUE(EinfuegenAbwurfKarte(t.g, kind));
     ASSERT_TRUE(ZieheKarte(t.g, card));
     EXPECT_EQ(card, kind);
-    EXPECT_EQ(s.drawNext, 2);
-    EXPECT_EQ(s.drawCount, 1);
+    EXPECT_EQ(test::Ints(s.drawNext, s.drawCount), test::Ints(2, 1));
 }
 
 TEST(KarteNutzen, TheExchangeCardNeedsExactlyOneDirection) {
@@ -152,16 +145,14 @@ TEST(KarteNutzen, TheExchangeCardNeedsExactlyOneDirection) {
     EXPECT_FALSE(KarteNutzen_TauscheGoldKamel(t.g, 2, 0, 0));
     EXPECT_EQ(p.cardCount, 2);
     ASSERT_TRUE(KarteNutzen_TauscheGoldKamel(t.g, 2, 9, 0));  // only 5 gold to give
-    EXPECT_EQ(p.gold, 0);
-    EXPECT_EQ(p.camels, 6);
-    EXPECT_EQ(p.cardCount, 1);
-    EXPECT_EQ(t.g.s.discardPile[1], kTauscheGoldKamel);
+    EXPECT_EQ(test::Ints(p.gold, p.camels, p.cardCount, t.g.s.discardPile[1]),
+              test::Ints(0, 6, 1, kTauscheGoldKamel));
     EXPECT_GE(t.host.traceIndex("Spieler 2 nutzt Karte TauscheGoldKamel"), 0);
     EXPECT_FALSE(KarteNutzen_TauscheGoldKamel(t.g, 2, 0, 3));  // no card left
     const auto moves = t.host.eventsOf(CourseKind::Action);
     ASSERT_EQ(moves.size(), 1u);
-    EXPECT_EQ(moves[0].actionKind, kMoveCard);
-    EXPECT_EQ(moves[0].action.card, kTauscheGoldKamel);
+    EXPECT_EQ(test::Ints(moves[0].actionKind, moves[0].action.card),
+              test::Ints(kMoveCard, kTauscheGoldKamel));
 }
 
 TEST(KarteNutzen, VictoryPointCardsPayUpToTheirLimit) {
@@ -171,21 +162,18 @@ TEST(KarteNutzen, VictoryPointCardsPayUpToTheirLimit) {
     t.setHand(2, {k2SPproKamel, k2SPproKamel, k1SPproGold});
     p.camels = 3;
     ASSERT_TRUE(KarteNutzen_2SPproKamel(t.g, 2, 8, false));
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.victoryPoints, 6);
-    EXPECT_EQ(p.weekPoints[1].fromCards, 6);
+    EXPECT_EQ(test::Ints(p.camels, p.victoryPoints, p.weekPoints[1].fromCards),
+              test::Ints(0, 6, 6));
     p.camels = 9;
     ASSERT_TRUE(KarteNutzen_2SPproKamel(t.g, 2, 8, false));
-    EXPECT_EQ(p.camels, 5);
-    EXPECT_EQ(p.victoryPoints, 14);
+    EXPECT_EQ(test::Ints(p.camels, p.victoryPoints), test::Ints(5, 14));
     EXPECT_FALSE(KarteNutzen_2SPproKamel(t.g, 2, 8, false));  // no card left
     p.gold = 0;
     EXPECT_FALSE(KarteNutzen_1SPproGold(t.g, 2, 10, false));
     EXPECT_EQ(p.cardCount, 1);
     p.gold = 14;
     ASSERT_TRUE(KarteNutzen_1SPproGold(t.g, 2, 12, false));
-    EXPECT_EQ(p.gold, 4);
-    EXPECT_EQ(p.victoryPoints, 24);
+    EXPECT_EQ(test::Ints(p.gold, p.victoryPoints), test::Ints(4, 24));
 }
 
 TEST(KarteNutzen, VictoryPointCardsExchangeFirstWhenAllowed) {
@@ -197,17 +185,14 @@ TEST(KarteNutzen, VictoryPointCardsExchangeFirstWhenAllowed) {
     p.gold = 5;
     ASSERT_TRUE(KarteNutzen_2SPproKamel(t.g, 2, 8, true));
     EXPECT_EQ(p.gold, 2);  // 3 gold became camels
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.victoryPoints, 8);
-    EXPECT_EQ(p.cardCount, 0);
+    EXPECT_EQ(test::Ints(p.camels, p.victoryPoints, p.cardCount), test::Ints(0, 8, 0));
 
     t.setHand(3, {kTauscheGoldKamel, k1SPproGold});
     t.player(3).gold = 4;
     t.player(3).camels = 3;
     ASSERT_TRUE(KarteNutzen_1SPproGold(t.g, 3, 10, true));
-    EXPECT_EQ(t.player(3).camels, 0);
-    EXPECT_EQ(t.player(3).gold, 0);
-    EXPECT_EQ(t.player(3).victoryPoints, 7);
+    EXPECT_EQ(test::Ints(t.player(3).camels, t.player(3).gold, t.player(3).victoryPoints),
+              test::Ints(0, 0, 7));
 }
 
 TEST(KarteNutzen, StoneCardsObeyTheSoukRules) {
@@ -223,17 +208,14 @@ TEST(KarteNutzen, StoneCardsObeyTheSoukRules) {
     EXPECT_FALSE(KarteNutzen_SteinAufShop(t.g, 2, 3, 1, 4));  // no such souk
     EXPECT_EQ(s.player(2).cardCount, 3);
     ASSERT_TRUE(KarteNutzen_SteinAufShop(t.g, 2, 2, 3, 2));
-    EXPECT_TRUE(s.souk(2, 2).fields[3].occupied);
-    EXPECT_FALSE(s.souk(2, 2).fields[3].newCube);
+    EXPECT_EQ(test::Flags(s.souk(2, 2).fields[3].occupied, s.souk(2, 2).fields[3].newCube), "10");
     EXPECT_EQ(s.player(2).cubes, 48);
     ASSERT_TRUE(KarteNutzen_SteinAufShop(t.g, 2, 4, 1, 1));
-    EXPECT_EQ(s.souk(4, 1).owner, 2);
-    EXPECT_EQ(s.player(2).cardCount, 1);
+    EXPECT_EQ(test::Ints(s.souk(4, 1).owner, s.player(2).cardCount), test::Ints(2, 1));
 
     ASSERT_TRUE(KarteNutzen_SteinAufKarawane(t.g, 2));
-    EXPECT_EQ(s.caravan[1], 2);
-    EXPECT_EQ(s.player(2).cardCount, 0);
-    EXPECT_EQ(s.player(2).cubes, 46);
+    EXPECT_EQ(test::Ints(s.caravan[1], s.player(2).cardCount, s.player(2).cubes),
+              test::Ints(2, 0, 46));
 }
 
 TEST(A_KarteNutzen_ShopStein, TargetsAndTheFaultOfAFailedPlay) {
@@ -249,8 +231,7 @@ TEST(A_KarteNutzen_ShopStein, TargetsAndTheFaultOfAFailedPlay) {
     s.player(2).cubes = 10;
     PutCubes(s, 2, 4, 2, 1);  // completes souk 4/2
     ASSERT_TRUE(A_KarteNutzen_ShopStein12er(t.g, 2));
-    EXPECT_TRUE(s.souk(4, 3).fields[3].occupied);
-    EXPECT_FALSE(s.souk(4, 3).fields[1].occupied);
+    EXPECT_EQ(test::Flags(s.souk(4, 3).fields[3].occupied, s.souk(4, 3).fields[1].occupied), "10");
 
     // An unowned souk with no fields makes the play fail: reported, still "attempted".
     EXPECT_TRUE(A_KarteNutzen_ShopStein(t.g, 2, 3, 4));
@@ -267,13 +248,12 @@ TEST(A_KarteNutzen_ShopSteinEinerluecke, FillsTheMostValuableOneCubeGapFirst) {
     t.setup();
     GameState& s = t.g.s;
     t.setHand(2, {kSteinAufShop, kSteinAufShop, kSteinAufShop, kSteinAufShop});
-    PutCubes(s, 2, 1, 4, 5);  // 6 fields: one gap
-    PutCubes(s, 2, 3, 2, 2);  // 3 fields: one gap, but in the later list
+    PutCubes(s, 2, 1, 4, 5);              // 6 fields: one gap
+    PutCubes(s, 2, 3, 2, 2);              // 3 fields: one gap, but in the later list
     s.souk(1, 4).fields[2].occupied = 0;  // the gap is field 2
     s.souk(1, 4).fields[6].occupied = 1;
     ASSERT_TRUE(A_KarteNutzen_ShopSteinEinerluecke(t.g, 2));
-    EXPECT_TRUE(s.souk(1, 4).completed);
-    EXPECT_TRUE(s.souk(1, 4).fields[2].occupied);
+    EXPECT_EQ(test::Flags(s.souk(1, 4).completed, s.souk(1, 4).fields[2].occupied), "11");
     // Next: region 3 souk 2 comes before the 1-field souk of region 4.
     ASSERT_TRUE(A_KarteNutzen_ShopSteinEinerluecke(t.g, 2));
     EXPECT_TRUE(s.souk(3, 2).completed);
@@ -294,18 +274,17 @@ TEST(A_KarteNutzen_ShopSteinEinerluecke, AReopenedSoukBesideAnOpenOneIsStillOwn)
     t.setup();
     GameState& s = t.g.s;
     t.setHand(3, {kSteinAufShop});
-    PutCubes(s, 3, 2, 3, 1);  // souk 2/3 open, three fields still free
-    PutCubes(s, 3, 2, 4, 5);  // souk 2/4 completed ...
+    PutCubes(s, 3, 2, 3, 1);         // souk 2/3 open, three fields still free
+    PutCubes(s, 3, 2, 4, 5);         // souk 2/4 completed ...
     NimmSteinZurueck(t.g, 2, 4, 5);  // ... and reopened, as a supervisor move does
     ASSERT_EQ(s.souk(2, 4).owner, 3);
     ASSERT_FALSE(s.souk(2, 4).completed);
     // Souk 2/4 lacks one cube though souk 2/3 is the first own open souk of the region.
     ASSERT_TRUE(A_KarteNutzen_ShopSteinEinerluecke(t.g, 3));
-    EXPECT_TRUE(t.host.faults.empty());
-    EXPECT_TRUE(s.souk(2, 4).completed);
-    EXPECT_TRUE(s.souk(2, 4).fields[5].occupied);
-    EXPECT_EQ(s.souk(2, 3).occupiedCount, 1);
-    EXPECT_EQ(s.player(3).cardCount, 0);
+    EXPECT_EQ(
+        test::Flags(t.host.faults.empty(), s.souk(2, 4).completed, s.souk(2, 4).fields[5].occupied),
+        "111");
+    EXPECT_EQ(test::Ints(s.souk(2, 3).occupiedCount, s.player(3).cardCount), test::Ints(1, 0));
 }
 
 TEST(Spieler1KarteNutzen, DialogCardsAskTheHostAndKeepAnswersWithinThePurse) {
@@ -316,14 +295,12 @@ TEST(Spieler1KarteNutzen, DialogCardsAskTheHostAndKeepAnswersWithinThePurse) {
     p.camels = 2;
     t.host.exchangeAnswer = 5;  // more camels than there are
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, kTauscheGoldKamel));
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.gold, 5);
+    EXPECT_EQ(test::Ints(p.camels, p.gold), test::Ints(0, 5));
     EXPECT_GE(t.host.traceIndex("Spieler 1 - Start Karte nutzen: TauscheGoldKamel"), 0);
     EXPECT_GE(t.host.traceIndex("Tausche Kamele zu Gold: 2"), 0);
     t.host.exchangeAnswer = -4;
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, kTauscheGoldKamel));
-    EXPECT_EQ(p.gold, 1);
-    EXPECT_EQ(p.camels, 4);
+    EXPECT_EQ(test::Ints(p.gold, p.camels), test::Ints(1, 4));
     EXPECT_GE(t.host.traceIndex("Tausche Gold in Kamel: -4"), 0);
     p.gold = 0;
     p.camels = 0;
@@ -335,22 +312,19 @@ TEST(Spieler1KarteNutzen, DialogCardsAskTheHostAndKeepAnswersWithinThePurse) {
     t.host.pointsAnswer = 6;
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k2SPproKamel));
     EXPECT_TRUE(t.host.lastCamelMode);
-    EXPECT_EQ(t.host.lastAvailable, 5);
-    EXPECT_EQ(p.camels, 2);
-    EXPECT_EQ(p.victoryPoints, 6);
-    EXPECT_EQ(p.weekPoints[1].fromCards, 6);
+    EXPECT_EQ(
+        test::Ints(t.host.lastAvailable, p.camels, p.victoryPoints, p.weekPoints[1].fromCards),
+        test::Ints(5, 2, 6, 6));
     EXPECT_GE(t.host.traceIndex("Tausche Kamele zu Siegpunkte: 6"), 0);
     t.host.pointsAnswer = 8;  // only 4 points are covered by 2 camels
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k2SPproKamel));
-    EXPECT_EQ(p.camels, 0);
-    EXPECT_EQ(p.victoryPoints, 10);
+    EXPECT_EQ(test::Ints(p.camels, p.victoryPoints), test::Ints(0, 10));
 
     p.gold = 12;
     t.host.pointsAnswer = 12;
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k1SPproGold));
     EXPECT_FALSE(t.host.lastCamelMode);
-    EXPECT_EQ(p.gold, 2);
-    EXPECT_EQ(p.victoryPoints, 20);
+    EXPECT_EQ(test::Ints(p.gold, p.victoryPoints), test::Ints(2, 20));
 
     t.host.pointsOk = false;
     EXPECT_FALSE(Spieler1KarteNutzen(t.g, 1, k1SPproGold));
@@ -364,8 +338,7 @@ TEST(Spieler1KarteNutzen, DirectCardsFlagsAndTheStoneCard) {
     PlayerState& p = t.player(1);
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k3Kamele));
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k3Gold));
-    EXPECT_EQ(p.camels, 3);
-    EXPECT_EQ(p.gold, 5);
+    EXPECT_EQ(test::Ints(p.camels, p.gold), test::Ints(3, 5));
 
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, kBauenOhneGold));
     EXPECT_FALSE(Spieler1KarteNutzen(t.g, 1, kBauenOhneGold));
@@ -381,14 +354,11 @@ TEST(Spieler1KarteNutzen, DirectCardsFlagsAndTheStoneCard) {
     PutCubes(s, 2, 2, 1, 1);
     t.g.input.inputState = 6;
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, kSteinAufShop));
-    EXPECT_EQ(t.g.input.inputState, 99);
-    EXPECT_EQ(t.g.input.cubesToPlace, 1);
-    EXPECT_FALSE(s.souk(1, 1).fields[1].newCube);
-    EXPECT_TRUE(s.souk(1, 2).fields[2].newCube);
-    EXPECT_FALSE(s.souk(1, 2).fields[1].newCube);
-    EXPECT_FALSE(s.souk(2, 1).fields[2].newCube);
-    EXPECT_TRUE(s.souk(2, 2).fields[1].newCube);
-    EXPECT_FALSE(s.souk(3, 4).fields[1].newCube);
+    EXPECT_EQ(test::Ints(t.g.input.inputState, t.g.input.cubesToPlace), test::Ints(99, 1));
+    EXPECT_EQ(test::Flags(s.souk(1, 1).fields[1].newCube, s.souk(1, 2).fields[2].newCube,
+                          s.souk(1, 2).fields[1].newCube, s.souk(2, 1).fields[2].newCube,
+                          s.souk(2, 2).fields[1].newCube, s.souk(3, 4).fields[1].newCube),
+              "010010");
 
     // Without a cube in stock nothing can be placed: the card is kept, the input unchanged.
     RulesGame u;

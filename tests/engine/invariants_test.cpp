@@ -82,7 +82,7 @@ TEST(CheckInvariants, AFreshGameIsSoundAndEachKindOfDamageIsFound) {
 
 // Computer owners that defend at random.
 class CoinDefence : public ComputerPlayers {
-public:
+  public:
     explicit CoinDefence(std::mt19937& r) : rnd(r) {}
     std::mt19937& rnd;
     bool ComputerZug(Game& g, int) override { return g.s.turnPhase == 1 && rnd() % 3 == 0; }
@@ -92,7 +92,7 @@ public:
 };
 
 class CoinHost : public test::QuestionHost {
-public:
+  public:
     explicit CoinHost(std::mt19937& r) : rnd(r) {}
     std::mt19937& rnd;
     bool askCamelDefence(int, int, int) override { return rnd() % 2 == 0; }
@@ -109,7 +109,7 @@ public:
 
 // Plays random calls of the action routines; every call is one a player could make.
 class RandomPlay {
-public:
+  public:
     RandomPlay(int playerCount, int variants, std::uint32_t seed)
         : rnd(seed), host(rnd), players(rnd), g(&host, &players) {
         g.menuPlayerCount = playerCount;
@@ -214,18 +214,36 @@ public:
 
     void computerCard(int p) {
         switch (pick(10)) {
-            case 0: KarteNutzen_TauscheGoldKamel(g, p, pick(2) * pick(5), pick(2) * pick(5)); break;
-            case 1: KarteNutzen_3Kamele(g, p); break;
-            case 2: KarteNutzen_3Gold(g, p); break;
+            case 0:
+                KarteNutzen_TauscheGoldKamel(g, p, pick(2) * pick(5), pick(2) * pick(5));
+                break;
+            case 1:
+                KarteNutzen_3Kamele(g, p);
+                break;
+            case 2:
+                KarteNutzen_3Gold(g, p);
+                break;
             case 3:
                 KarteNutzen_SteinAufShop(g, p, 1 + pick(4), 1 + pick(6), 1 + pick(4));
                 break;
-            case 4: KarteNutzen_SteinAufKarawane(g, p); break;
-            case 5: KarteNutzen_2SPproKamel(g, p, 1 + pick(8), pick(2) == 0); break;
-            case 6: KarteNutzen_1SPproGold(g, p, 1 + pick(10), pick(2) == 0); break;
-            case 7: A_KarteNutzen_ShopStein(g, p, 1 + pick(4), 1 + pick(3)); break;
-            case 8: A_KarteNutzen_ShopStein12er(g, p); break;
-            case 9: A_KarteNutzen_ShopSteinEinerluecke(g, p); break;
+            case 4:
+                KarteNutzen_SteinAufKarawane(g, p);
+                break;
+            case 5:
+                KarteNutzen_2SPproKamel(g, p, 1 + pick(8), pick(2) == 0);
+                break;
+            case 6:
+                KarteNutzen_1SPproGold(g, p, 1 + pick(10), pick(2) == 0);
+                break;
+            case 7:
+                A_KarteNutzen_ShopStein(g, p, 1 + pick(4), 1 + pick(3));
+                break;
+            case 8:
+                A_KarteNutzen_ShopStein12er(g, p);
+                break;
+            case 9:
+                A_KarteNutzen_ShopSteinEinerluecke(g, p);
+                break;
         }
     }
 

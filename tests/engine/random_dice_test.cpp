@@ -49,7 +49,7 @@ TEST(Random, RandomizeUsesMillisecondsOfTheDayAndDecorDrawsAreSeparate) {
 }
 
 class DiceTest : public ::testing::Test {
-protected:
+  protected:
     test::TestGame t{4, true};
     GameState& s = t.g.s;
 
@@ -60,11 +60,11 @@ protected:
         t.g.rng.RandSeed = seed;
         Wuerfelwurf(t.g);
     }
-    void expectRow(int i, int count, int value, int white, int yellow) {
-        EXPECT_EQ(s.diceRows[i].count, count) << "row " << i;
-        EXPECT_EQ(s.diceRows[i].value, value) << "row " << i;
-        EXPECT_EQ(s.diceRows[i].white, white) << "row " << i;
-        EXPECT_EQ(s.diceRows[i].yellow, yellow) << "row " << i;
+    // Rows 1..6 as count, value, white, yellow.
+    std::vector<std::vector<long long>> rows() const {
+        std::vector<std::vector<long long>> out;
+        for (int i = 1; i <= kDiceRows; ++i) out.push_back(test::RowOf(s, i));
+        return out;
     }
 };
 
@@ -73,14 +73,13 @@ TEST_F(DiceTest, EightEqualFacesAreRolledAgainAndRowsSortByValue) {
     roll(32491, 9, 0);
     EXPECT_EQ(t.g.rollOverflows, 1);
     EXPECT_TRUE(t.host.traced("Würfelwurf: CountMax =  8"));
-    expectRow(6, 1, 6, 1, 0);
-    expectRow(1, 3, 1, 3, 0);
-    expectRow(2, 1, 2, 1, 0);
-    expectRow(3, 2, 3, 2, 0);
-    expectRow(4, 1, 4, 1, 0);
-    expectRow(5, 1, 5, 1, 0);
-    EXPECT_TRUE(t.host.traced("Würfelwurf: Zeile 6 : 1 mal die Zahl 6"));
-    EXPECT_TRUE(t.host.traced("Würfelwurf: Zeile 1 : 3 mal die Zahl 1"));
+    EXPECT_EQ(
+        rows(),
+        (std::vector<std::vector<long long>>{
+            {3, 1, 3, 0}, {1, 2, 1, 0}, {2, 3, 2, 0}, {1, 4, 1, 0}, {1, 5, 1, 0}, {1, 6, 1, 0}}));
+    EXPECT_EQ(test::Flags(t.host.traced("Würfelwurf: Zeile 6 : 1 mal die Zahl 6"),
+                          t.host.traced("Würfelwurf: Zeile 1 : 3 mal die Zahl 1")),
+              "11");
     // The lines run from row 6 down to row 1, after the overflow line.
     auto at = [&](const std::string& l) {
         return std::find(t.host.trace.begin(), t.host.trace.end(), l) - t.host.trace.begin();
@@ -95,24 +94,22 @@ TEST_F(DiceTest, EightEqualFacesAreRolledAgainAndRowsSortByValue) {
     EXPECT_EQ(t.g.rng.RandSeed, r.RandSeed);
     // The dice overview goes to the course.
     ASSERT_FALSE(t.host.events.empty());
-    EXPECT_EQ(t.host.events.back().actionKind, 96);
-    EXPECT_EQ(t.host.events.back().dice[1].count, 3);
+    EXPECT_EQ(test::Ints(t.host.events.back().actionKind, t.host.events.back().dice[1].count),
+              test::Ints(96, 3));
 }
 
 TEST_F(DiceTest, YellowDiceAreBookedOnTheRowOfTheirFace) {
     // Seed 4242 rolls 1,3,4,4,5,3,5,6,1 white and 4,2 yellow.
     roll(4242, 9, 2);
     EXPECT_EQ(t.g.rollOverflows, 0);
-    expectRow(6, 1, 6, 1, 0);
-    expectRow(1, 2, 1, 2, 0);
-    expectRow(2, 1, 2, 0, 1);
-    expectRow(3, 2, 3, 2, 0);
-    expectRow(4, 3, 4, 2, 1);
-    expectRow(5, 2, 5, 2, 0);
+    EXPECT_EQ(
+        rows(),
+        (std::vector<std::vector<long long>>{
+            {2, 1, 2, 0}, {1, 2, 0, 1}, {2, 3, 2, 0}, {3, 4, 2, 1}, {2, 5, 2, 0}, {1, 6, 1, 0}}));
     // Statistics count the row sizes under 11 dice for the current player.
-    EXPECT_EQ(t.g.diceStats.counts[2][11][4][3], 1);
-    EXPECT_EQ(t.g.diceStats.counts[2][11][6][1], 1);
-    EXPECT_EQ(t.g.diceStats.counts[2][9][4][3], 0);
+    EXPECT_EQ(test::Ints(t.g.diceStats.counts[2][11][4][3], t.g.diceStats.counts[2][11][6][1],
+                         t.g.diceStats.counts[2][9][4][3]),
+              test::Ints(1, 1, 0));
 }
 
 TEST_F(DiceTest, FewDistinctValuesLeaveUpperRowsEmpty) {
@@ -132,7 +129,7 @@ TEST_F(DiceTest, FewDistinctValuesLeaveUpperRowsEmpty) {
         roll(seed, 8, 0);
         EXPECT_GT(s.diceRows[1].count, 0);
         EXPECT_GT(s.diceRows[2].count, 0);
-        for (int i = 3; i <= 5; ++i) expectRow(i, 0, 0, 0, 0);
+        for (int i = 3; i <= 5; ++i) EXPECT_EQ(test::RowOf(s, i), test::Ints(0, 0, 0, 0));
         EXPECT_GT(s.diceRows[6].value, s.diceRows[2].value);
         EXPECT_GT(s.diceRows[2].value, s.diceRows[1].value);
         EXPECT_EQ(s.diceRows[1].count + s.diceRows[2].count + s.diceRows[6].count, 8);
@@ -144,15 +141,13 @@ TEST_F(DiceTest, BuyingAndTogglingYellowDice) {
     PlayerState& p3 = s.player(3);
     p3.gold = 1;
     KaufeGelbeWuerfel(t.g, 3, 3);
-    EXPECT_EQ(s.dice.yellowDice, 1);
-    EXPECT_EQ(p3.gold, 0);
+    EXPECT_EQ(test::Ints(s.dice.yellowDice, p3.gold), test::Ints(1, 0));
     s.dice.yellowDice = 0;
     KaufeGelbeWuerfel(t.g, 3, 3);
     EXPECT_EQ(s.dice.yellowDice, 0);
     p3.gold = 7;
     KaufeGelbeWuerfel(t.g, 3, 5);
-    EXPECT_EQ(s.dice.yellowDice, 3);
-    EXPECT_EQ(p3.gold, 4);
+    EXPECT_EQ(test::Ints(s.dice.yellowDice, p3.gold), test::Ints(3, 4));
 
     // Player 1's roll phase: three dice offered for 3 gold; buying keeps the offer.
     t.setup(12345);
@@ -225,15 +220,12 @@ TEST_F(DiceTest, CorrectionModeEditsARow) {
     EXPECT_EQ(s.diceRows[2].count, 2) << "only in correction mode";
     t.g.correctionMode = true;
     KorrekturWuerfelzeile(t.g, 2, true);
-    EXPECT_EQ(s.diceRows[2].count, 3);
-    EXPECT_EQ(s.diceRows[2].white, 2);
+    EXPECT_EQ(test::Ints(s.diceRows[2].count, s.diceRows[2].white), test::Ints(3, 2));
     KorrekturWuerfelzeile(t.g, 2, false);
     KorrekturWuerfelzeile(t.g, 2, false);
-    EXPECT_EQ(s.diceRows[2].white, 0);
-    EXPECT_EQ(s.diceRows[2].yellow, 1);
+    EXPECT_EQ(test::Ints(s.diceRows[2].white, s.diceRows[2].yellow), test::Ints(0, 1));
     KorrekturWuerfelzeile(t.g, 2, false);
-    EXPECT_EQ(s.diceRows[2].yellow, 0);
-    EXPECT_EQ(s.diceRows[2].count, 0);
+    EXPECT_EQ(test::Ints(s.diceRows[2].yellow, s.diceRows[2].count), test::Ints(0, 0));
     s.diceRows[3] = DiceRow{8, 2, 8, 0};
     KorrekturWuerfelzeile(t.g, 3, true);
     EXPECT_EQ(s.diceRows[3].count, 8);
@@ -260,8 +252,7 @@ TEST(RollButton, RollsOnceWhileTheRollIsPendingAndMarksTheInput) {
         dice += s.diceRows[i].count;
         yellow += s.diceRows[i].yellow;
     }
-    EXPECT_EQ(dice, 10);
-    EXPECT_EQ(yellow, 1);
+    EXPECT_EQ(test::Ints(dice, yellow), test::Ints(10, 1));
     // A second click finds no pending roll and leaves dice and generator alone.
     const std::uint32_t after = t.g.rng.RandSeed;
     EXPECT_FALSE(WuerfelnKlick(t.g));

@@ -1,9 +1,10 @@
+#include "engine/scoring.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "engine/computer_players.h"
-#include "engine/scoring.h"
 #include "support/positions.h"
 
 namespace kelmira {
@@ -12,7 +13,7 @@ namespace {
 using test::HostedGame;
 
 class NamedStrategies : public ComputerPlayers {
-public:
+  public:
     bool ComputerZug(Game&, int) override { return false; }
     bool FesteKamelabwehr(Game&, int, int, int) override { return false; }
     void StrategienZuweisen(Game&) override {}
@@ -35,19 +36,17 @@ TEST(Scoring, WeekScoringCountsCompletedSouksWithTheMarktBonus) {
     ScoringGame t;
     GameState& s = t.g.s;
     s.week = 2;
-    test::CompleteSouk(s, 1, 1, 1);   // 3 points
-    test::CompleteSouk(s, 2, 4, 3);   // 12 points, with the Markt 14
-    test::CompleteSouk(s, 2, 2, 2);   // 4 points, with the Markt 6
-    test::PutCubes(s, 3, 1, 4, 5);    // 5 of 6: nothing
+    test::CompleteSouk(s, 1, 1, 1);  // 3 points
+    test::CompleteSouk(s, 2, 4, 3);  // 12 points, with the Markt 14
+    test::CompleteSouk(s, 2, 2, 2);  // 4 points, with the Markt 6
+    test::PutCubes(s, 3, 1, 4, 5);   // 5 of 6: nothing
     t.p(2).buildings[kMarkt] = 1;
 
     Wertung(t.g);
-    EXPECT_EQ(t.p(1).victoryPoints, 3);
-    EXPECT_EQ(t.p(2).victoryPoints, 20);
-    EXPECT_EQ(t.p(3).victoryPoints, 0);
-    EXPECT_EQ(t.p(2).weekPoints[2].fromSouks, 20);
-    EXPECT_EQ(t.p(2).weekPoints[1].fromSouks, 0);
-    EXPECT_EQ(t.p(2).weekPoints[2].fromCaravan, 0);
+    EXPECT_EQ(test::Ints(t.p(1).victoryPoints, t.p(2).victoryPoints, t.p(3).victoryPoints,
+                         t.p(2).weekPoints[2].fromSouks, t.p(2).weekPoints[1].fromSouks,
+                         t.p(2).weekPoints[2].fromCaravan),
+              test::Ints(3, 20, 0, 20, 0, 0));
 
     const int head = t.host.traceIndex("Wertung: ");
     ASSERT_GE(head, 0);
@@ -75,24 +74,22 @@ TEST(Scoring, CaravanRowsCountTheHighestCubeOfEachPlayer) {
     s.week = 3;
     test::SetCaravan(s, {1, 2, 1, 3, 1});
     Karawanenwertung(t.g);
-    EXPECT_EQ(t.p(1).victoryPoints, 6);
-    EXPECT_EQ(t.p(2).victoryPoints, 1);
-    EXPECT_EQ(t.p(3).victoryPoints, 2);
-    EXPECT_EQ(t.p(1).weekPoints[3].fromCaravan, 6);
-    EXPECT_TRUE(t.host.traced("Karawanenwertung: Spieler 1 erhält 6 Siegpunkte"));
-    EXPECT_TRUE(t.host.traced("Karawanenwertung: Spieler 3 erhält 2 Siegpunkte"));
+    EXPECT_EQ(test::Ints(t.p(1).victoryPoints, t.p(2).victoryPoints, t.p(3).victoryPoints,
+                         t.p(1).weekPoints[3].fromCaravan),
+              test::Ints(6, 1, 2, 6));
+    EXPECT_EQ(test::Flags(t.host.traced("Karawanenwertung: Spieler 1 erhält 6 Siegpunkte"),
+                          t.host.traced("Karawanenwertung: Spieler 3 erhält 2 Siegpunkte")),
+              "11");
 
     // Cubes in the first and the third row: both count three.
     ScoringGame u(2);
     test::SetCaravan(u.g.s, {1, 2, 2, 2, 1, 2});
     Karawanenwertung(u.g);
-    EXPECT_EQ(u.p(1).victoryPoints, 2 * 3);
-    EXPECT_EQ(u.p(2).victoryPoints, 4 * 3);
+    EXPECT_EQ(test::Ints(u.p(1).victoryPoints, u.p(2).victoryPoints), test::Ints(2 * 3, 4 * 3));
 
     // The week scoring leaves the caravan in place.
     Wertung(t.g);
-    EXPECT_EQ(s.caravanCount, 5);
-    EXPECT_EQ(t.p(1).victoryPoints, 12);
+    EXPECT_EQ(test::Ints(s.caravanCount, t.p(1).victoryPoints), test::Ints(5, 12));
 
     ScoringGame empty(4);
     Karawanenwertung(empty.g);
@@ -116,10 +113,8 @@ TEST(Scoring, RankingBreaksTiesTowardsTheLowerPlayer) {
     const int points[5] = {0, 10, 12, 12, 3};
     for (int p = 1; p <= 4; ++p) t.p(p).victoryPoints = points[p];
     Rangfolge(t.g);
-    EXPECT_EQ(t.g.place[2], 1);
-    EXPECT_EQ(t.g.place[3], 2);
-    EXPECT_EQ(t.g.place[1], 3);
-    EXPECT_EQ(t.g.place[4], 4);
+    EXPECT_EQ(test::Ints(t.g.place[2], t.g.place[3], t.g.place[1], t.g.place[4]),
+              test::Ints(1, 2, 3, 4));
 
     for (int p = 1; p <= 4; ++p) t.p(p).victoryPoints = 7;
     Rangfolge(t.g);
@@ -130,9 +125,7 @@ TEST(Scoring, RankingBreaksTiesTowardsTheLowerPlayer) {
     two.p(2).victoryPoints = 9;
     two.p(3).victoryPoints = 50;  // not in the game
     Rangfolge(two.g);
-    EXPECT_EQ(two.g.place[2], 1);
-    EXPECT_EQ(two.g.place[1], 2);
-    EXPECT_EQ(two.g.place[3], 0);
+    EXPECT_EQ(test::Ints(two.g.place[2], two.g.place[1], two.g.place[3]), test::Ints(1, 2, 0));
 }
 
 TEST(Scoring, EndOfGameFillsTheWindowAndTheRecord) {
@@ -161,17 +154,13 @@ TEST(Scoring, EndOfGameFillsTheWindowAndTheRecord) {
     EXPECT_EQ(d.title, "Herzlichen Glückwunsch !");
     EXPECT_EQ(d.message, "Du hast gewonnen !");
     EXPECT_EQ(d.highScoreLabel, "Dein Highscore(4 Personen):");
-    EXPECT_EQ(d.highScore, 55);
-    EXPECT_EQ(d.average, (90 + 55) / 3);
-    EXPECT_EQ(d.gamesPlayed, 4);
-    EXPECT_EQ(d.percentWon, 50);
+    EXPECT_EQ(test::Ints(d.highScore, d.average, d.gamesPlayed, d.percentWon),
+              test::Ints(55, (90 + 55) / 3, 4, 50));
 
-    EXPECT_EQ(t.g.counters.G_AnzSpiele, 4);
-    EXPECT_EQ(t.g.counters.G_AnzGewonnen, 2);
-    EXPECT_EQ(t.g.counters.G_MaxPunkte[4], 55);
-    EXPECT_EQ(t.g.counters.G_SumPunkte[4], 145);
-    EXPECT_EQ(t.g.counters.G_PersAnzSpiele[4], 3);
-    EXPECT_EQ(t.host.counterSaves, 1);
+    EXPECT_EQ(test::Ints(t.g.counters.G_AnzSpiele, t.g.counters.G_AnzGewonnen,
+                         t.g.counters.G_MaxPunkte[4], t.g.counters.G_SumPunkte[4],
+                         t.g.counters.G_PersAnzSpiele[4], t.host.counterSaves),
+              test::Ints(4, 2, 55, 145, 3, 1));
     EXPECT_EQ(t.host.saveEnabled, 1);
 }
 
@@ -194,12 +183,9 @@ TEST(Scoring, EndOfATwoPlayerLossLeavesTheOtherLinesEmpty) {
     EXPECT_EQ(d.points[3], "");
     EXPECT_EQ(d.points[4], "");
     EXPECT_EQ(d.highScoreLabel, "Dein Highscore(2 Personen):");
-    EXPECT_EQ(d.highScore, 70);
-    EXPECT_EQ(d.average, 30);
-    EXPECT_EQ(d.gamesPlayed, 1);
-    EXPECT_EQ(d.percentWon, 0);
-    EXPECT_EQ(t.g.counters.G_AnzGewonnen, 0);
-    EXPECT_EQ(t.g.counters.G_PersAnzSpiele[2], 1);
+    EXPECT_EQ(test::Ints(d.highScore, d.average, d.gamesPlayed, d.percentWon,
+                         t.g.counters.G_AnzGewonnen, t.g.counters.G_PersAnzSpiele[2]),
+              test::Ints(70, 30, 1, 0, 0, 1));
     EXPECT_EQ(t.g.counters.G_PersAnzSpiele[4], 0);
 }
 
@@ -210,20 +196,15 @@ TEST(Scoring, APuzzleChangesNoCounter) {
     Spielende(t.g);
     ASSERT_EQ(t.host.endOfGame.size(), 1u);
     const EndOfGameData& d = t.host.endOfGame[0];
-    EXPECT_TRUE(d.won);
-    EXPECT_TRUE(d.isPuzzle);
+    EXPECT_EQ(test::Flags(d.won, d.isPuzzle), "11");
     EXPECT_EQ(d.highScore, 0);
     // Divisors of a record without games are raised to 1, so nothing divides by zero.
-    EXPECT_EQ(d.gamesPlayed, 1);
-    EXPECT_EQ(d.average, 0);
-    EXPECT_EQ(d.percentWon, 0);
-    EXPECT_EQ(t.g.counters.G_AnzSpiele, 0);
-    EXPECT_EQ(t.g.counters.G_AnzGewonnen, 0);
-    EXPECT_EQ(t.g.counters.G_MaxPunkte[3], 0);
-    EXPECT_EQ(t.g.counters.G_SumPunkte[3], 0);
-    EXPECT_EQ(t.g.counters.G_PersAnzSpiele[3], 0);
-    EXPECT_EQ(t.host.counterSaves, 0);
-    EXPECT_EQ(t.g.place[1], 1);
+    EXPECT_EQ(test::Ints(d.gamesPlayed, d.average, d.percentWon, t.g.counters.G_AnzSpiele,
+                         t.g.counters.G_AnzGewonnen, t.g.counters.G_MaxPunkte[3]),
+              test::Ints(1, 0, 0, 0, 0, 0));
+    EXPECT_EQ(test::Ints(t.g.counters.G_SumPunkte[3], t.g.counters.G_PersAnzSpiele[3],
+                         t.host.counterSaves, t.g.place[1]),
+              test::Ints(0, 0, 0, 1));
 }
 
 TEST(Scoring, ASimulatedGameShowsNoWindowAndKeepsTheRecord) {
@@ -234,8 +215,7 @@ TEST(Scoring, ASimulatedGameShowsNoWindowAndKeepsTheRecord) {
     EXPECT_TRUE(t.host.traced("Spielende !!"));
     EXPECT_EQ(t.host.pointsDetails, 1);
     EXPECT_TRUE(t.host.endOfGame.empty());
-    EXPECT_EQ(t.g.counters.G_AnzSpiele, 0);
-    EXPECT_EQ(t.host.counterSaves, 0);
+    EXPECT_EQ(test::Ints(t.g.counters.G_AnzSpiele, t.host.counterSaves), test::Ints(0, 0));
 }
 
 }  // namespace

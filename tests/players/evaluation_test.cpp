@@ -1,8 +1,9 @@
+#include "players/evaluation.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "players/evaluation.h"
 #include "support/positions_players.h"
 
 namespace kelmira {
@@ -28,19 +29,15 @@ void expectPlan(const Plan& plan, int a, int b, int c, int d) {
 }
 
 TEST(Wuerfelzeilenwert, TableEdgesAndCountsBeyondTwelve) {
-    EXPECT_EQ(Wuerfelzeilenwert(2, 1), 2);
-    EXPECT_EQ(Wuerfelzeilenwert(2, 12), 28);
+    EXPECT_EQ(test::Ints(Wuerfelzeilenwert(2, 1), Wuerfelzeilenwert(2, 12)), test::Ints(2, 28));
     EXPECT_EQ(Wuerfelzeilenwert(3, 10), 25);  // the dip of row 3
-    EXPECT_EQ(Wuerfelzeilenwert(3, 11), 28);
-    EXPECT_EQ(Wuerfelzeilenwert(4, 7), 28);
-    EXPECT_EQ(Wuerfelzeilenwert(5, 1), 8);
-    EXPECT_EQ(Wuerfelzeilenwert(5, 12), 96);
+    EXPECT_EQ(test::Ints(Wuerfelzeilenwert(3, 11), Wuerfelzeilenwert(4, 7), Wuerfelzeilenwert(5, 1),
+                         Wuerfelzeilenwert(5, 12)),
+              test::Ints(28, 28, 8, 96));
     // Thirteen cubes (twelve dice plus Lastenaufzug) are rated as twelve.
-    EXPECT_EQ(Wuerfelzeilenwert(5, 13), 96);
-    EXPECT_EQ(Wuerfelzeilenwert(2, 13), 28);
-    EXPECT_EQ(Wuerfelzeilenwert(4, 0), 0);
-    EXPECT_EQ(Wuerfelzeilenwert(1, 3), 0);
-    EXPECT_EQ(Wuerfelzeilenwert(6, 3), 0);
+    EXPECT_EQ(test::Ints(Wuerfelzeilenwert(5, 13), Wuerfelzeilenwert(2, 13),
+                         Wuerfelzeilenwert(4, 0), Wuerfelzeilenwert(1, 3), Wuerfelzeilenwert(6, 3)),
+              test::Ints(96, 28, 0, 0, 0));
 }
 
 TEST(BerechneWert, OwnSoukFirstThenTheNextOneOpened) {
@@ -53,8 +50,7 @@ TEST(BerechneWert, OwnSoukFirstThenTheNextOneOpened) {
     RegionsWert(t.g, 2, 0, v, plans);
     EXPECT_EQ(v[3], 7);
     expectPlan(plans[2], 1, 2, 0, 0);
-    EXPECT_EQ(v[1], 0);
-    EXPECT_EQ(v[6], 0);
+    EXPECT_EQ(test::Ints(v[1], v[6]), test::Ints(0, 0));
 
     // The same search called directly: souk 3 (cost 4, worth 6) would fit the budget alone
     // but is never opened at level 1 while the own souk is unfinished.
@@ -231,26 +227,26 @@ TEST(SetzbareSteine, FreeFieldsAndRichSouks) {
 TEST(Opferkarte, PriorityListsAndHandOrder) {
     PlayersPosition t;
     t.hand(2, {k3Kamele, kSteinAufShop, kSteinAufKarawane, kBauenOhneGold, kBauenOhneKamele});
-    EXPECT_EQ(Opferkarte(t.g, 2, true, true), 5);   // BauenOhneKamele before anything
+    EXPECT_EQ(Opferkarte(t.g, 2, true, true), 5);  // BauenOhneKamele before anything
     EXPECT_EQ(Opferkarte(t.g, 2, false, true), 5);
-    EXPECT_EQ(Opferkarte(t.g, 2, true, false), 1);  // 3Kamele comes before 5, 4, 9, 8
-    EXPECT_EQ(Opferkarte(t.g, 2, false, false), 3); // SteinAufKarawane, 3Kamele never
+    EXPECT_EQ(Opferkarte(t.g, 2, true, false), 1);   // 3Kamele comes before 5, 4, 9, 8
+    EXPECT_EQ(Opferkarte(t.g, 2, false, false), 3);  // SteinAufKarawane, 3Kamele never
 
     t.hand(2, {k3Kamele});
-    EXPECT_EQ(Opferkarte(t.g, 2, false, false), 0);
-    EXPECT_EQ(Opferkarte(t.g, 2, false, true), 0);
-    EXPECT_EQ(Opferkarte(t.g, 2, true, true), 1);
+    EXPECT_EQ(test::Ints(Opferkarte(t.g, 2, false, false), Opferkarte(t.g, 2, false, true),
+                         Opferkarte(t.g, 2, true, true)),
+              test::Ints(0, 0, 1));
 
     // The first slot of the best kind, whatever other kinds lie before it.
     t.hand(2, {k1SPproGold, k3Gold, kTauscheGoldKamel, k3Gold});
-    EXPECT_EQ(Opferkarte(t.g, 2, true, true), 3);
-    EXPECT_EQ(Opferkarte(t.g, 2, true, false), 1);
+    EXPECT_EQ(test::Ints(Opferkarte(t.g, 2, true, true), Opferkarte(t.g, 2, true, false)),
+              test::Ints(3, 1));
     t.hand(2, {kSteinAufShop, k3Gold, kSteinAufShop});
     EXPECT_EQ(Opferkarte(t.g, 2, false, true), 2);
     // SteinAufShop is missing from the list of (false, true).
     t.hand(2, {kSteinAufShop, kSteinAufKarawane});
-    EXPECT_EQ(Opferkarte(t.g, 2, false, true), 0);
-    EXPECT_EQ(Opferkarte(t.g, 2, false, false), 2);
+    EXPECT_EQ(test::Ints(Opferkarte(t.g, 2, false, true), Opferkarte(t.g, 2, false, false)),
+              test::Ints(0, 2));
 
     t.hand(2, {});
     EXPECT_EQ(Opferkarte(t.g, 2, true, true), 0);
@@ -259,15 +255,16 @@ TEST(Opferkarte, PriorityListsAndHandOrder) {
 TEST(ErsteKarteAus, FamilySetsAndTheCaravanRow) {
     PlayersPosition t;
     t.hand(3, {k3Kamele, k3Gold, kSteinAufKarawane, kSteinAufShop});
-    EXPECT_EQ(ErsteKarteAus(t.g, 3, kEinzelhandelKarten), 1);
-    EXPECT_EQ(ErsteKarteAus(t.g, 3, kGrosshandelKarten), 4);
-    EXPECT_EQ(ErsteKarteAus(t.g, 3, KarawansereiKarten(t.g, 3)), 2);
+    EXPECT_EQ(test::Ints(ErsteKarteAus(t.g, 3, kEinzelhandelKarten),
+                         ErsteKarteAus(t.g, 3, kGrosshandelKarten),
+                         ErsteKarteAus(t.g, 3, KarawansereiKarten(t.g, 3))),
+              test::Ints(1, 4, 2));
     t.hand(3, {k3Kamele, kSteinAufKarawane});
     EXPECT_EQ(ErsteKarteAus(t.g, 3, KarawansereiKarten(t.g, 3)), 0);
     // With its last caravan cube in caravan row 3, "SteinAufKarawane" may go too.
     t.caravan({1, 2, 4, 1, 2, 4, 1, 2, 3});
-    EXPECT_EQ(KarawanenReihe(t.g, 3), 3);
-    EXPECT_EQ(ErsteKarteAus(t.g, 3, KarawansereiKarten(t.g, 3)), 2);
+    EXPECT_EQ(test::Ints(KarawanenReihe(t.g, 3), ErsteKarteAus(t.g, 3, KarawansereiKarten(t.g, 3))),
+              test::Ints(3, 2));
     EXPECT_EQ(ErsteKarteAus(t.g, 3, CardSet{}), 0);
 }
 
@@ -283,43 +280,35 @@ TEST(KarawanenReihe, RowOfTheLatestCube) {
 
     PlayersPosition two{2};
     two.caravan({1, 2, 2, 1, 2});
-    EXPECT_EQ(KarawanenReihe(two.g, 1), 2);
-    EXPECT_EQ(KarawanenReihe(two.g, 2), 3);
+    EXPECT_EQ(test::Ints(KarawanenReihe(two.g, 1), KarawanenReihe(two.g, 2)), test::Ints(2, 3));
 }
 
 TEST(Zeilen, HighestLowestAndBestCubeRow) {
     PlayersPosition t;
-    EXPECT_EQ(HoechsteSteinzeile(t.g, 2), 0);
-    EXPECT_EQ(NiedrigsteZeile(t.g, 2), 0);
+    EXPECT_EQ(test::Ints(HoechsteSteinzeile(t.g, 2), NiedrigsteZeile(t.g, 2)), test::Ints(0, 0));
     Steinzeile none = BesteSteinzeile(t.g, 2);
-    EXPECT_EQ(none.count, 0);
-    EXPECT_EQ(none.row, 5);
+    EXPECT_EQ(test::Ints(none.count, none.row), test::Ints(0, 5));
 
     t.dice(6, 2);
-    EXPECT_EQ(HoechsteSteinzeile(t.g, 2), 6);
-    EXPECT_EQ(NiedrigsteZeile(t.g, 2), 6);
+    EXPECT_EQ(test::Ints(HoechsteSteinzeile(t.g, 2), NiedrigsteZeile(t.g, 2)), test::Ints(6, 6));
     t.dice(1, 1);
-    EXPECT_EQ(HoechsteSteinzeile(t.g, 2), 1);
-    EXPECT_EQ(NiedrigsteZeile(t.g, 2), 6);
+    EXPECT_EQ(test::Ints(HoechsteSteinzeile(t.g, 2), NiedrigsteZeile(t.g, 2)), test::Ints(1, 6));
     t.dice(6, 0);
     EXPECT_EQ(NiedrigsteZeile(t.g, 2), 1);
 
     t.dice(3, 2).dice(4, 2).dice(2, 1);
-    EXPECT_EQ(HoechsteSteinzeile(t.g, 2), 4);
-    EXPECT_EQ(NiedrigsteZeile(t.g, 2), 2);
+    EXPECT_EQ(test::Ints(HoechsteSteinzeile(t.g, 2), NiedrigsteZeile(t.g, 2)), test::Ints(4, 2));
     Steinzeile best = BesteSteinzeile(t.g, 2);
     EXPECT_EQ(best.count, 2);
     EXPECT_EQ(best.row, 4);  // tie of rows 3 and 4 goes up
     // Lastenaufzug adds one to every cube row that holds a die.
     t.buildings(2, {kLastenaufzug});
     best = BesteSteinzeile(t.g, 2);
-    EXPECT_EQ(best.count, 3);
-    EXPECT_EQ(best.row, 4);
+    EXPECT_EQ(test::Ints(best.count, best.row), test::Ints(3, 4));
 
     // Cubes on the board count in own souks only.
     t.souk(1, 4, 2, 3).complete(4, 3, 2).souk(2, 2, 3, 2);
-    EXPECT_EQ(SteineAufBrett(t.g, 2), 6);
-    EXPECT_EQ(SteineAufBrett(t.g, 4), 0);
+    EXPECT_EQ(test::Ints(SteineAufBrett(t.g, 2), SteineAufBrett(t.g, 4)), test::Ints(6, 0));
 }
 
 TEST(Gebaeude, MissingBuildingNeedsAndLists) {
@@ -329,28 +318,23 @@ TEST(Gebaeude, MissingBuildingNeedsAndLists) {
     int gold = -1;
     // Several missing: false, needs 0.
     EXPECT_FALSE(EinGebaeudeFehlt(t.g, 2, order, camels, gold));
-    EXPECT_EQ(camels, 0);
-    EXPECT_EQ(gold, 0);
+    EXPECT_EQ(test::Ints(camels, gold), test::Ints(0, 0));
 
     // Only Markt (4 gold, 4 camels) missing, 1 gold and 4 camels: camels suffice.
     t.buildings(2, {1, 2, 3, 4, 6}).purse(2, 1, 4);
     EXPECT_TRUE(EinGebaeudeFehlt(t.g, 2, order, camels, gold));
-    EXPECT_EQ(gold, 3);
-    EXPECT_EQ(camels, 0);
+    EXPECT_EQ(test::Ints(gold, camels), test::Ints(3, 0));
     // Both short: false, but the needs are reported.
     t.purse(2, 1, 1);
     EXPECT_FALSE(EinGebaeudeFehlt(t.g, 2, order, camels, gold));
-    EXPECT_EQ(gold, 3);
-    EXPECT_EQ(camels, 3);
+    EXPECT_EQ(test::Ints(gold, camels), test::Ints(3, 3));
     // A building card covers its resource.
     t.hand(2, {kBauenOhneGold});
     EXPECT_TRUE(EinGebaeudeFehlt(t.g, 2, order, camels, gold));
-    EXPECT_EQ(gold, 0);
-    EXPECT_EQ(camels, 3);
+    EXPECT_EQ(test::Ints(gold, camels), test::Ints(0, 3));
     t.hand(2, {kBauenOhneKamele});
     EXPECT_TRUE(EinGebaeudeFehlt(t.g, 2, order, camels, gold));
-    EXPECT_EQ(gold, 3);
-    EXPECT_EQ(camels, 0);
+    EXPECT_EQ(test::Ints(gold, camels), test::Ints(3, 0));
     // An empty entry in the list always gives false.
     const Gebaeudeliste short14 = {2, 6, 15, 0, 0, 0};
     t.buildings(3, {2, 6}).purse(3, 10, 10);
@@ -362,8 +346,7 @@ TEST(Gebaeude, MissingBuildingNeedsAndLists) {
     const Gebaeudeliste order67 = {1, 4, 3, 12, 16, 15};
     t.buildings(4, {1, 4, 3, 2, 6}).purse(4, 4, 0);
     EXPECT_TRUE(EinGebaeudeFehlt(t.g, 4, order67, camels, gold));
-    EXPECT_EQ(gold, 0);
-    EXPECT_EQ(camels, 4);
+    EXPECT_EQ(test::Ints(gold, camels), test::Ints(0, 4));
     EXPECT_FALSE(AlleGebaeudeGebaut(t.g, 4, order67));
     t.buildings(4, {5});
     EXPECT_TRUE(AlleGebaeudeGebaut(t.g, 4, order67));
@@ -372,13 +355,11 @@ TEST(Gebaeude, MissingBuildingNeedsAndLists) {
 
     // ...but GebaeudeBedarf only sums the entries 1..6, and ignores cards.
     GebaeudeBedarf(t.g, 1, order67, gold, camels);
-    EXPECT_EQ(gold, 0 + 3 + 2);
-    EXPECT_EQ(camels, 2 + 3 + 2);
+    EXPECT_EQ(test::Ints(gold, camels), test::Ints(0 + 3 + 2, 2 + 3 + 2));
     t.buildings(1, {1});
     t.hand(1, {kBauenOhneGold, kBauenOhneKamele});
     GebaeudeBedarf(t.g, 1, order67, gold, camels);
-    EXPECT_EQ(gold, 5);
-    EXPECT_EQ(camels, 5);
+    EXPECT_EQ(test::Ints(gold, camels), test::Ints(5, 5));
     EXPECT_TRUE(t.host.faults.empty());
 }
 

@@ -1,11 +1,12 @@
+#include "players/strategies.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/cards.h"
 #include "players/evaluation.h"
-#include "players/strategies.h"
+#include "players/full_game.h"
 #include "players/strategy_rules.h"
 #include "players/strategy_turns.h"
-#include "players/full_game.h"
 #include "support/positions_players.h"
 
 namespace kelmira {
@@ -21,7 +22,9 @@ struct StrategyGame : test::PlayersPosition {
     }
 
     int param(int strategy, int j) { return block()[sp::Strategie_s_P(strategy, j)]; }
-    void setParam(int strategy, int j, int value) { block()[sp::Strategie_s_P(strategy, j)] = value; }
+    void setParam(int strategy, int j, int value) {
+        block()[sp::Strategie_s_P(strategy, j)] = value;
+    }
     int diceLeft() const {
         int n = 0;
         for (int r = 1; r <= kDiceRows; ++r) n += g.s.diceRows[r].count;
@@ -40,8 +43,7 @@ TEST(RegelStrategien, TwoPlayersBuildInsteadOfAWeakAction) {
         ASSERT_GE(blocked, 1);
         EXPECT_TRUE(RegelStrategie(t.g, 2, 8));
         EXPECT_TRUE(t.player(2).buildings[kWeide]);
-        EXPECT_EQ(t.player(2).camels, 0);
-        EXPECT_EQ(t.player(2).gold, 2);
+        EXPECT_EQ(test::Ints(t.player(2).camels, t.player(2).gold), test::Ints(0, 2));
         EXPECT_TRUE(t.rowEmpty(blocked));
         int emptied = 0;
         for (int r : {1, 4, 6}) emptied += t.rowEmpty(r) ? 1 : 0;
@@ -72,8 +74,8 @@ TEST(Einzelhandel, RowWeightsPickTheBestScoreAndStrategyThreeHasItsOwn) {
         EXPECT_FALSE(t.rowEmpty(1));
         EXPECT_EQ(t.player(2).camels, 0);
         EXPECT_TRUE(t.st().souk(4, 1).completed);
-        EXPECT_EQ(t.st().souk(4, 1).owner, 2);
-        EXPECT_EQ(t.st().souk(4, 2).occupiedCount, 1);
+        EXPECT_EQ(test::Ints(t.st().souk(4, 1).owner, t.st().souk(4, 2).occupiedCount),
+                  test::Ints(2, 1));
     }
     {  // Strategy 3 reads its own weights: W_Z1 = 10 makes the camels worth 30.
         StrategyGame t;
@@ -96,8 +98,7 @@ TEST(Einzelhandel, RowWeightsPickTheBestScoreAndStrategyThreeHasItsOwn) {
         t.block()[sp::W_Z_Strat2(2)] = 0;
         EXPECT_TRUE(Einzelhandel(t.g, 2, 2));
         EXPECT_EQ(t.player(2).cardCount, 1);
-        EXPECT_TRUE(t.rowEmpty(2));
-        EXPECT_FALSE(t.rowEmpty(1));
+        EXPECT_EQ(test::Flags(t.rowEmpty(2), t.rowEmpty(1)), "10");
     }
 }
 
@@ -163,8 +164,7 @@ TEST(RegelStrategien, Strat8TakesTheLastBuildingsCamelsBeforeAskingItsTable) {
         EXPECT_FALSE(t.rowEmpty(5));
         // Camels 1 + 3 = 4; then the Karawanserei (3 gold, 3 camels) is bought at the end.
         EXPECT_TRUE(t.player(2).buildings[kKarawanserei]);
-        EXPECT_EQ(t.player(2).camels, 1);
-        EXPECT_EQ(t.player(2).gold, 0);
+        EXPECT_EQ(test::Ints(t.player(2).camels, t.player(2).gold), test::Ints(1, 0));
     }
     {  // A round earlier the table plays the Vase cubes.
         StrategyGame t;
@@ -187,8 +187,7 @@ TEST(RegelStrategien, BuildingStagesFollowTheOrder) {
     EXPECT_EQ(Baustufe(t.g, 2, 14), 3);  // the Markt is never saved for: final stage
     EXPECT_EQ(Baustufe(t.g, 2, 15), 3);
     t.buildings(2, {kMarkt, kBadehaus, kKarawanserei});
-    EXPECT_EQ(Baustufe(t.g, 2, 10), 7);
-    EXPECT_EQ(Baustufe(t.g, 2, 16), 7);
+    EXPECT_EQ(test::Ints(Baustufe(t.g, 2, 10), Baustufe(t.g, 2, 16)), test::Ints(7, 7));
 }
 
 TEST(RegelStrategien, RowValuesAndParametersOfTheTurn) {
@@ -197,18 +196,15 @@ TEST(RegelStrategien, RowValuesAndParametersOfTheTurn) {
     t.complete(4, 1, 3).complete(4, 2, 4).souk(4, 3, 3, 1);
     t.dice(5, 2).dice(3, 3).dice(1, 5).dice(6, 4);
     const RowValues v = RegelZeilenwerte(t.g, 2);
-    EXPECT_EQ(v[1], 0);
-    EXPECT_EQ(v[6], 0);
-    EXPECT_EQ(v[5], 0);
-    EXPECT_EQ(v[3], 8);
+    EXPECT_EQ(test::Ints(v[1], v[6], v[5], v[3]), test::Ints(0, 0, 0, 8));
     const RegelZugDaten d = RegelZugVorbereiten(t.g, 2, 17);
-    EXPECT_EQ(d.V, 8);
-    EXPECT_EQ(d.b, 3);
+    EXPECT_EQ(test::Ints(d.V, d.b), test::Ints(8, 3));
     // 16 and 17 read strategy 12's parameters.
     t.block()[sp::Strategie_s_P(12, sp::r815::W_Geb)] = 33;
-    EXPECT_EQ(RegelZugVorbereiten(t.g, 2, 16).W_Geb, 33);
-    EXPECT_EQ(RegelZugVorbereiten(t.g, 2, 17).W_Geb, 33);
-    EXPECT_EQ(RegelZugVorbereiten(t.g, 2, 13).W_Geb, 12);
+    EXPECT_EQ(
+        test::Ints(RegelZugVorbereiten(t.g, 2, 16).W_Geb, RegelZugVorbereiten(t.g, 2, 17).W_Geb,
+                   RegelZugVorbereiten(t.g, 2, 13).W_Geb),
+        test::Ints(33, 33, 12));
     EXPECT_EQ(RegelZugVorbereiten(t.g, 2, 14).order, (Gebaeudeliste{2, 6, 15, 0, 0, 0}));
 }
 
@@ -225,8 +221,7 @@ TEST(RegelStrategien, NoFiringRuleIsReportedInTheDecisionRoutinesName) {
         ASSERT_EQ(t.host.faults.size(), 1u) << strategy;
         EXPECT_EQ(t.host.faults[0], std::string("Internal Fault 1 in Procedure ") + name);
         // The day's rows stay for the others.
-        EXPECT_EQ(t.st().diceRows[1].count, 4);
-        EXPECT_EQ(t.st().diceRows[5].count, 3);
+        EXPECT_EQ(test::Ints(t.st().diceRows[1].count, t.st().diceRows[5].count), test::Ints(4, 3));
     }
     {  // The code is the stage.
         StrategyGame t;
@@ -246,12 +241,20 @@ TEST(SchlussKarten, LastDayResourceAndPointCardsForStrategiesFourToSeventeen) {
             t.block()[sp::Strategie_s_P(RegelParameterStrategie(strategy), sp::r815::X_Sup)] = 0;
         switch (strategy) {
             case 2:
-            case 3: EXPECT_TRUE(Einzelhandel(t.g, 2, strategy)); break;
+            case 3:
+                EXPECT_TRUE(Einzelhandel(t.g, 2, strategy));
+                break;
             case 4:
-            case 5: EXPECT_TRUE(Grosshandel(t.g, 2, strategy)); break;
+            case 5:
+                EXPECT_TRUE(Grosshandel(t.g, 2, strategy));
+                break;
             case 6:
-            case 7: EXPECT_TRUE(Karawanserei(t.g, 2, strategy)); break;
-            default: EXPECT_TRUE(RegelStrategie(t.g, 2, strategy)); break;
+            case 7:
+                EXPECT_TRUE(Karawanserei(t.g, 2, strategy));
+                break;
+            default:
+                EXPECT_TRUE(RegelStrategie(t.g, 2, strategy));
+                break;
         }
         const PlayerState& ps = t.player(2);
         if (strategy <= 3) {
@@ -273,10 +276,10 @@ TEST(SchlussKarten, PointCardsPayOnlyWithWhatIsLeft) {
     t.purse(2, 0, 0).hand(2, {k2SPproKamel, k2SPproKamel, k1SPproGold, k3Gold});
     SchlussKarten(t.g, 2);
     // The 3 gold pay the first gold card; without camels neither camel card can be played.
-    EXPECT_EQ(ZaehleKarten(t.st(), 2, k2SPproKamel), 2);
-    EXPECT_EQ(ZaehleKarten(t.st(), 2, k1SPproGold), 0);
-    EXPECT_EQ(t.player(2).victoryPoints, 3);
-    EXPECT_EQ(t.player(2).gold, 0);
+    EXPECT_EQ(
+        test::Ints(ZaehleKarten(t.st(), 2, k2SPproKamel), ZaehleKarten(t.st(), 2, k1SPproGold),
+                   t.player(2).victoryPoints, t.player(2).gold),
+        test::Ints(2, 0, 3, 0));
 }
 
 TEST(Karawanserei, FewCubesOnTheBoardAndTheTwelvePointSoukEarly) {
@@ -286,9 +289,9 @@ TEST(Karawanserei, FewCubesOnTheBoardAndTheTwelvePointSoukEarly) {
         t.when(1, 3).dice(2, 1).purse(2, 0, 5).hand(2, {kSteinAufShop});
         t.buildings(2, {1, 2, 3, 4, 5, 6});
         EXPECT_TRUE(Karawanserei(t.g, 2, 7));
-        EXPECT_EQ(t.st().souk(1, 1).owner, 2);
-        EXPECT_EQ(t.st().souk(1, 1).occupiedCount, 2);
-        EXPECT_EQ(t.st().souk(4, 3).owner, 2);
+        EXPECT_EQ(test::Ints(t.st().souk(1, 1).owner, t.st().souk(1, 1).occupiedCount,
+                             t.st().souk(4, 3).owner),
+                  test::Ints(2, 2, 2));
         EXPECT_TRUE(t.st().souk(4, 3).fields[3].occupied);
         EXPECT_EQ(t.player(2).cardCount, 0);
     }
@@ -297,8 +300,7 @@ TEST(Karawanserei, FewCubesOnTheBoardAndTheTwelvePointSoukEarly) {
         t.when(1, 4).dice(2, 1).purse(2, 0, 5).hand(2, {kSteinAufShop});
         t.buildings(2, {1, 2, 3, 4, 5, 6});
         EXPECT_TRUE(Karawanserei(t.g, 2, 7));
-        EXPECT_EQ(t.st().souk(4, 3).owner, 0);
-        EXPECT_EQ(t.player(2).cardCount, 1);
+        EXPECT_EQ(test::Ints(t.st().souk(4, 3).owner, t.player(2).cardCount), test::Ints(0, 1));
     }
 }
 

@@ -14,15 +14,16 @@ TEST(SupervisorChoice, CostCountsStepsOffTheDieAndThroughTheCentre) {
     // Die 3 from street 1 position 2.
     EXPECT_EQ(AufseherKosten(1, 2, 1, false, 3, 5), 0);
     EXPECT_EQ(AufseherKosten(1, 2, 2, false, 3, 1), 0);  // 2 back to the centre, 1 out
-    EXPECT_EQ(AufseherKosten(1, 2, 1, false, 3, 6), 1);
-    EXPECT_EQ(AufseherKosten(1, 2, 1, false, 3, 4), 1);
-    EXPECT_EQ(AufseherKosten(1, 2, 1, false, 3, 2), 3);
+    EXPECT_EQ(test::Ints(AufseherKosten(1, 2, 1, false, 3, 6), AufseherKosten(1, 2, 1, false, 3, 4),
+                         AufseherKosten(1, 2, 1, false, 3, 2)),
+              test::Ints(1, 1, 3));
     // With the Badehaus every target up to three steps off the die is free.
     EXPECT_EQ(AufseherKosten(1, 2, 1, true, 3, 2), 0);  // distance 0
     EXPECT_EQ(AufseherKosten(1, 2, 2, true, 3, 4), 0);  // distance 6
     EXPECT_EQ(AufseherKosten(1, 2, 3, true, 3, 5), 1);  // distance 7
-    EXPECT_EQ(AufseherKosten(2, 3, 4, false, 5, 2), 0);
-    EXPECT_EQ(AufseherKosten(2, 3, 4, false, 1, 2), 4);
+    EXPECT_EQ(
+        test::Ints(AufseherKosten(2, 3, 4, false, 5, 2), AufseherKosten(2, 3, 4, false, 1, 2)),
+        test::Ints(0, 4));
 
     // The tables price every record from where the supervisor stands, with the mover's
     // Badehaus.
@@ -30,14 +31,12 @@ TEST(SupervisorChoice, CostCountsStepsOffTheDieAndThroughTheCentre) {
     pos.supervisor(1, 2);
     SupervisorOptionTable t;
     AufseherOptionen(pos.g, 2, t);
-    EXPECT_EQ(t.at(3, 1, 5).cost, 0);
-    EXPECT_EQ(t.at(3, 2, 1).cost, 0);
-    EXPECT_EQ(t.at(3, 1, 6).cost, 1);
-    EXPECT_EQ(t.at(3, 3, 4).cost, 3);
+    EXPECT_EQ(
+        test::Ints(t.at(3, 1, 5).cost, t.at(3, 2, 1).cost, t.at(3, 1, 6).cost, t.at(3, 3, 4).cost),
+        test::Ints(0, 0, 1, 3));
     pos.buildings(2, {kBadehaus});
     AufseherOptionenGegen(pos.g, 2, 1, t);
-    EXPECT_EQ(t.at(3, 3, 4).cost, 0);
-    EXPECT_EQ(t.at(3, 3, 5).cost, 1);
+    EXPECT_EQ(test::Ints(t.at(3, 3, 4).cost, t.at(3, 3, 5).cost), test::Ints(0, 1));
 }
 
 TEST(SupervisorChoice, OwnTableRatesCubesBySoukCampsAndCost) {
@@ -47,15 +46,9 @@ TEST(SupervisorChoice, OwnTableRatesCubesBySoukCampsAndCost) {
     SupervisorOptionTable t;
     AufseherOptionen(pos.g, 2, t);
     const SupervisorOption& six = t.at(5, 3, 5);
-    EXPECT_TRUE(six.hit);
-    EXPECT_TRUE(six.occupied);
-    EXPECT_TRUE(six.completed);
-    EXPECT_EQ(six.points, 6);
-    EXPECT_EQ(six.region, 1);
-    EXPECT_TRUE(six.someCubes);
-    EXPECT_TRUE(six.severalCubes);
-    EXPECT_FALSE(six.halfHit);
-    EXPECT_FALSE(six.goodHit);
+    EXPECT_EQ(test::Flags(six.hit, six.occupied, six.completed), "111");
+    EXPECT_EQ(test::Ints(six.points, six.region), test::Ints(6, 1));
+    EXPECT_EQ(test::Flags(six.someCubes, six.severalCubes, six.halfHit, six.goodHit), "1100");
     pos.purse(2, 0, 2);
     AufseherOptionen(pos.g, 2, t);
     EXPECT_TRUE(t.at(5, 3, 5).goodHit);
@@ -76,9 +69,8 @@ TEST(SupervisorChoice, OwnTableRatesCubesBySoukCampsAndCost) {
     PlacementPosition half;
     half.souk(3, 1, 2, 1).souk(1, 1, 3, 1).purse(2, 9, 0);
     AufseherOptionen(half.g, 2, t);
-    EXPECT_TRUE(t.at(2, 3, 2).halfHit);
-    EXPECT_TRUE(t.at(2, 3, 2).goodHit);
-    EXPECT_FALSE(t.at(2, 3, 2).severalCubes);
+    EXPECT_EQ(test::Flags(t.at(2, 3, 2).halfHit, t.at(2, 3, 2).goodHit, t.at(2, 3, 2).severalCubes),
+              "110");
     EXPECT_FALSE(t.at(5, 3, 2).halfHit);  // cost 3
     EXPECT_FALSE(t.at(3, 3, 3).hit);      // player 3's cube
     EXPECT_TRUE(t.at(3, 3, 3).occupied);
@@ -95,13 +87,9 @@ TEST(SupervisorChoice, SecondAdjacentFieldOfTheMoverRewritesTheRecord) {
     SupervisorOptionTable t;
     AufseherOptionen(pos.g, 2, t);
     const SupervisorOption& o = t.at(1, 1, 1);
-    EXPECT_TRUE(o.hit);
-    EXPECT_TRUE(o.occupied);
-    EXPECT_EQ(o.region, 2);
-    EXPECT_EQ(o.points, 3);
-    EXPECT_FALSE(o.completed);
-    EXPECT_TRUE(o.halfHit);
-    EXPECT_TRUE(o.goodHit);
+    EXPECT_EQ(test::Flags(o.hit, o.occupied), "11");
+    EXPECT_EQ(test::Ints(o.region, o.points), test::Ints(2, 3));
+    EXPECT_EQ(test::Flags(o.completed, o.halfHit, o.goodHit), "011");
 
     // Without the second field only player 1's cube is left there.
     pos.st().variant2 = 1;
@@ -113,9 +101,7 @@ TEST(SupervisorChoice, SecondAdjacentFieldOfTheMoverRewritesTheRecord) {
 
     // The target table only looks at the first field and wants completed souks.
     AufseherOptionenGegen(pos.g, 2, 1, t);
-    EXPECT_TRUE(t.at(1, 1, 1).hit);
-    EXPECT_TRUE(t.at(1, 1, 1).goodHit);
-    EXPECT_FALSE(t.at(1, 1, 1).halfHit);
+    EXPECT_EQ(test::Flags(t.at(1, 1, 1).hit, t.at(1, 1, 1).goodHit, t.at(1, 1, 1).halfHit), "110");
 }
 
 TEST(SupervisorChoice, TargetTableAcceptsCompletedSouksUpToCostThree) {
@@ -177,13 +163,11 @@ TEST(SupervisorChoice, StillHasTurnTodayFollowsTheTurnOrder) {
 
     PlacementPosition four;
     four.turn(3, 3, 1);  // order 1, 2, 3, 4
-    EXPECT_FALSE(StillHasTurnToday(four.g, 3, 1));
-    EXPECT_TRUE(StillHasTurnToday(four.g, 3, 4));
+    EXPECT_EQ(test::Flags(StillHasTurnToday(four.g, 3, 1), StillHasTurnToday(four.g, 3, 4)), "01");
     four.turn(3, 2, 2);  // order 2, 3, 4, 1
     EXPECT_TRUE(StillHasTurnToday(four.g, 3, 1));
     four.turn(1, 3, 3);  // order 3, 4, 1, 2
-    EXPECT_TRUE(StillHasTurnToday(four.g, 1, 2));
-    EXPECT_FALSE(StillHasTurnToday(four.g, 1, 4));
+    EXPECT_EQ(test::Flags(StillHasTurnToday(four.g, 1, 2), StillHasTurnToday(four.g, 1, 4)), "10");
 
     // The last day of a four-player game runs in its own order.
     four.when(3, 7);
@@ -206,11 +190,9 @@ TEST(SupervisorChoice, TeurerAergerzugGoesForTheRichestSoukFirst) {
     SupervisorOptionTable t;
     AufseherOptionenGegen(pos.g, 2, 1, t);
     ASSERT_TRUE(TeurerAergerzug(pos.g, 2, 1, t, 8));
-    EXPECT_EQ(pos.st().supervisorStreet, 1);
-    EXPECT_EQ(pos.st().supervisorPos, 3);
-    EXPECT_EQ(pos.player(2).gold, 1);
-    EXPECT_EQ(pos.st().diceRows[2].count, 0);
-    EXPECT_EQ(pos.st().caravan[1], 1);
+    EXPECT_EQ(test::Ints(pos.st().supervisorStreet, pos.st().supervisorPos, pos.player(2).gold,
+                         pos.st().diceRows[2].count, pos.st().caravan[1]),
+              test::Ints(1, 3, 1, 0, 1));
     EXPECT_FALSE(pos.st().souk(4, 3).completed);
 
     // Without the 12-point souk the 8-point one is next.
@@ -218,16 +200,14 @@ TEST(SupervisorChoice, TeurerAergerzugGoesForTheRichestSoukFirst) {
     eight.complete(3, 3, 1).complete(3, 2, 1).dice(2, 1, 0, 1).purse(2, 3, 0);
     AufseherOptionenGegen(eight.g, 2, 1, t);
     ASSERT_TRUE(TeurerAergerzug(eight.g, 2, 1, t, 8));
-    EXPECT_EQ(eight.st().supervisorStreet, 2);
-    EXPECT_EQ(eight.st().supervisorPos, 2);
+    EXPECT_EQ(test::Ints(eight.st().supervisorStreet, eight.st().supervisorPos), test::Ints(2, 2));
 
     // Never below the minimum.
     PlacementPosition six;
     six.complete(3, 2, 1).dice(2, 1, 0, 3).purse(2, 3, 0);
     AufseherOptionenGegen(six.g, 2, 1, t);
     EXPECT_FALSE(TeurerAergerzug(six.g, 2, 1, t, 8));
-    EXPECT_EQ(six.st().supervisorPos, 0);
-    EXPECT_EQ(six.st().diceRows[2].count, 1);
+    EXPECT_EQ(test::Ints(six.st().supervisorPos, six.st().diceRows[2].count), test::Ints(0, 1));
     EXPECT_TRUE(TeurerAergerzug(six.g, 2, 1, t, 6));
 }
 
@@ -243,8 +223,7 @@ TEST(SupervisorChoice, TeurerAergerzugSparesSouksTheTargetCanStillRefill) {
     ASSERT_TRUE(StillHasTurnToday(pos.g, 2, 1));
     ASSERT_TRUE(TeurerAergerzug(pos.g, 2, 1, t, 8));
     EXPECT_EQ(pos.st().supervisorStreet, 4);  // region 2's 8 points instead
-    EXPECT_EQ(pos.st().supervisorPos, 5);
-    EXPECT_EQ(pos.st().diceRows[5].count, 0);
+    EXPECT_EQ(test::Ints(pos.st().supervisorPos, pos.st().diceRows[5].count), test::Ints(5, 0));
 
     // Once player 1 has played today the nearer souk is fair game.
     PlacementPosition late;
@@ -252,8 +231,7 @@ TEST(SupervisorChoice, TeurerAergerzugSparesSouksTheTargetCanStillRefill) {
     late.turn(2, 4, 3);
     AufseherOptionenGegen(late.g, 2, 1, t);
     ASSERT_TRUE(TeurerAergerzug(late.g, 2, 1, t, 8));
-    EXPECT_EQ(late.st().supervisorStreet, 2);
-    EXPECT_EQ(late.st().supervisorPos, 2);
+    EXPECT_EQ(test::Ints(late.st().supervisorStreet, late.st().supervisorPos), test::Ints(2, 2));
 
     // Using up the very row that player 1 would refill with is not spared either.
     PlacementPosition own;
@@ -261,9 +239,9 @@ TEST(SupervisorChoice, TeurerAergerzugSparesSouksTheTargetCanStillRefill) {
     own.dice(5, 0);
     AufseherOptionenGegen(own.g, 2, 1, t);
     ASSERT_TRUE(TeurerAergerzug(own.g, 2, 1, t, 8));
-    EXPECT_EQ(own.st().supervisorStreet, 2);
-    EXPECT_EQ(own.st().supervisorPos, 2);
-    EXPECT_EQ(own.st().diceRows[4].count, 0);
+    EXPECT_EQ(
+        test::Ints(own.st().supervisorStreet, own.st().supervisorPos, own.st().diceRows[4].count),
+        test::Ints(2, 2, 0));
 }
 
 TEST(SupervisorChoice, EigenerAufseherzugPrefersTheDoubleTarget) {
@@ -277,27 +255,25 @@ TEST(SupervisorChoice, EigenerAufseherzugPrefersTheDoubleTarget) {
     SupervisorOptionTable t;
     AufseherOptionen(pos.g, 2, t);
     ASSERT_TRUE(EigenerAufseherzug(pos.g, 2, 2, t, 1));
-    EXPECT_EQ(pos.st().supervisorStreet, 4);
-    EXPECT_EQ(pos.st().supervisorPos, 1);
-    EXPECT_EQ(pos.st().caravanCount, 2);
-    EXPECT_EQ(pos.player(2).gold, 0);
+    EXPECT_EQ(test::Ints(pos.st().supervisorStreet, pos.st().supervisorPos, pos.st().caravanCount,
+                         pos.player(2).gold),
+              test::Ints(4, 1, 2, 0));
 
     // When the double target costs more than allowed, the cheapest single target is next.
     PlacementPosition cheap;
     build(cheap);
     AufseherOptionen(cheap.g, 2, t);
     ASSERT_TRUE(EigenerAufseherzug(cheap.g, 2, 0, t, 1));
-    EXPECT_EQ(cheap.st().supervisorStreet, 3);
-    EXPECT_EQ(cheap.st().supervisorPos, 2);
-    EXPECT_EQ(cheap.st().caravanCount, 1);
+    EXPECT_EQ(
+        test::Ints(cheap.st().supervisorStreet, cheap.st().supervisorPos, cheap.st().caravanCount),
+        test::Ints(3, 2, 1));
 
     // Nothing affordable and acceptable: no move, nothing changes.
     PlacementPosition none;
     none.souk(3, 1, 2, 1).dice(3, 1, 0, 6).purse(2, 0, 0);
     AufseherOptionen(none.g, 2, t);
     EXPECT_FALSE(EigenerAufseherzug(none.g, 2, 2, t, 2));
-    EXPECT_EQ(none.st().diceRows[3].count, 1);
-    EXPECT_EQ(none.st().supervisorPos, 0);
+    EXPECT_EQ(test::Ints(none.st().diceRows[3].count, none.st().supervisorPos), test::Ints(1, 0));
 }
 
 TEST(SupervisorChoice, OwnMoveLeadsWithTheRowPlayerOneWantsHalfMoveDoesNot) {
@@ -311,15 +287,14 @@ TEST(SupervisorChoice, OwnMoveLeadsWithTheRowPlayerOneWantsHalfMoveDoesNot) {
     SupervisorOptionTable t;
     AufseherOptionen(own.g, 2, t);
     ASSERT_TRUE(EigenerAufseherzug(own.g, 2, 2, t, 1));
-    EXPECT_EQ(own.st().diceRows[3].count, 0);
-    EXPECT_EQ(own.st().diceRows[5].count, 1);
+    EXPECT_EQ(test::Ints(own.st().diceRows[3].count, own.st().diceRows[5].count), test::Ints(0, 1));
 
     PlacementPosition half;
     build(half);
     AufseherOptionen(half.g, 2, t);
     ASSERT_TRUE(HalbvollerAufseherzug(half.g, 2, 1, t));
-    EXPECT_EQ(half.st().diceRows[5].count, 0);
-    EXPECT_EQ(half.st().diceRows[3].count, 1);
+    EXPECT_EQ(test::Ints(half.st().diceRows[5].count, half.st().diceRows[3].count),
+              test::Ints(0, 1));
 }
 
 TEST(SupervisorChoice, HalbvollerAufseherzugNeedsAnAcceptableHitInTheStandardGame) {
@@ -334,9 +309,8 @@ TEST(SupervisorChoice, HalbvollerAufseherzugNeedsAnAcceptableHitInTheStandardGam
     AufseherOptionen(pos.g, 2, t);
     EXPECT_FALSE(HalbvollerAufseherzug(pos.g, 2, 1, t));
     ASSERT_TRUE(HalbvollerAufseherzug(pos.g, 2, 2, t));
-    EXPECT_EQ(pos.st().supervisorStreet, 3);
-    EXPECT_EQ(pos.st().supervisorPos, 3);
-    EXPECT_EQ(pos.player(2).gold, 0);
+    EXPECT_EQ(test::Ints(pos.st().supervisorStreet, pos.st().supervisorPos, pos.player(2).gold),
+              test::Ints(3, 3, 0));
 
     // With a rule variant on the acceptance test is skipped.
     PlacementPosition variant;
@@ -344,8 +318,8 @@ TEST(SupervisorChoice, HalbvollerAufseherzugNeedsAnAcceptableHitInTheStandardGam
     variant.st().variant1 = 1;
     AufseherOptionen(variant.g, 2, t);
     ASSERT_TRUE(HalbvollerAufseherzug(variant.g, 2, 0, t));
-    EXPECT_EQ(variant.st().supervisorStreet, 3);
-    EXPECT_EQ(variant.st().supervisorPos, 1);
+    EXPECT_EQ(test::Ints(variant.st().supervisorStreet, variant.st().supervisorPos),
+              test::Ints(3, 1));
 
     // A completed souk is never a half hit.
     PlacementPosition done;
@@ -361,9 +335,8 @@ TEST(SupervisorChoice, DoppelterAergerzugTakesTwoCubesAtOnce) {
     SupervisorOptionTable t;
     AufseherOptionenGegen(pos.g, 2, 1, t);
     ASSERT_TRUE(DoppelterAergerzug(pos.g, 2, 1, t));
-    EXPECT_EQ(pos.st().supervisorStreet, 1);
-    EXPECT_EQ(pos.st().supervisorPos, 1);
-    EXPECT_EQ(pos.st().caravanCount, 2);
+    EXPECT_EQ(test::Ints(pos.st().supervisorStreet, pos.st().supervisorPos, pos.st().caravanCount),
+              test::Ints(1, 1, 2));
 
     // Fields (1,1,2) and (2,1,1): street 4 first; cost 1 is within the limit.
     PlacementPosition other;
@@ -371,8 +344,7 @@ TEST(SupervisorChoice, DoppelterAergerzugTakesTwoCubesAtOnce) {
     AufseherOptionenGegen(other.g, 2, 1, t);
     EXPECT_FALSE(DoppelterAergerzug(other.g, 2, 0, t));
     ASSERT_TRUE(DoppelterAergerzug(other.g, 2, 1, t));
-    EXPECT_EQ(other.st().supervisorStreet, 4);
-    EXPECT_EQ(other.st().supervisorPos, 1);
+    EXPECT_EQ(test::Ints(other.st().supervisorStreet, other.st().supervisorPos), test::Ints(4, 1));
 
     // One cube only, or the variant without second fields: no move.
     PlacementPosition single;
@@ -430,8 +402,7 @@ TEST(SupervisorChoice, SupervisorAergerzugPushesANearlyFullCaravan) {
     PlacementPosition pos(3);
     build(pos);
     ASSERT_TRUE(SupervisorAergerzug(pos.g, 2));
-    EXPECT_EQ(pos.st().supervisorStreet, 1);
-    EXPECT_EQ(pos.st().supervisorPos, 1);
+    EXPECT_EQ(test::Ints(pos.st().supervisorStreet, pos.st().supervisorPos), test::Ints(1, 1));
     EXPECT_EQ(pos.st().caravanCount, 0);  // filled, scored and emptied
     EXPECT_TRUE(pos.host.traced("Supervisor für Ärgerzug -volle Karawane/doppelte- genutzt !"));
 
@@ -441,8 +412,7 @@ TEST(SupervisorChoice, SupervisorAergerzugPushesANearlyFullCaravan) {
     build(cards);
     cards.hand(2, {kSteinAufKarawane, kSteinAufKarawane});
     EXPECT_FALSE(SupervisorAergerzug(cards.g, 2));
-    EXPECT_EQ(cards.player(2).cardCount, 0);
-    EXPECT_EQ(cards.st().supervisorPos, 0);
+    EXPECT_EQ(test::Ints(cards.player(2).cardCount, cards.st().supervisorPos), test::Ints(0, 0));
 
     // Week 3, or too few of player 1's cubes: no move.
     PlacementPosition late(3);
@@ -459,8 +429,7 @@ TEST(SupervisorChoice, SupervisorAergerzugPushesANearlyFullCaravan) {
     own.caravan({1, 1, 1, 1, 1, 3, 1, 3});
     own.souk(3, 1, 2, 1).dice(3, 1, 0, 2).purse(1, 0, 1);
     ASSERT_TRUE(SupervisorAergerzug(own.g, 2));
-    EXPECT_EQ(own.st().supervisorStreet, 3);
-    EXPECT_EQ(own.st().supervisorPos, 2);
+    EXPECT_EQ(test::Ints(own.st().supervisorStreet, own.st().supervisorPos), test::Ints(3, 2));
     EXPECT_TRUE(
         own.host.traced("Supervisor für Ärgerzug -volle Karawane/eigene Halbvolle- genutzt !"));
 }

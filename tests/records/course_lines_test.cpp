@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "records/course_lines.h"
+
+#include <gtest/gtest.h>
 
 #include "engine/course.h"
 #include "support/test_game.h"
@@ -32,8 +32,7 @@ TEST(CourseLines, LineLayoutAndColourFallback) {
     EXPECT_EQ(l[3], (CoursePart{false, 0, " abc"}));
     EXPECT_EQ(AblaufZeile(7, "x")[0].colour, 0);
     EXPECT_EQ(AblaufZeile(-1, "x")[0].colour, 0);
-    EXPECT_EQ(kCourseColours[0], 0x50A0BEu);
-    EXPECT_EQ(kCourseColours[4], 0x6161EFu);
+    EXPECT_EQ(test::Ints(kCourseColours[0], kCourseColours[4]), test::Ints(0x50A0BEu, 0x6161EFu));
 }
 
 TEST(CourseLines, MoveTextsUseTheTextTable) {
@@ -125,9 +124,9 @@ TEST(CourseLines, MoveTraceLinesAndTheEventsHandedOn) {
     // Every known kind reaches the course, an unknown one does not; the dice overview
     // carries the rows as they are now.
     ASSERT_EQ(t.host.events.size(), 8u);
-    EXPECT_EQ(t.host.events[6].actionKind, kMoveDiceOverview);
-    EXPECT_EQ(t.host.events[6].dice[3].yellow, 1);
-    EXPECT_EQ(t.host.events[7].actionKind, kMoveUndo);
+    EXPECT_EQ(test::Ints(t.host.events[6].actionKind, t.host.events[6].dice[3].yellow,
+                         t.host.events[7].actionKind),
+              test::Ints(kMoveDiceOverview, 1, kMoveUndo));
 
     // With the trace off the course still gets the move, the trace nothing.
     t.g.traceOn = false;

@@ -68,13 +68,12 @@ TEST(GameFile, RoundTripKeepsTheWholeHistoryAndRedoIsAvailableAtOnce) {
     EXPECT_FALSE(res.message.has_value());
     EXPECT_EQ(RecordBytes(b.history.record()), RecordBytes(a.history.record()));
     EXPECT_EQ(b.history.actHistory(), 4);
-    EXPECT_TRUE(b.history.buttons().redo);
-    EXPECT_FALSE(std::filesystem::exists(dir / "partie.1Z1"));
+    EXPECT_EQ(test::Flags(b.history.buttons().redo, std::filesystem::exists(dir / "partie.1Z1")),
+              "10");
 
     const GameState& entry = a.history.record().History[4];
     EXPECT_EQ(b.g.rng.RandSeed, entry.RS);
-    EXPECT_EQ(b.g.s.playerCount, 3);
-    EXPECT_EQ(b.g.menuPlayerCount, 3);
+    EXPECT_EQ(test::Ints(b.g.s.playerCount, b.g.menuPlayerCount), test::Ints(3, 3));
     EXPECT_TRUE(b.g.menuVariant2);
     EXPECT_EQ(b.g.s.streets[1].positions[1].adjacent[1].region, 0);
     EXPECT_TRUE(SameParams(b.g.params, a.g.params));
@@ -83,10 +82,9 @@ TEST(GameFile, RoundTripKeepsTheWholeHistoryAndRedoIsAvailableAtOnce) {
     EXPECT_EQ(b.g.s.isComputer[1], 0);
     GameState expected = entry;
     expected.isComputer[1] = 0;
-    EXPECT_TRUE(SameState(b.g.s, expected));
-    EXPECT_FALSE(b.g.isPuzzle);
-    EXPECT_FALSE(b.history.puzzleLock.active);
-    EXPECT_TRUE(b.host.traced("Spielstärke ändern auf 4"));
+    EXPECT_EQ(test::Flags(SameState(b.g.s, expected), b.g.isPuzzle, b.history.puzzleLock.active,
+                          b.host.traced("Spielstärke ändern auf 4")),
+              "1001");
     EXPECT_TRUE(std::any_of(b.host.events.begin(), b.host.events.end(),
                             [](const CourseEvent& e) { return e.kind == CourseKind::Clear; }));
 
@@ -109,13 +107,12 @@ TEST(GameFile, LoadingSelectsTheStoredStrengthAndTheSimulationSwitch) {
     LoadResult res = LoadGameImage(b.g, b.history, image);
     ASSERT_TRUE(res.loaded);
     EXPECT_EQ(b.g.gameStrength, 2);
-    EXPECT_FALSE(res.strengthMenu.advancedEnabled);
-    EXPECT_TRUE(res.correctionSwitchedOff);
-    EXPECT_FALSE(b.g.correctionMode);
+    EXPECT_EQ(test::Flags(res.strengthMenu.advancedEnabled, res.correctionSwitchedOff,
+                          b.g.correctionMode),
+              "010");
     // The simulation switch comes from the loaded copy's block of the old menu count (4).
     EXPECT_TRUE(b.g.simulationSwitch);
-    EXPECT_EQ(b.g.simulationGames, 12);
-    EXPECT_EQ(b.g.s.isComputer[1], 1);
+    EXPECT_EQ(test::Ints(b.g.simulationGames, b.g.s.isComputer[1]), test::Ints(12, 1));
 
     // With the profile's PrivateTest1 switch the advanced settings stay usable, as they do
     // when the strength is chosen in the menu.
@@ -144,10 +141,8 @@ TEST(GameFile, PuzzleSaveCutsTheHistoryToTheCurrentEntry) {
     ASSERT_EQ(image.size(), kGameRecordBytes);
     GameRecord r;
     std::memcpy(r.bytes(), image.data(), sizeof r);
-    EXPECT_EQ(r.ActHistory, 1);
-    EXPECT_EQ(r.MaxHistory, 1);
-    EXPECT_EQ(r.IsPuzzle, 1);
-    EXPECT_EQ(r.WithUndo, 1);
+    EXPECT_EQ(test::Ints(r.ActHistory, r.MaxHistory, r.IsPuzzle, r.WithUndo),
+              test::Ints(1, 1, 1, 1));
     EXPECT_EQ(r.Randseed, seventh.RS);
     EXPECT_EQ(r.Checksum, 0u);
     EXPECT_TRUE(SameState(r.History[1], seventh));
@@ -161,11 +156,9 @@ TEST(GameFile, PuzzleSaveCutsTheHistoryToTheCurrentEntry) {
     RecordsGame b(4, true);
     const LoadResult res = OpenDialog1CanClose(b.g, b.history, file);
     ASSERT_TRUE(res.loaded);
-    EXPECT_TRUE(b.g.isPuzzle);
-    EXPECT_TRUE(b.history.puzzleLock.active);
-    EXPECT_TRUE(b.history.puzzleLock.withUndo);
-    EXPECT_TRUE(res.traceSwitchedOff);
-    EXPECT_FALSE(b.g.traceOn);
+    EXPECT_EQ(test::Flags(b.g.isPuzzle, b.history.puzzleLock.active, b.history.puzzleLock.withUndo,
+                          res.traceSwitchedOff, b.g.traceOn),
+              "11110");
 
     // With the maker's switch on, nothing is locked.
     RecordsGame c;
@@ -180,22 +173,22 @@ TEST(GameFile, NoUndoPuzzleAndTheSwitchThatTurnsAPuzzleBack) {
     a.history.switches.setPuzzle2 = true;
     ScratchFolder dir;
     ASSERT_EQ(SaveDialog1CanClose(a.g, a.history, dir / "p.kel"), std::nullopt);
-    EXPECT_EQ(a.history.record().WithUndo, 0);
-    EXPECT_EQ(a.history.record().IsPuzzle, 1);
+    EXPECT_EQ(test::Ints(a.history.record().WithUndo, a.history.record().IsPuzzle),
+              test::Ints(0, 1));
 
     RecordsGame b;
     ASSERT_TRUE(OpenDialog1CanClose(b.g, b.history, dir / "p.kel").loaded);
-    EXPECT_TRUE(b.history.puzzleLock.active);
-    EXPECT_FALSE(b.history.puzzleLock.withUndo);
-    EXPECT_FALSE(b.history.buttons().undo);
+    EXPECT_EQ(test::Flags(b.history.puzzleLock.active, b.history.puzzleLock.withUndo,
+                          b.history.buttons().undo),
+              "100");
     b.history.MarkiereEingabe(b.g);
     EXPECT_TRUE(b.history.buttons().undo);
 
     // SetPuzzle3 saves the puzzle as an ordinary game again.
     b.history.switches.setPuzzle3 = true;
     ASSERT_EQ(SaveDialog1CanClose(b.g, b.history, dir / "q.kel"), std::nullopt);
-    EXPECT_EQ(b.history.record().IsPuzzle, 0);
-    EXPECT_EQ(b.history.record().WithUndo, 1);
+    EXPECT_EQ(test::Ints(b.history.record().IsPuzzle, b.history.record().WithUndo),
+              test::Ints(0, 1));
 
     // A puzzle switch with no game yet leaves the history empty.
     RecordsGame fresh;
@@ -219,8 +212,7 @@ TEST(GameFile, RejectedFilesLeaveTheGameAndEmptyTheHistory) {
     LoadResult res = OpenDialog1CanClose(b.g, b.history, dir / "v2.kel", &saveDir);
     EXPECT_FALSE(res.loaded);
     EXPECT_EQ(res.message, Box(6, "Datei inkompatibel !"));
-    EXPECT_EQ(b.history.maxHistory(), 0);
-    EXPECT_EQ(b.history.record().FileVersion, 3);
+    EXPECT_EQ(test::Ints(b.history.maxHistory(), b.history.record().FileVersion), test::Ints(0, 3));
     EXPECT_TRUE(before.same(b.g));
     EXPECT_EQ(saveDir, dir.path().string());
 
@@ -239,8 +231,7 @@ TEST(GameFile, RejectedFilesLeaveTheGameAndEmptyTheHistory) {
     res = OpenDialog1CanClose(b.g, b.history, dir / "raw.kel");
     EXPECT_EQ(res.message, Box(0, (dir / "raw.kel").string()));
     EXPECT_EQ(b.history.maxHistory(), 2);  // nothing was read
-    EXPECT_TRUE(before2.same(b.g));
-    EXPECT_FALSE(std::filesystem::exists(dir / "raw.1Z1"));
+    EXPECT_EQ(test::Flags(before2.same(b.g), std::filesystem::exists(dir / "raw.1Z1")), "10");
 
     // A file that is not there fails the same way.
     res = OpenDialog1CanClose(b.g, b.history, dir / "missing.kel");
@@ -253,8 +244,7 @@ TEST(GameFile, RejectedFilesLeaveTheGameAndEmptyTheHistory) {
     res = OpenDialog1CanClose(b.g, b.history, dir / "short.kel");
     EXPECT_EQ(res.message, Box(3, (dir / "short.1Z1").string()));
     EXPECT_EQ(b.history.maxHistory(), 0);
-    EXPECT_TRUE(before2.same(b.g));
-    EXPECT_FALSE(std::filesystem::exists(dir / "short.1Z1"));
+    EXPECT_EQ(test::Flags(before2.same(b.g), std::filesystem::exists(dir / "short.1Z1")), "10");
 
     // Longer than a record: the tail is ignored.
     std::vector<std::uint8_t> longer = RecordBytes(a.history.record());
@@ -379,8 +369,7 @@ TEST(GameFile, TheStreamIsZlibLevelOneByteForByte) {
     expected.resize(size);
     EXPECT_EQ(written, expected);
     ASSERT_GE(written.size(), 2u);
-    EXPECT_EQ(written[0], 0x78);
-    EXPECT_EQ(written[1], 0x01);
+    EXPECT_EQ(test::Ints(written[0], written[1]), test::Ints(0x78, 0x01));
     EXPECT_EQ(DeflateImage(RecordBytes(r)), expected);
 
     // The file inflates back to the record through the block-wise reader.
@@ -446,8 +435,8 @@ TEST(GameFile, TemporaryAndDefaultNames) {
     EXPECT_TRUE(std::filesystem::exists(dir / "ohne.spb"));
     LogGameFileSaved(a.g);
     LogGameFileLoaded(a.g);
-    EXPECT_TRUE(a.host.traced("Datei gespeichert"));
-    EXPECT_TRUE(a.host.traced("Datei geladen"));
+    EXPECT_EQ(test::Flags(a.host.traced("Datei gespeichert"), a.host.traced("Datei geladen")),
+              "11");
 }
 
 }  // namespace

@@ -27,25 +27,14 @@ TEST(GameRecordImage, FreshRecordIsFilledWithZeroCharactersAroundItsHeader) {
     EXPECT_EQ(b[12], 0x30);  // characters past the text
     EXPECT_EQ(b[21], 21);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(b + 22), 21), "Vers. 1.12 / 14.07.07");
-    EXPECT_EQ(b[43], 0x30);
-    EXPECT_EQ(b[45], 0x30);
-    EXPECT_EQ(r.FileTyp, 202122);
-    EXPECT_EQ(b[48], 0x8A);
-    EXPECT_EQ(b[49], 0x15);
-    EXPECT_EQ(b[50], 0x03);
-    EXPECT_EQ(r.FileVersion, 3);
-    EXPECT_EQ(r.ActHistory, 0);
-    EXPECT_EQ(r.MaxHistory, 0);
+    EXPECT_EQ(test::Ints(b[43], b[45], r.FileTyp, b[48], b[49], b[50]),
+              test::Ints(0x30, 0x30, 202122, 0x8A, 0x15, 0x03));
+    EXPECT_EQ(test::Ints(r.FileVersion, r.ActHistory, r.MaxHistory), test::Ints(3, 0, 0));
     EXPECT_EQ(b[64], 0x30);  // no parameter copy before the first reset
-    EXPECT_EQ(b[3172], 0x30);
-    EXPECT_EQ(r.IsPuzzle, 0);
-    EXPECT_EQ(r.Randseed, 0u);
-    EXPECT_EQ(r.WithUndo, 1);
-    EXPECT_EQ(b[3177], 0x30);
-    EXPECT_EQ(b[3185], 0x30);
+    EXPECT_EQ(test::Ints(b[3172], r.IsPuzzle, r.Randseed, r.WithUndo, b[3177], b[3185]),
+              test::Ints(0x30, 0, 0u, 1, 0x30, 0x30));
     EXPECT_DOUBLE_EQ(r.CreationDate, kFixedDate);
-    EXPECT_EQ(r.Checksum, 0u);
-    EXPECT_EQ(b[3204], 0x30);
+    EXPECT_EQ(test::Ints(r.Checksum, b[3204]), test::Ints(0u, 0x30));
     EXPECT_TRUE(std::all_of(b + HistoryEntryOffset(1), b + sizeof r,
                             [](std::uint8_t c) { return c == 0x30; }));
 
@@ -63,16 +52,13 @@ TEST(MoveHistory, ResetCopiesParametersAndTakingNumbersTheEntries) {
     const GameRecord& r = t.history.record();
     StrategyParamSet copy;
     copy.fromBytes(r.strategyParams);
-    EXPECT_EQ(copy.forPlayers(3)[sp::SetUpGold_Sp(2)], 9);
-    EXPECT_EQ(r.ActHistory, 0);
-    EXPECT_EQ(r.MaxHistory, 0);
+    EXPECT_EQ(test::Ints(copy.forPlayers(3)[sp::SetUpGold_Sp(2)], r.ActHistory, r.MaxHistory),
+              test::Ints(9, 0, 0));
 
     t.g.rng.RandSeed = 0x1234u;
     t.history.SichereHistory(t.g, false);
-    EXPECT_EQ(r.ActHistory, 1);
-    EXPECT_EQ(r.MaxHistory, 1);
-    EXPECT_EQ(r.History[1].RS, 0x1234u);
-    EXPECT_EQ(t.g.s.RS, 0x1234u);
+    EXPECT_EQ(test::Ints(r.ActHistory, r.MaxHistory, r.History[1].RS, t.g.s.RS),
+              test::Ints(1, 1, 0x1234u, 0x1234u));
     EXPECT_TRUE(SameState(r.History[1], t.g.s));
     EXPECT_EQ(t.history.StatusPanelText(), "History: 1 von 1");
     EXPECT_EQ(t.history.StatusPanelText("Verlauf:", "of"), "Verlauf: 1 of 1");
@@ -102,11 +88,11 @@ TEST(MoveHistory, UndoWithPendingInputReturnsToTheStartOfTheTurn) {
     t.host.clear();
 
     EXPECT_TRUE(t.history.rckgngig1Click(t.g));
-    EXPECT_EQ(t.g.s.player(1).gold, 101);
-    EXPECT_EQ(t.g.rng.RandSeed, t.history.record().History[1].RS);
-    EXPECT_EQ(t.history.actHistory(), 1);
-    EXPECT_FALSE(t.history.pendingInput());
-    EXPECT_TRUE(t.host.traced("UNDO aktuelle Eingabe auf (1 von 1)"));
+    EXPECT_EQ(test::Ints(t.g.s.player(1).gold, t.g.rng.RandSeed, t.history.actHistory()),
+              test::Ints(101, t.history.record().History[1].RS, 1));
+    EXPECT_EQ(
+        test::Flags(t.history.pendingInput(), t.host.traced("UNDO aktuelle Eingabe auf (1 von 1)")),
+        "01");
     EXPECT_EQ(countCourse(t.host, kMoveUndo), 1);
     EXPECT_EQ(t.history.buttons(), (HistoryButtons{false, false}));
     // Entry 1 is the oldest position: without input nothing more happens.
@@ -125,15 +111,14 @@ TEST(MoveHistory, UndoRedoAndTheEndsWalkTheEntries) {
     t.host.clear();
 
     ASSERT_TRUE(t.history.rckgngig1Click(t.g));
-    EXPECT_EQ(t.history.actHistory(), 2);
-    EXPECT_EQ(t.g.s.player(1).gold, 102);
+    EXPECT_EQ(test::Ints(t.history.actHistory(), t.g.s.player(1).gold), test::Ints(2, 102));
     EXPECT_TRUE(t.host.traced("UNDO auf (2 von 5)"));
     EXPECT_EQ(t.history.buttons(), (HistoryButtons{true, true}));
     ASSERT_TRUE(t.history.wiederherstellen1Click(t.g));
     EXPECT_EQ(t.g.s.player(1).gold, 103);
     EXPECT_TRUE(t.host.traced("REDO auf (3 von 5)"));
-    EXPECT_EQ(countCourse(t.host, kMoveUndo), 1);
-    EXPECT_EQ(countCourse(t.host, kMoveRedo), 1);
+    EXPECT_EQ(test::Ints(countCourse(t.host, kMoveUndo), countCourse(t.host, kMoveRedo)),
+              test::Ints(1, 1));
 
     ASSERT_TRUE(t.history.ganzvorClick(t.g));
     EXPECT_EQ(t.g.s.player(1).gold, 105);
@@ -155,10 +140,10 @@ TEST(MoveHistory, PlayingOnAfterUndoDropsLaterEntriesAndMarksTheGame) {
 
     t.g.s.player(1).gold = 7;
     t.history.SichereHistory(t.g, false);
-    EXPECT_EQ(t.history.actHistory(), 3);
-    EXPECT_EQ(t.history.maxHistory(), 3);
-    EXPECT_EQ(t.history.record().History[3].player(1).gold, 7);
-    EXPECT_EQ(t.history.record().History[3].dice.alteredGame, 1);
+    EXPECT_EQ(test::Ints(t.history.actHistory(), t.history.maxHistory(),
+                         t.history.record().History[3].player(1).gold,
+                         t.history.record().History[3].dice.alteredGame),
+              test::Ints(3, 3, 7, 1));
     EXPECT_STREQ(AlteredGameText(t.g.s), "X");
     EXPECT_FALSE(t.history.buttons().redo);
     EXPECT_FALSE(t.history.wiederherstellen1Click(t.g));
@@ -168,15 +153,13 @@ TEST(MoveHistory, FortyEntriesAtMostAndUndoStillReachesTheFirst) {
     RecordsGame t;
     t.takeHandEntries(45);
     const GameRecord& r = t.history.record();
-    EXPECT_EQ(r.ActHistory, 40);
-    EXPECT_EQ(r.MaxHistory, 40);
-    EXPECT_EQ(r.History[40].player(1).gold, 140);
+    EXPECT_EQ(test::Ints(r.ActHistory, r.MaxHistory, r.History[40].player(1).gold),
+              test::Ints(40, 40, 140));
     EXPECT_EQ(t.g.s.player(1).gold, 145);  // the game goes on without entries
 
     int undos = 0;
     while (t.history.rckgngig1Click(t.g)) ++undos;
-    EXPECT_EQ(undos, 39);
-    EXPECT_EQ(t.g.s.player(1).gold, 101);
+    EXPECT_EQ(test::Ints(undos, t.g.s.player(1).gold), test::Ints(39, 101));
 }
 
 TEST(MoveHistory, CommandsNeedTheHumanOnTurnAndNoHistoryStepRunning) {
@@ -211,8 +194,7 @@ TEST(MoveHistory, CommandsNeedTheHumanOnTurnAndNoHistoryStepRunning) {
     t.g.setHost(&host);
     EXPECT_TRUE(t.history.rckgngig1Click(t.g));
     t.g.setHost(&t.host);
-    EXPECT_FALSE(host.nestedUndo);
-    EXPECT_FALSE(host.nestedTake);
+    EXPECT_EQ(test::Flags(host.nestedUndo, host.nestedTake), "00");
     EXPECT_EQ(t.history.actHistory(), 2);
     EXPECT_FALSE(t.history.historyBusy());
 }

@@ -88,39 +88,25 @@ TEST(StatistikSammeln, AddsPlacesCardsBuildingsPointsAndDice) {
     Rangfolge(t.g);  // 3 (40), 1 (30, wins the tie), 2 (30), 4 (5)
     StatistikSammeln(t.g, st);
 
-    EXPECT_EQ(st.games, 1);
-    EXPECT_EQ(st.playerCount, 4);
-    EXPECT_EQ(st.positions[3][1], 1);
-    EXPECT_EQ(st.positions[1][2], 1);
-    EXPECT_EQ(st.positions[2][3], 1);
-    EXPECT_EQ(st.positions[4][4], 1);
-    EXPECT_EQ(st.positions[1][1], 0);
-    EXPECT_EQ(st.dice[9][1][2], 5);
-    EXPECT_EQ(st.winnerDice[9][1][2], 4);
-    EXPECT_EQ(st.dice[11][6][0], 2);
-    EXPECT_EQ(st.winnerDice[11][6][0], 0);
-    EXPECT_EQ(st.rollOverflows, 2);
-    EXPECT_EQ(st.buildings[1][kMarkt], 1);
-    EXPECT_EQ(st.buildings[3][kWeide], 1);
-    EXPECT_EQ(st.buildings[3][kLastenaufzug], 1);
-    EXPECT_EQ(st.buildings[2][kMarkt], 0);
-    EXPECT_EQ(st.cardsHeld[1][3], 1);
-    EXPECT_EQ(st.cardsHeld[1][7], 1);
-    EXPECT_EQ(st.cardsHeld[3][7], 1);
-    EXPECT_EQ(st.cardsHeld[2][7], 0);
-    EXPECT_EQ(st.cardsReceived[1].min, 5);
-    EXPECT_EQ(st.cardsReceived[1].max, 5);
-    EXPECT_EQ(st.cardsNotUsed[1].sum, 2);
-    EXPECT_EQ(st.victoryPoints[1].sum, 30);
-    EXPECT_EQ(st.weekPoints[1][1].souks, 10);
-    EXPECT_EQ(st.weekPoints[1][1].buildings, 2);
-    EXPECT_EQ(st.weekPoints[1][1].caravan, 3);
-    EXPECT_EQ(st.weekPoints[1][3].cards, 10);
-    EXPECT_EQ(st.winnerWeekPoints[3].caravan, 40);
-    EXPECT_EQ(st.winnerWeekPoints[1].souks, 0);
-    EXPECT_EQ(st.winnerPoints.min, 40);
-    EXPECT_EQ(st.winnerPoints.max, 40);
-    EXPECT_EQ(st.samePointsAsPlayer1, 1);
+    EXPECT_EQ(test::Ints(st.games, st.playerCount, st.positions[3][1], st.positions[1][2],
+                         st.positions[2][3], st.positions[4][4]),
+              test::Ints(1, 4, 1, 1, 1, 1));
+    EXPECT_EQ(test::Ints(st.positions[1][1], st.dice[9][1][2], st.winnerDice[9][1][2],
+                         st.dice[11][6][0], st.winnerDice[11][6][0], st.rollOverflows),
+              test::Ints(0, 5, 4, 2, 0, 2));
+    EXPECT_EQ(
+        test::Ints(st.buildings[1][kMarkt], st.buildings[3][kWeide], st.buildings[3][kLastenaufzug],
+                   st.buildings[2][kMarkt], st.cardsHeld[1][3], st.cardsHeld[1][7]),
+        test::Ints(1, 1, 1, 0, 1, 1));
+    EXPECT_EQ(test::Ints(st.cardsHeld[3][7], st.cardsHeld[2][7], st.cardsReceived[1].min,
+                         st.cardsReceived[1].max, st.cardsNotUsed[1].sum, st.victoryPoints[1].sum),
+              test::Ints(1, 0, 5, 5, 2, 30));
+    EXPECT_EQ(test::Ints(st.weekPoints[1][1].souks, st.weekPoints[1][1].buildings,
+                         st.weekPoints[1][1].caravan, st.weekPoints[1][3].cards,
+                         st.winnerWeekPoints[3].caravan, st.winnerWeekPoints[1].souks),
+              test::Ints(10, 2, 3, 10, 40, 0));
+    EXPECT_EQ(test::Ints(st.winnerPoints.min, st.winnerPoints.max, st.samePointsAsPlayer1),
+              test::Ints(40, 40, 1));
 
     // A second game: trackers move, totals add up, only the new overflows count.
     for (int p = 1; p <= 4; ++p) {
@@ -134,21 +120,14 @@ TEST(StatistikSammeln, AddsPlacesCardsBuildingsPointsAndDice) {
     t.g.rollOverflows += 1;
     Rangfolge(t.g);
     StatistikSammeln(t.g, st);
-    EXPECT_EQ(st.games, 2);
-    EXPECT_EQ(st.positions[1][1], 1);
+    EXPECT_EQ(test::Ints(st.games, st.positions[1][1]), test::Ints(2, 1));
     EXPECT_EQ(st.positions[3][3], 1);  // 0 points each for 3 and 4: 3 before 4
-    EXPECT_EQ(st.positions[4][4], 2);
-    EXPECT_EQ(st.dice[9][1][2], 5);
-    EXPECT_EQ(st.rollOverflows, 3);
-    EXPECT_EQ(st.cardsReceived[1].min, 5);
-    EXPECT_EQ(st.cardsReceived[1].sum, 14);
-    EXPECT_EQ(st.cardsReceived[1].max, 9);
-    EXPECT_EQ(st.victoryPoints[2].min, 1);
-    EXPECT_EQ(st.victoryPoints[2].max, 30);
-    EXPECT_EQ(st.winnerPoints.min, 40);
-    EXPECT_EQ(st.winnerPoints.max, 50);
-    EXPECT_EQ(st.winnerPoints.sum, 90);
-    EXPECT_EQ(st.winnerWeekPoints[2].souks, 50);
+    EXPECT_EQ(test::Ints(st.positions[4][4], st.dice[9][1][2], st.rollOverflows,
+                         st.cardsReceived[1].min, st.cardsReceived[1].sum, st.cardsReceived[1].max),
+              test::Ints(2, 5, 3, 5, 14, 9));
+    EXPECT_EQ(test::Ints(st.victoryPoints[2].min, st.victoryPoints[2].max, st.winnerPoints.min,
+                         st.winnerPoints.max, st.winnerPoints.sum, st.winnerWeekPoints[2].souks),
+              test::Ints(1, 30, 40, 50, 90, 50));
     EXPECT_EQ(st.samePointsAsPlayer1, 1);
 }
 
@@ -160,12 +139,9 @@ TEST(StatistikLoeschen, StartsTrackersOutsideEveryValueAndCopiesTheBlock) {
     st.games = 7;
     st.positions[1][1] = 3;
     StatistikLoeschen(t.g, st);
-    EXPECT_EQ(st.games, 0);
-    EXPECT_EQ(st.positions[1][1], 0);
-    EXPECT_EQ(st.cardsReceived[2].min, 1000);
-    EXPECT_EQ(st.cardsReceived[2].max, -1);
-    EXPECT_EQ(st.victoryPoints[4].min, 1000);
-    EXPECT_EQ(st.winnerPoints.max, -1);
+    EXPECT_EQ(test::Ints(st.games, st.positions[1][1], st.cardsReceived[2].min,
+                         st.cardsReceived[2].max, st.victoryPoints[4].min, st.winnerPoints.max),
+              test::Ints(0, 0, 1000, -1, 1000, -1));
     EXPECT_EQ(st.params[sp::Strategie_Sp(2)], 6);
 }
 
@@ -211,20 +187,15 @@ TEST(StatisticsMerge, SumOfTwoBlocksEqualsOneBlockOverBothGames) {
         return r.host.trace;
     };
     EXPECT_EQ(report(merged), report(whole));
-    EXPECT_EQ(merged.games, 2);
-    EXPECT_EQ(merged.cardsReceived[2].min, 1);
-    EXPECT_EQ(merged.cardsReceived[2].max, 6);
-    EXPECT_EQ(merged.cardsHeld[2][4], 2);
-    EXPECT_EQ(merged.positions[1][1], 1);
-    EXPECT_EQ(merged.positions[2][1], 1);
-    EXPECT_EQ(merged.rollOverflows, 4);
-    EXPECT_EQ(merged.winnerPoints.sum, 64);
+    EXPECT_EQ(test::Ints(merged.games, merged.cardsReceived[2].min, merged.cardsReceived[2].max,
+                         merged.cardsHeld[2][4], merged.positions[1][1], merged.positions[2][1]),
+              test::Ints(2, 1, 6, 2, 1, 1));
+    EXPECT_EQ(test::Ints(merged.rollOverflows, merged.winnerPoints.sum), test::Ints(4, 64));
 
     // A part without games leaves the player count alone.
     Statistics empty;
     merged += empty;
-    EXPECT_EQ(merged.playerCount, 2);
-    EXPECT_EQ(merged.games, 2);
+    EXPECT_EQ(test::Ints(merged.playerCount, merged.games), test::Ints(2, 2));
 }
 
 // A two-player block with a few known values, for the layout of the report.
@@ -309,10 +280,10 @@ TEST(StatistikReport, HeaderStartValuesAndParameterSections) {
     const int s4 = indexOf(L, "Parameter Strategy 4:");
     ASSERT_GE(s4, 0);
     const std::vector<std::string> strategy4 = {
-        "W_Z1   : 2", "W_Z2   : 2", "W_Z3   : 3", "W_Z4   : 4",  "W_Z5   : 6",
-        "W_Z6   : 2", "W_Kam  : 5", "W_Gold : 4", "W_Geb  : 10", "R_Geb  : 6",
-        "N_G1   : 1", "N_G2   : 0", "N:G5   : 1", "N:G6   : 1",  "",
-        "Parameter Strategy 5:"};
+        "W_Z1   : 2",  "W_Z2   : 2", "W_Z3   : 3", "W_Z4   : 4",
+        "W_Z5   : 6",  "W_Z6   : 2", "W_Kam  : 5", "W_Gold : 4",
+        "W_Geb  : 10", "R_Geb  : 6", "N_G1   : 1", "N_G2   : 0",
+        "N:G5   : 1",  "N:G6   : 1", "",           "Parameter Strategy 5:"};
     for (std::size_t i = 0; i < strategy4.size(); ++i)
         EXPECT_EQ(L[static_cast<std::size_t>(s4) + 1 + i], strategy4[i]);
 

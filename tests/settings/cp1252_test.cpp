@@ -6,14 +6,14 @@ namespace kelmira {
 namespace {
 
 TEST(Cp1252, UmlautsAndSpecialCharactersConvertBothWays) {
-    const std::string utf8 = "Nächster Würfel Größe Übel € „x“ – Š";
+    const std::string utf8 = "Nächster Würfel Größe Übel € „x“ ‘y’ – Š";
     const std::string bytes = Utf8ToCp1252(utf8);
     EXPECT_EQ(bytes,
               "N\xE4"
               "chster W\xFC"
               "rfel Gr\xF6\xDF"
               "e \xDC"
-              "bel \x80 \x84x\x93 \x96 \x8A");
+              "bel \x80 \x84x\x93 \x91y\x92 \x96 \x8A");
     EXPECT_EQ(Cp1252ToUtf8(bytes), utf8);
 }
 

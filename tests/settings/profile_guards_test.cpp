@@ -4,34 +4,26 @@
 
 #include <climits>
 
+#include "support/ints.h"
+
 namespace kelmira {
 namespace {
 
 TEST(ProfileGuards, OutOfRangeValuesEndInsideTheirSetting) {
-    EXPECT_EQ(ClampPlayerCount(9), 4);
-    EXPECT_EQ(ClampPlayerCount(0), 2);
-    EXPECT_EQ(ClampPlayerCount(3), 3);
-    EXPECT_EQ(ClampGameStrength(0), 1);
-    EXPECT_EQ(ClampGameStrength(INT_MAX), 4);
-    EXPECT_EQ(ClampGameStrength(2), 2);
-    EXPECT_EQ(ClampScale(1000), 200);
-    EXPECT_EQ(ClampScale(-5), 10);
-    EXPECT_EQ(ClampScale(95), 95);
-    EXPECT_EQ(ClampHintDelay(-1), 0);
-    EXPECT_EQ(ClampColor(-1), 0xFFFFFF);
-    EXPECT_EQ(ClampColor(255), 255);
-    EXPECT_EQ(ClampWindowPosition(-300, 989, 1920), 0);
-    EXPECT_EQ(ClampWindowPosition(5000, 989, 1920), 931);
-    EXPECT_EQ(ClampWindowPosition(50, 989, 800), 0);
-    EXPECT_EQ(ClampSimulationGames(INT_MAX), 100000);
-    EXPECT_EQ(ClampSimulationGames(-3), 0);
-    EXPECT_EQ(StartPlayerOrRandom(3, 2), 0);
-    EXPECT_EQ(StartPlayerOrRandom(2, 2), 2);
-    EXPECT_EQ(StartPlayerOrRandom(-1, 4), 0);
-    EXPECT_EQ(EffectiveStrategy(-5), 1);
-    EXPECT_EQ(EffectiveStrategy(17), 17);
-    EXPECT_EQ(EffectiveStrategy(18), 1);
-    EXPECT_EQ(ClampStartStock(-10), 0);
+    EXPECT_EQ(test::Ints(ClampPlayerCount(9), ClampPlayerCount(0), ClampPlayerCount(3),
+                         ClampGameStrength(0), ClampGameStrength(INT_MAX), ClampGameStrength(2)),
+              test::Ints(4, 2, 3, 1, 4, 2));
+    EXPECT_EQ(test::Ints(ClampScale(1000), ClampScale(-5), ClampScale(95), ClampHintDelay(-1),
+                         ClampColor(-1), ClampColor(255)),
+              test::Ints(200, 10, 95, 0, 0xFFFFFF, 255));
+    EXPECT_EQ(test::Ints(ClampWindowPosition(-300, 989, 1920), ClampWindowPosition(5000, 989, 1920),
+                         ClampWindowPosition(50, 989, 800), ClampSimulationGames(INT_MAX),
+                         ClampSimulationGames(-3), StartPlayerOrRandom(3, 2)),
+              test::Ints(0, 931, 0, 100000, 0, 0));
+    EXPECT_EQ(
+        test::Ints(StartPlayerOrRandom(2, 2), StartPlayerOrRandom(-1, 4), EffectiveStrategy(-5),
+                   EffectiveStrategy(17), EffectiveStrategy(18), ClampStartStock(-10)),
+        test::Ints(2, 0, 1, 17, 1, 0));
     EXPECT_EQ(ClampStartStock(50), 50);
 }
 

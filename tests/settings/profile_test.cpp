@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "support/ints.h"
 #include "support/temp_folder.h"
 
 namespace kelmira {
@@ -119,16 +120,12 @@ TEST(Profile, ExistingValuesAreReadAndUnreadableOnesFallBack) {
     const ProfileReadResult r = LeseProfil(s, ini, texts, StartIn(dir));
     ASSERT_TRUE(r.ok());
     EXPECT_TRUE(r.startupTrace.empty());
-    EXPECT_EQ(s.ScaleBy, 120);
-    EXPECT_EQ(s.Spielstaerke, 3);
+    EXPECT_EQ(test::Ints(s.ScaleBy, s.Spielstaerke), test::Ints(120, 3));
     EXPECT_EQ(s.SpielerAnzahl, 9);  // read as it stands; bounded where it is used
     EXPECT_EQ(s.SaveDir, "/home/ä");
-    EXPECT_EQ(s.Color[2], 255);
-    EXPECT_EQ(s.highScores.G_MaxPunkte[3], 77);
-    EXPECT_EQ(s.highScores.G_AnzSpiele, -4);
-    EXPECT_TRUE(s.PrivateTest1);
-    EXPECT_FALSE(s.PrivateTest2);
-    EXPECT_TRUE(s.SetPuzzle3);
+    EXPECT_EQ(test::Ints(s.Color[2], s.highScores.G_MaxPunkte[3], s.highScores.G_AnzSpiele),
+              test::Ints(255, 77, -4));
+    EXPECT_EQ(test::Flags(s.PrivateTest1, s.PrivateTest2, s.SetPuzzle3), "101");
 
     IniFile file(dir / "Kelmira.ini");
     EXPECT_EQ(file.readString("Global", "Spielstaerke", ""), "3");
@@ -304,8 +301,7 @@ TEST(Profile, ProfileFolderFallsBackWhenTheProgramFolderIsNotWritable) {
     // A relative XDG_CONFIG_HOME is not used.
     f = ResolveProfileFolder("", dir / "prog", "relative", (dir / "home").string(), fs);
     EXPECT_EQ(f.folder, dir / "home" / ".config" / "kelmira");
-    EXPECT_TRUE(std::filesystem::is_directory(f.folder));
-    EXPECT_FALSE(f.traceLine.empty());
+    EXPECT_EQ(test::Flags(std::filesystem::is_directory(f.folder), f.traceLine.empty()), "10");
 
     f = ResolveProfileFolder("", dir / "prog", "", "", fs);
     EXPECT_EQ(f.folder, dir / "prog");

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "support/ints.h"
 #include "support/temp_folder.h"
 
 namespace kelmira {
@@ -36,8 +37,9 @@ TEST(StrategySections, KeysFollowTheBindingOrder) {
     std::set<int> indices;
     for (const auto& k : keys) EXPECT_TRUE(indices.insert(k.index).second) << k.key;
     for (int s = 6; s <= 7; ++s) {
-        EXPECT_EQ(indices.count(sp::Strategie_s_P(s, sp::k67::X_2)), 0u);
-        EXPECT_EQ(indices.count(sp::Strategie_s_P(s, sp::k67::X_3)), 0u);
+        EXPECT_EQ(test::Ints(indices.count(sp::Strategie_s_P(s, sp::k67::X_2)),
+                             indices.count(sp::Strategie_s_P(s, sp::k67::X_3))),
+                  test::Ints(0u, 0u));
     }
     EXPECT_EQ(indices.count(45), 0u);
     EXPECT_EQ(StrategySectionName(3), "Strategie_3_Spieler");
@@ -54,7 +56,7 @@ TEST(StrategySections, SaveAndLoadRoundTrip) {
     live.forPlayers(4)[sp::Strategie_s_P(7, sp::k67::R_PG)] = 21;
     live.forPlayers(4)[sp::Strategie_s_P(15, sp::r815::X_Sup)] = 0;
     live.forPlayers(4)[sp::Strategie_s_P(6, sp::k67::X_2)] = 42;  // editor only
-    live.forPlayers(3)[sp::Sim] = 0x100;  // only the low byte is the switch
+    live.forPlayers(3)[sp::Sim] = 0x100;                          // only the low byte is the switch
     {
         ProfileSettings s;
         IniFile ini(dir / "Kelmira.ini");
@@ -92,12 +94,11 @@ TEST(StrategySections, LoadCompletesAPartialSection) {
     StrategyParamSet live{};
     live.forPlayers(3)[sp::Strategie_Sp(2)] = 5;  // einlesen resets first
     StrategieparameterEinlesen(live, s, ini);
-    EXPECT_EQ(live.forPlayers(3)[sp::Strategie_Sp(1)], 13);
-    EXPECT_EQ(live.forPlayers(3)[sp::Strategie_Sp(2)], 12);
-    EXPECT_EQ(live.forPlayers(3)[sp::AnzahlSim], 1000);
-    EXPECT_EQ(live.forPlayers(3)[sp::SetUpSteine_Sp(2)], -7);
-    EXPECT_EQ(live.forPlayers(3)[sp::Sim], 0);
-    EXPECT_EQ(live.forPlayers(2)[sp::Strategie_Sp(2)], 14);
+    EXPECT_EQ(
+        test::Ints(live.forPlayers(3)[sp::Strategie_Sp(1)], live.forPlayers(3)[sp::Strategie_Sp(2)],
+                   live.forPlayers(3)[sp::AnzahlSim], live.forPlayers(3)[sp::SetUpSteine_Sp(2)],
+                   live.forPlayers(3)[sp::Sim], live.forPlayers(2)[sp::Strategie_Sp(2)]),
+        test::Ints(13, 12, 1000, -7, 0, 14));
 
     IniFile file(dir / "Kelmira.ini");
     EXPECT_EQ(file.keys("Strategie_3_Spieler").size(), StrategySectionKeys().size());
@@ -115,8 +116,9 @@ TEST(StrategySections, StartupRuleAndMenuCommands) {
     StrategyParamSet live{};
 
     LadeStrategieParam(live, s, ini);  // flag off: built-in values
-    EXPECT_EQ(live.forPlayers(4)[sp::Strategie_Sp(3)], 12);
-    EXPECT_EQ(live.forPlayers(3)[sp::Strategie_Sp(1)], 4);
+    EXPECT_EQ(test::Ints(live.forPlayers(4)[sp::Strategie_Sp(3)],
+                         live.forPlayers(3)[sp::Strategie_Sp(1)]),
+              test::Ints(12, 4));
 
     EXPECT_TRUE(StrategieparameterBeiStartupLaden(s, ini));
     EXPECT_TRUE(IniFile(dir / "Kelmira.ini").readBool("Global", "LadeStrategieParam", false));
@@ -124,9 +126,10 @@ TEST(StrategySections, StartupRuleAndMenuCommands) {
     EXPECT_EQ(live.forPlayers(4)[sp::Strategie_Sp(3)], 15);
 
     StrategieparameterInitialisierenBefehl(live);
-    EXPECT_EQ(live.forPlayers(4)[sp::Strategie_Sp(3)], 12);
-    EXPECT_EQ(live.forPlayers(3)[sp::Strategie_Sp(2)], 12);
-    EXPECT_EQ(live.forPlayers(3)[sp::Strategie_Sp(3)], 8);
+    EXPECT_EQ(
+        test::Ints(live.forPlayers(4)[sp::Strategie_Sp(3)], live.forPlayers(3)[sp::Strategie_Sp(2)],
+                   live.forPlayers(3)[sp::Strategie_Sp(3)]),
+        test::Ints(12, 12, 8));
 
     EXPECT_FALSE(StrategieparameterBeiStartupLaden(s, ini));
     EXPECT_FALSE(IniFile(dir / "Kelmira.ini").readBool("Global", "LadeStrategieParam", true));

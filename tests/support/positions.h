@@ -13,7 +13,7 @@ namespace kelmira::test {
 
 // A recording host that also counts the calls without a payload.
 class CountingHost : public RecordingHost {
-public:
+  public:
     int counterSaves = 0;
     int pointsDetails = 0;
     int closes = 0;
@@ -37,7 +37,7 @@ public:
 
 // Counts the move-history call points.
 class CountingHistory : public HistoryHooks {
-public:
+  public:
     int resets = 0;
     int takes = 0;
     int inputs = 0;

@@ -10,7 +10,7 @@
 namespace kelmira::test {
 
 class QuestionHost : public CountingHost {
-public:
+  public:
     int cubeOrderAnswer = 1;
     std::vector<std::pair<int, int>> cubeOrderQuestions;
     int noCamelNotices = 0;
@@ -46,11 +46,11 @@ public:
 
 // Computer players that only answer the camel-defence question.
 class DefenceAnswers : public ComputerPlayers {
-public:
+  public:
     bool strategyAnswer = false;
     bool fixedAnswer = false;
-    std::vector<int> askedPlayers;      // ComputerZug calls, by player
-    std::vector<int> phaseDuringCall;   // turnPhase seen by each ComputerZug call
+    std::vector<int> askedPlayers;     // ComputerZug calls, by player
+    std::vector<int> phaseDuringCall;  // turnPhase seen by each ComputerZug call
     int fixedQuestions = 0;
     int lastRegion = 0, lastSouk = 0, lastField = 0;
     bool fieldOccupiedWhenAsked = false;
@@ -61,8 +61,7 @@ public:
         lastRegion = g.camelQuestion.region;
         lastSouk = g.camelQuestion.souk;
         lastField = g.camelQuestion.field;
-        fieldOccupiedWhenAsked =
-            g.s.souk(lastRegion, lastSouk).fields[lastField].occupied != 0;
+        fieldOccupiedWhenAsked = g.s.souk(lastRegion, lastSouk).fields[lastField].occupied != 0;
         return strategyAnswer;
     }
     bool FesteKamelabwehr(Game&, int, int, int) override {

@@ -6,12 +6,18 @@
 
 #include "engine/game.h"
 #include "engine/setup.h"
+#include "support/ints.h"
 
 namespace kelmira::test {
 
+inline std::vector<long long> RowOf(const GameState& s, int row) {
+    const DiceRow& d = s.diceRows[row];
+    return Ints(d.count, d.value, d.white, d.yellow);
+}
+
 // Records everything the engine tells its surroundings.
 class RecordingHost : public Host {
-public:
+  public:
     std::vector<std::string> trace;
     std::vector<std::string> faults;
     std::vector<CourseEvent> events;
