@@ -1,0 +1,231 @@
+// kelmira-soak: plays many whole games over every strategy mix, player count, rule variant
+// and game strength, with the invariant checker after every step, and reports every fault.
+//   kelmira-soak [--games N] [--seed S] [--jobs J] [--first K]
+// Game k of a run is fully determined by (S, k), so a reported game can be played again
+// alone with --first k --games 1.
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "engine/invariants.h"
+#include "engine/setup.h"
+#include "engine/turn.h"
+#include "players/dispatch.h"
+#include "players/strategies.h"
+
+namespace kelmira {
+namespace {
+
+std::uint32_t mix(std::uint64_t x) {
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdULL;
+    x ^= x >> 33;
+    x *= 0xc4ceb9fe1a85ec53ULL;
+    x ^= x >> 33;
+    return static_cast<std::uint32_t>(x);
+}
+
+// Collects internal faults; the human's questions are answered by the game's own draw.
+class SoakHost : public Host {
+  public:
+    std::vector<std::string> faults;
+    std::uint32_t answers = 1;
+
+    void internalFault(std::string_view message) override { faults.emplace_back(message); }
+    bool askCamelDefence(int, int, int) override { return next() % 2 == 0; }
+    int askCubeOrder(int, int) override { return 1 + static_cast<int>(next() % 2); }
+
+  private:
+    std::uint32_t next() { return answers = answers * 1664525u + 1013904223u; }
+};
+
+struct GameSpec {
+    int players;
+    bool variant[3];
+    int strategies[4];
+    int strength;     // 1..3 drawn by strength, 4 manual
+    bool humanSeat1;  // player 1 is the human's seat, played by a strategy
+    std::uint32_t paramSeed;
+    std::uint32_t seed;
+};
+
+// Game k: player count and variants cycle so that every combination comes round every 24
+// games; the strategies of the seats are drawn from 1..17.
+GameSpec specFor(std::uint32_t runSeed, std::uint64_t k) {
+    GameSpec s{};
+    s.players = 2 + static_cast<int>(k % 3);
+    const int variants = static_cast<int>((k / 3) % 8);
+    for (int v = 0; v < 3; ++v) s.variant[v] = (variants >> v) & 1;
+    const std::uint64_t base = (static_cast<std::uint64_t>(runSeed) << 32) ^ k;
+    for (int seat = 0; seat < 4; ++seat)
+        s.strategies[seat] = 1 + static_cast<int>(mix(base * 5 + static_cast<std::uint64_t>(seat)) % 17);
+    const std::uint32_t r = mix(base * 5 + 4);
+    s.strength = r % 8 == 0 ? 1 + static_cast<int>((r >> 3) % 3) : 4;
+    s.humanSeat1 = (r >> 5) % 3 == 0;
+    s.paramSeed = (r >> 7) % 4 == 0 ? mix(base ^ 0x5bd1e995u) | 1u : 0;
+    s.seed = mix(base * 7 + 3);
+    return s;
+}
+
+std::string describe(std::uint64_t k, const GameSpec& s) {
+    std::string out = "game " + std::to_string(k) + ": " + std::to_string(s.players) +
+                      " players, variants " + std::to_string(int{s.variant[0]}) +
+                      std::to_string(int{s.variant[1]}) + std::to_string(int{s.variant[2]});
+    if (s.strength == 4) {
+        out += ", strategies";
+        for (int i = 0; i < s.players; ++i) out += " " + std::to_string(s.strategies[i]);
+    } else {
+        out += ", strength " + std::to_string(s.strength);
+    }
+    if (s.humanSeat1) out += ", human seat 1";
+    if (s.paramSeed) out += ", drawn parameters";
+    return out;
+}
+
+// Every parameter of the block drawn within the range the editor allows.
+void scramble(StrategyParams& b, std::uint32_t seed) {
+    std::uint32_t x = seed;
+    const auto draw = [&x](int lo, int hi) {
+        x = x * 1664525u + 1013904223u;
+        return lo + static_cast<int>((x >> 8) % static_cast<std::uint32_t>(hi - lo + 1));
+    };
+    for (int j = 0; j < 12; ++j) b[sp::Strategie_123_P(j)] = draw(0, 100);
+    for (int s = 4; s <= 5; ++s) {
+        for (int j = 0; j < sp::g45::Count; ++j) b[sp::Strategie_s_P(s, j)] = draw(0, 100);
+        for (int j = sp::g45::N_G1; j <= sp::g45::N_G6; ++j) b[sp::Strategie_s_P(s, j)] = draw(0, 1);
+    }
+    for (int s = 6; s <= 7; ++s) {
+        for (int j = 0; j < sp::k67::Count; ++j) b[sp::Strategie_s_P(s, j)] = draw(0, 100);
+        b[sp::Strategie_s_P(s, sp::k67::R_PG)] = draw(1, 21);
+    }
+    for (int s = 8; s <= 15; ++s) {
+        b[sp::Strategie_s_P(s, sp::r815::W_Geb)] = draw(0, 100);
+        b[sp::Strategie_s_P(s, sp::r815::X_Sup)] = draw(0, 1);
+    }
+}
+
+// Plays game k; every fault as one line.
+std::vector<std::string> playGame(std::uint32_t runSeed, std::uint64_t k) {
+    const GameSpec spec = specFor(runSeed, k);
+    SoakHost host;
+    host.answers = spec.seed ^ 0x9e3779b9u;
+    Strategies players;
+    Game g{&host, &players};
+    g.menuPlayerCount = spec.players;
+    g.menuVariant1 = spec.variant[0];
+    g.menuVariant2 = spec.variant[1];
+    g.menuVariant3 = spec.variant[2];
+    g.gameStrength = spec.strength;
+    StrategieparameterInitialisieren(g.params);
+    ProgramStart(g);
+    StrategyParams& block = g.params.forPlayers(spec.players);
+    if (spec.paramSeed) scramble(block, spec.paramSeed);
+    for (int slot = 1; slot <= 4; ++slot) block[sp::Strategie_Sp(slot)] = spec.strategies[slot - 1];
+    g.rng.RandSeed = spec.seed;
+    Setup(g);
+    g.s.isComputer[1] = spec.humanSeat1 ? 0 : 1;
+
+    std::vector<std::string> problems;
+    int turns = 0;
+    const auto check = [&](const char* when) {
+        for (const std::string& f : host.faults)
+            problems.push_back(describe(k, spec) + ", turn " + std::to_string(turns) + " " + when +
+                               ": internal fault " + f);
+        host.faults.clear();
+        for (const std::string& v : CheckInvariants(g))
+            problems.push_back(describe(k, spec) + ", turn " + std::to_string(turns) + " " + when +
+                               ": " + v);
+    };
+    check("after setup");
+    constexpr int kTurnLimit = 21 * 4 + 8;
+    while (!g.s.gameOver && turns < kTurnLimit && problems.empty()) {
+        const int p = g.s.currentPlayer;
+        if (g.s.isComputer[p]) {
+            SchrittComputer(g, p);
+            ++turns;
+            check("after a computer turn");
+        } else {
+            g.s.rollPending = 0;
+            ComputerZug(g, p);
+            check("after the human's moves");
+            ZugBeenden(g, p);
+            NaechsterSpieler(g);
+            ++turns;
+            check("after the human's turn passed");
+        }
+    }
+    if (problems.empty()) {
+        const int expected = spec.players == 2 ? 63 : 21 * spec.players;
+        if (!g.s.gameOver || turns != expected || g.s.week != 3 || g.s.day != 7)
+            problems.push_back(describe(k, spec) + ": stopped after " + std::to_string(turns) +
+                               " turns in week " + std::to_string(g.s.week) + ", day " +
+                               std::to_string(g.s.day) + (g.s.gameOver ? " (over)" : ""));
+    }
+    return problems;
+}
+
+bool parseNumber(const char* text, std::uint64_t& out) {
+    char* end = nullptr;
+    out = std::strtoull(text, &end, 10);
+    return end != text && *end == '\0';
+}
+
+}  // namespace
+}  // namespace kelmira
+
+int main(int argc, char** argv) {
+    std::uint64_t games = 100000, seed = 1, jobs = 1, first = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        std::uint64_t* target = a == "--games" ? &games : a == "--seed" ? &seed
+                              : a == "--jobs"  ? &jobs  : a == "--first" ? &first : nullptr;
+        if (!target || i + 1 >= argc || !kelmira::parseNumber(argv[++i], *target)) {
+            std::fprintf(stderr, "usage: kelmira-soak [--games N] [--seed S] [--jobs J] [--first K]\n");
+            return 2;
+        }
+    }
+    jobs = std::clamp<std::uint64_t>(jobs, 1, 64);
+    const auto runSeed = static_cast<std::uint32_t>(seed);
+    const auto start = std::chrono::steady_clock::now();
+
+    std::atomic<std::uint64_t> next{first}, done{0}, faulty{0};
+    std::mutex out;
+    const std::uint64_t end = first + games;
+    const auto worker = [&] {
+        for (std::uint64_t k = next++; k < end; k = next++) {
+            const std::vector<std::string> problems = kelmira::playGame(runSeed, k);
+            if (!problems.empty()) {
+                ++faulty;
+                const std::lock_guard<std::mutex> lock(out);
+                for (const std::string& p : problems) std::printf("FAULT %s\n", p.c_str());
+                std::fflush(stdout);
+            }
+            const std::uint64_t n = ++done;
+            if (n % 10000 == 0) {
+                const std::lock_guard<std::mutex> lock(out);
+                std::fprintf(stderr, "%llu games\n", static_cast<unsigned long long>(n));
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (std::uint64_t j = 1; j < jobs; ++j) threads.emplace_back(worker);
+    worker();
+    for (std::thread& t : threads) t.join();
+
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("soak: %llu games (seed %u, games %llu..%llu), %llu with faults, %.1f s\n",
+                static_cast<unsigned long long>(done.load()), runSeed,
+                static_cast<unsigned long long>(first), static_cast<unsigned long long>(end - 1),
+                static_cast<unsigned long long>(faulty.load()), seconds);
+    return faulty == 0 ? 0 : 1;
+}
