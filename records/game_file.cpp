@@ -12,6 +12,7 @@
 #include "engine/board.h"
 #include "engine/human_input.h"
 #include "players/dispatch.h"
+#include "settings/strategy_sections.h"
 
 namespace kelmira {
 
@@ -226,6 +227,12 @@ void finishLoad(Game& g, MoveHistory& h, const GameRecord& loaded, LoadResult& r
 
 bool inRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
+// Amounts (gold, camels, cubes, points) have no bound in the rules, but play adds to them: a
+// value no game can reach would make that arithmetic overflow. The strategy parameters are
+// held to the limit the profile reader applies.
+constexpr int kMaxAmount = 1000000;
+bool saneAmount(int v) { return inRange(v, -kMaxAmount, kMaxAmount); }
+
 }  // namespace
 
 // --- compression object ---------------------------------------------------------------------
@@ -317,6 +324,14 @@ std::string CheckHistoryEntry(const GameState& s) {
 
     for (int p = 1; p <= kMaxPlayers; ++p) {
         const PlayerState& ps = s.player(p);
+        for (int v : {ps.gold, ps.camels, ps.cubes, ps.victoryPoints, ps.halfCard,
+                      ps.cardsReceived})
+            if (!saneAmount(v)) return "playerAmount";
+        for (int w = 1; w <= 3; ++w) {
+            const WeekPoints& wp = ps.weekPoints[w];
+            for (int v : {wp.fromBuildings, wp.fromCards, wp.fromCaravan, wp.fromSouks})
+                if (!saneAmount(v)) return "weekPoints";
+        }
         if (!inRange(ps.cardCount, 0, kCards)) return "cardCount";
         if (!inRange(ps.selectedCard, 0, ps.cardCount)) return "selectedCard";
         for (int k = 1; k <= ps.cardCount; ++k)
@@ -338,6 +353,7 @@ std::string CheckHistoryEntry(const GameState& s) {
             if (!inRange(so.fieldCount, 0, kMaxFields)) return "fieldCount";
             if (!inRange(so.occupiedCount, 0, so.fieldCount)) return "occupiedCount";
             if (!inRange(so.owner, 0, n)) return "owner";
+            if (!saneAmount(so.points)) return "soukPoints";
         }
 
     for (int i = 1; i <= kStreets; ++i) {
@@ -370,6 +386,11 @@ int CheckGameRecord(const GameRecord& r) {
         return 6;
     if (r.MaxHistory <= 0) return 5;
     if (r.MaxHistory > kHistoryEntries || !inRange(r.ActHistory, 1, r.MaxHistory)) return 6;
+    StrategyParamSet params;
+    params.fromBytes(r.strategyParams);
+    for (const StrategyParams& block : params.blocks)
+        for (std::int32_t v : block.v)
+            if (!inRange(v, -kStrategyParamLimit, kStrategyParamLimit)) return 6;
     for (int i = 1; i <= r.MaxHistory; ++i)
         if (!CheckHistoryEntry(r.History[i]).empty()) return 6;
     return 0;

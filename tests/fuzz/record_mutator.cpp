@@ -1,5 +1,6 @@
 #include "record_mutator.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -170,7 +171,7 @@ void mutateEntryField(GameRecord& r, MutateRng& rng) {
 }
 
 void mutateCounters(GameRecord& r, MutateRng& rng) {
-    const std::int32_t max = r.MaxHistory;
+    const std::int32_t max = std::clamp(r.MaxHistory, -2, kHistoryEntries + 2);
     const std::int32_t values[] = {-1, 0, 1, 2, max - 1, max, max + 1, 39, 40, 41, INT_MIN, INT_MAX};
     const std::int32_t v = values[below(rng, static_cast<int>(std::size(values)))];
     switch (below(rng, 3)) {

@@ -320,6 +320,16 @@ TEST(GameFile, OutOfRangeSnapshotsAreRejectedBeforeAnythingIsCopied) {
         {"caravan owner",
          [](GameRecord& r) { r.History[3].caravanCount = 1, r.History[3].caravan[1] = 0; }},
         {"last round order", [](GameRecord& r) { r.History[3].lastRoundOrder[2] = 9; }},
+        // Amounts and parameters no game reaches, which play would overflow.
+        {"souk points", [](GameRecord& r) { r.History[2].souk(3, 1).points = INT32_MAX; }},
+        {"gold", [](GameRecord& r) { r.History[1].player(2).gold = 1000001; }},
+        {"week points",
+         [](GameRecord& r) { r.History[3].player(1).weekPoints[2].fromCards = -1000001; }},
+        {"row weight",
+         [](GameRecord& r) {
+             const std::int32_t huge = 1000001;
+             std::memcpy(r.strategyParams + 4 * sp::Strategie_123_P(0), &huge, 4);
+         }},
     };
     for (const auto& [name, mutate] : cases) {
         GameRecord r = good;

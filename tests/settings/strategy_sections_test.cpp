@@ -86,7 +86,7 @@ TEST(StrategySections, LoadCompletesAPartialSection) {
     TempFolder dir;
     WriteBytes(dir / "Kelmira.ini",
                "[strategie_3_spieler]\r\nstrategie_sp1=13\r\nAnzahlSim=99999999999\r\n"
-               "SetUpSteine_Sp2=-7\r\nSim=yes\r\n");
+               "SetUpSteine_Sp2=-7\r\nSim=yes\r\nStrategie_123_P_1=2000000\r\n");
     ProfileSettings s;
     IniFile ini(dir / "Kelmira.ini");
     StrategyParamSet live{};
@@ -96,6 +96,7 @@ TEST(StrategySections, LoadCompletesAPartialSection) {
     EXPECT_EQ(live.forPlayers(3)[sp::Strategie_Sp(2)], 12);
     EXPECT_EQ(live.forPlayers(3)[sp::AnzahlSim], 1000);
     EXPECT_EQ(live.forPlayers(3)[sp::SetUpSteine_Sp(2)], -7);
+    EXPECT_EQ(live.forPlayers(3)[sp::Strategie_123_P(1)], 2);  // beyond what play can compute with
     EXPECT_EQ(live.forPlayers(3)[sp::Sim], 0);
     EXPECT_EQ(live.forPlayers(2)[sp::Strategie_Sp(2)], 14);
 

@@ -113,8 +113,8 @@ void scramble(StrategyParams& b, std::uint32_t seed) {
     }
 }
 
-// Plays game k; every fault as one line.
-std::vector<std::string> playGame(std::uint32_t runSeed, std::uint64_t k) {
+// Plays game k; every fault as one line. `checks` counts the invariant checks made.
+std::vector<std::string> playGame(std::uint32_t runSeed, std::uint64_t k, std::uint64_t& checks) {
     const GameSpec spec = specFor(runSeed, k);
     SoakHost host;
     host.answers = spec.seed ^ 0x9e3779b9u;
@@ -137,6 +137,7 @@ std::vector<std::string> playGame(std::uint32_t runSeed, std::uint64_t k) {
     std::vector<std::string> problems;
     int turns = 0;
     const auto check = [&](const char* when) {
+        ++checks;
         for (const std::string& f : host.faults)
             problems.push_back(describe(k, spec) + ", turn " + std::to_string(turns) + " " + when +
                                ": internal fault " + f);
@@ -197,12 +198,13 @@ int main(int argc, char** argv) {
     const auto runSeed = static_cast<std::uint32_t>(seed);
     const auto start = std::chrono::steady_clock::now();
 
-    std::atomic<std::uint64_t> next{first}, done{0}, faulty{0};
+    std::atomic<std::uint64_t> next{first}, done{0}, faulty{0}, checked{0};
     std::mutex out;
     const std::uint64_t end = first + games;
     const auto worker = [&] {
+        std::uint64_t checks = 0;
         for (std::uint64_t k = next++; k < end; k = next++) {
-            const std::vector<std::string> problems = kelmira::playGame(runSeed, k);
+            const std::vector<std::string> problems = kelmira::playGame(runSeed, k, checks);
             if (!problems.empty()) {
                 ++faulty;
                 const std::lock_guard<std::mutex> lock(out);
@@ -215,6 +217,7 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "%llu games\n", static_cast<unsigned long long>(n));
             }
         }
+        checked += checks;
     };
     std::vector<std::thread> threads;
     for (std::uint64_t j = 1; j < jobs; ++j) threads.emplace_back(worker);
@@ -223,9 +226,11 @@ int main(int argc, char** argv) {
 
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("soak: %llu games (seed %u, games %llu..%llu), %llu with faults, %.1f s\n",
+    std::printf("soak: %llu games (seed %u, games %llu..%llu), %llu invariant checks, "
+                "%llu games with faults, %.1f s\n",
                 static_cast<unsigned long long>(done.load()), runSeed,
                 static_cast<unsigned long long>(first), static_cast<unsigned long long>(end - 1),
+                static_cast<unsigned long long>(checked.load()),
                 static_cast<unsigned long long>(faulty.load()), seconds);
     return faulty == 0 ? 0 : 1;
 }
