@@ -321,6 +321,10 @@ std::string CheckHistoryEntry(const GameState& s) {
     if (!inRange(s.day, 1, 7)) return "day";
     for (int k = 1; k <= kMaxPlayers; ++k)
         if (!inRange(s.lastRoundOrder[k], 0, n)) return "lastRoundOrder";
+    // The last round hands the turn on by its own order; a gap there would hand it to nobody.
+    if (s.lastRound)
+        for (int k = 1; k <= (n == 2 ? 3 : n); ++k)
+            if (s.lastRoundOrder[k] == 0) return "lastRoundOrder";
 
     for (int p = 1; p <= kMaxPlayers; ++p) {
         const PlayerState& ps = s.player(p);

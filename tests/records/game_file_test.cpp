@@ -320,6 +320,8 @@ TEST(GameFile, OutOfRangeSnapshotsAreRejectedBeforeAnythingIsCopied) {
         {"caravan owner",
          [](GameRecord& r) { r.History[3].caravanCount = 1, r.History[3].caravan[1] = 0; }},
         {"last round order", [](GameRecord& r) { r.History[3].lastRoundOrder[2] = 9; }},
+        {"last round without order",
+         [](GameRecord& r) { r.History[3].lastRound = 1, r.History[3].lastRoundOrder[2] = 0; }},
         // Amounts and parameters no game reaches, which play would overflow.
         {"souk points", [](GameRecord& r) { r.History[2].souk(3, 1).points = INT32_MAX; }},
         {"gold", [](GameRecord& r) { r.History[1].player(2).gold = 1000001; }},
