@@ -95,7 +95,8 @@ fs::path freshFolder(const char* name) {
 
 void writeFile(const fs::path& p, Bytes data) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
 }
 
 std::string describe(const ProfileSettings& s) {
@@ -108,11 +109,11 @@ std::string describe(const ProfileSettings& s) {
     out += Join("|", s.Spielstaerke, ",", s.SpielerAnzahl, "|", s.wwwRefA, "|", s.wwwRefB, "|",
                 s.wwwRefC, "|");
     for (std::int32_t c : s.Color) out += Join(c, ",");
-    out += Join(s.FormLeft, ",", s.FormTop, "|", s.SaveDir, "|", int{s.Variante1},
-                int{s.Variante2}, int{s.Variante3}, "|", s.CHintPause, ",", s.CHintShortPause,
-                ",", s.CHintHidePause, "|", int{s.ShowYellowDice}, int{s.ShowHistory},
-                int{s.ShowAufseher}, int{s.PrivateTest1}, int{s.PrivateTest2},
-                int{s.SetPuzzle1}, int{s.SetPuzzle2}, int{s.SetPuzzle3});
+    out += Join(s.FormLeft, ",", s.FormTop, "|", s.SaveDir, "|", int{s.Variante1}, int{s.Variante2},
+                int{s.Variante3}, "|", s.CHintPause, ",", s.CHintShortPause, ",", s.CHintHidePause,
+                "|", int{s.ShowYellowDice}, int{s.ShowHistory}, int{s.ShowAufseher},
+                int{s.PrivateTest1}, int{s.PrivateTest2}, int{s.SetPuzzle1}, int{s.SetPuzzle2},
+                int{s.SetPuzzle3});
     return out;
 }
 

@@ -75,15 +75,25 @@ std::size_t emit(const std::vector<std::uint8_t>& out, std::uint8_t* data, std::
 std::vector<std::uint8_t> deflated(const GameRecord& r, kelmira::fuzz::MutateRng& rng) {
     std::vector<std::uint8_t> image(r.bytes(), r.bytes() + sizeof r);
     switch (rng() % 24) {
-        case 0: image.resize(rng() % image.size()); break;
-        case 1: image.resize(image.size() + 1 + rng() % 300, static_cast<std::uint8_t>(rng())); break;
-        default: break;
+        case 0:
+            image.resize(rng() % image.size());
+            break;
+        case 1:
+            image.resize(image.size() + 1 + rng() % 300, static_cast<std::uint8_t>(rng()));
+            break;
+        default:
+            break;
     }
     std::vector<std::uint8_t> out = kelmira::DeflateImage(image);
     switch (rng() % 32) {
-        case 0: out[rng() % out.size()] ^= static_cast<std::uint8_t>(1u << (rng() % 8)); break;
-        case 1: out.resize(out.size() - 1 - rng() % 8); break;
-        default: break;
+        case 0:
+            out[rng() % out.size()] ^= static_cast<std::uint8_t>(1u << (rng() % 8));
+            break;
+        case 1:
+            out.resize(out.size() - 1 - rng() % 8);
+            break;
+        default:
+            break;
     }
     return out;
 }

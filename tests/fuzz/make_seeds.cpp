@@ -139,12 +139,14 @@ int main(int argc, char** argv) {
             s.variants = v;
             s.seed = seed += 101;
             s.turns = 5 + 7 * v;
-            ok &= saveGame(s, out / "game_file" / ("p" + std::to_string(n) + "-v" +
-                                                   std::to_string(v) + "-mid.kel"));
+            ok &=
+                saveGame(s, out / "game_file" /
+                                ("p" + std::to_string(n) + "-v" + std::to_string(v) + "-mid.kel"));
             if (v == 0 || v == 7) {
                 s.turns = 1000;
-                ok &= saveGame(s, out / "game_file" / ("p" + std::to_string(n) + "-v" +
-                                                       std::to_string(v) + "-end.kel"));
+                ok &= saveGame(
+                    s, out / "game_file" /
+                           ("p" + std::to_string(n) + "-v" + std::to_string(v) + "-end.kel"));
             }
         }
     for (int strength = 1; strength <= 3; ++strength) {
@@ -189,8 +191,9 @@ int main(int argc, char** argv) {
     const std::string wild = startedProfile(work, true, true);
     writeText(out / "profile" / "first-start.ini", fresh);
     writeText(out / "profile" / "empty.ini", "");
-    writeText(out / "profile" / "cp1252-umlauts.ini",
-              fresh + "[Global]\r\nSaveDir=C:\\Spiele\\\xDC" "bungen \x80\r\n");
+    writeText(out / "profile" / "cp1252-umlauts.ini", fresh +
+                                                          "[Global]\r\nSaveDir=C:\\Spiele\\\xDC"
+                                                          "bungen \x80\r\n");
     writeText(out / "profile" / "utf8-bom.ini",
               "\xEF\xBB\xBF[global]\nsavedir = /home/\xC3\xBC\xE2\x88\x9A\nSpielStaerke=2\n");
     writeText(out / "profile" / "hand-written.ini",
@@ -213,7 +216,8 @@ int main(int argc, char** argv) {
               "[Menue]\r\n&Datei=&Fichier\r\n[Other]\r\nSpieler=Joueur\r\nK\xE4mele=x\r\n"
               "[Cards]\r\n3 Gold=Trois or\r\n");
     writeText(out / "language_file" / "small-utf8.ini",
-              "\xEF\xBB\xBF[other]\nN\xC3\xA4" "chster = \xE6\xAC\xA1\n[menue]\n&Hilfe=\n");
+              "\xEF\xBB\xBF[other]\nN\xC3\xA4"
+              "chster = \xE6\xAC\xA1\n[menue]\n&Hilfe=\n");
     fs::remove_all(work);
     return ok ? 0 : 1;
 }

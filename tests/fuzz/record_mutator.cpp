@@ -46,9 +46,11 @@ std::vector<Field> stateFields() {
         i32(at + offsetof(PlayerState, halfCard), 0, 1);
         i32(at + offsetof(PlayerState, cardCount), 0, kCards);
         i32(at + offsetof(PlayerState, selectedCard), 0, kCards);
-        for (int k = 0; k < kCards; ++k) i32(at + offsetof(PlayerState, hand) + 4 * k, 1, kCardKinds);
+        for (int k = 0; k < kCards; ++k)
+            i32(at + offsetof(PlayerState, hand) + 4 * k, 1, kCardKinds);
         i32(at + offsetof(PlayerState, cardsReceived), 0, kCards);
-        for (int k = 0; k < kBuildingKinds; ++k) u8(at + offsetof(PlayerState, buildings) + k, 0, 1);
+        for (int k = 0; k < kBuildingKinds; ++k)
+            u8(at + offsetof(PlayerState, buildings) + k, 0, 1);
     }
     i32(KELMIRA_AT(roundNumber), 1, 21);
     i32(KELMIRA_AT(week), 1, 3);
@@ -94,7 +96,8 @@ std::vector<Field> stateFields() {
         i32(at, 0, kMaxStreetPos);
         for (int pos = 0; pos <= kMaxStreetPos; ++pos)
             for (int a = 0; a < 2; ++a) {
-                const std::size_t adj = at + 4 + sizeof(StreetPosition) * static_cast<std::size_t>(pos) +
+                const std::size_t adj = at + 4 +
+                                        sizeof(StreetPosition) * static_cast<std::size_t>(pos) +
                                         sizeof(AdjacentField) * static_cast<std::size_t>(a);
                 i32(adj + offsetof(AdjacentField, region), 0, kRegions);
                 i32(adj + offsetof(AdjacentField, souk), 0, kSouksPerRegion);
@@ -125,16 +128,26 @@ std::int32_t valueFor(MutateRng& rng, std::int32_t lo, std::int32_t hi) {
         return static_cast<std::int32_t>(w < INT_MIN ? INT_MIN : w > INT_MAX ? INT_MAX : w);
     };
     switch (below(rng, 12)) {
-        case 0: return step(lo, -1);
-        case 1: return lo;
-        case 2: return step(lo, 1);
-        case 3: return step(hi, -1);
-        case 4: return hi;
-        case 5: return step(hi, 1);
-        case 6: return INT_MIN;
-        case 7: return INT_MAX;
-        case 8: return static_cast<std::int32_t>(rng() ^ (rng() << 16));
-        case 9: return below(rng, 2) ? 255 : 256;
+        case 0:
+            return step(lo, -1);
+        case 1:
+            return lo;
+        case 2:
+            return step(lo, 1);
+        case 3:
+            return step(hi, -1);
+        case 4:
+            return hi;
+        case 5:
+            return step(hi, 1);
+        case 6:
+            return INT_MIN;
+        case 7:
+            return INT_MAX;
+        case 8:
+            return static_cast<std::int32_t>(rng() ^ (rng() << 16));
+        case 9:
+            return below(rng, 2) ? 255 : 256;
         default: {
             const std::int64_t span = static_cast<std::int64_t>(hi) - lo + 1;
             return static_cast<std::int32_t>(lo + static_cast<std::int64_t>(rng() % span));
@@ -160,7 +173,8 @@ int pickEntry(const GameRecord& r, MutateRng& rng) {
 std::uint8_t* entryBytes(GameRecord& r, int i) { return r.bytes() + HistoryEntryOffset(i); }
 
 void mutateEntryField(GameRecord& r, MutateRng& rng) {
-    const Field& f = fields()[static_cast<std::size_t>(below(rng, static_cast<int>(fields().size())))];
+    const Field& f =
+        fields()[static_cast<std::size_t>(below(rng, static_cast<int>(fields().size())))];
     const std::int32_t v = valueFor(rng, f.lo, f.hi);
     // The same change in every entry keeps the snapshots alike, as a real game's are.
     if (below(rng, 4) == 0) {
@@ -172,11 +186,16 @@ void mutateEntryField(GameRecord& r, MutateRng& rng) {
 
 void mutateCounters(GameRecord& r, MutateRng& rng) {
     const std::int32_t max = std::clamp(r.MaxHistory, -2, kHistoryEntries + 2);
-    const std::int32_t values[] = {-1, 0, 1, 2, max - 1, max, max + 1, 39, 40, 41, INT_MIN, INT_MAX};
+    const std::int32_t values[] = {-1,      0,  1,  2,  max - 1, max,
+                                   max + 1, 39, 40, 41, INT_MIN, INT_MAX};
     const std::int32_t v = values[below(rng, static_cast<int>(std::size(values)))];
     switch (below(rng, 3)) {
-        case 0: r.ActHistory = v; break;
-        case 1: r.MaxHistory = v; break;
+        case 0:
+            r.ActHistory = v;
+            break;
+        case 1:
+            r.MaxHistory = v;
+            break;
         default:
             // A history cut short or grown: both counters, entries beyond filled as on saving.
             r.MaxHistory = 1 + below(rng, kHistoryEntries);
@@ -188,17 +207,41 @@ void mutateCounters(GameRecord& r, MutateRng& rng) {
 
 void mutateHeader(GameRecord& r, MutateRng& rng) {
     switch (below(rng, 10)) {
-        case 0: r.fileInfoLength = static_cast<std::uint8_t>(valueFor(rng, 0, 20)); break;
-        case 1: r.fileInfoChars[below(rng, 20)] = static_cast<std::uint8_t>(rng()); break;
-        case 2: r.progVersLength = static_cast<std::uint8_t>(valueFor(rng, 0, 23)); break;
-        case 3: r.progVersChars[below(rng, 23)] = static_cast<std::uint8_t>(rng()); break;
-        case 4: r.FileTyp = below(rng, 2) ? valueFor(rng, kFileTyp, kFileTyp) : kFileTyp ^ (1 << below(rng, 32)); break;
-        case 5: r.FileVersion = valueFor(rng, kFileVersion, kFileVersion); break;
-        case 6: r.IsPuzzle = static_cast<std::uint8_t>(valueFor(rng, 0, 1)); break;
-        case 7: r.WithUndo = static_cast<std::uint8_t>(valueFor(rng, 0, 1)); break;
-        case 8: r.Randseed = static_cast<std::uint32_t>(rng()); break;
+        case 0:
+            r.fileInfoLength = static_cast<std::uint8_t>(valueFor(rng, 0, 20));
+            break;
+        case 1:
+            r.fileInfoChars[below(rng, 20)] = static_cast<std::uint8_t>(rng());
+            break;
+        case 2:
+            r.progVersLength = static_cast<std::uint8_t>(valueFor(rng, 0, 23));
+            break;
+        case 3:
+            r.progVersChars[below(rng, 23)] = static_cast<std::uint8_t>(rng());
+            break;
+        case 4:
+            r.FileTyp = below(rng, 2) ? valueFor(rng, kFileTyp, kFileTyp)
+                                      : kFileTyp ^ (1 << below(rng, 32));
+            break;
+        case 5:
+            r.FileVersion = valueFor(rng, kFileVersion, kFileVersion);
+            break;
+        case 6:
+            r.IsPuzzle = static_cast<std::uint8_t>(valueFor(rng, 0, 1));
+            break;
+        case 7:
+            r.WithUndo = static_cast<std::uint8_t>(valueFor(rng, 0, 1));
+            break;
+        case 8:
+            r.Randseed = static_cast<std::uint32_t>(rng());
+            break;
         default: {
-            const double dates[] = {0.0, -1.0, 40000.5, 2958465.99999, 1e300, -1e300,
+            const double dates[] = {0.0,
+                                    -1.0,
+                                    40000.5,
+                                    2958465.99999,
+                                    1e300,
+                                    -1e300,
                                     std::numeric_limits<double>::infinity(),
                                     std::numeric_limits<double>::quiet_NaN(),
                                     std::numeric_limits<double>::denorm_min()};
@@ -238,7 +281,8 @@ void copyOrSwapEntries(GameRecord& r, MutateRng& rng) {
 }
 
 void copyFieldBetweenEntries(GameRecord& r, MutateRng& rng) {
-    const Field& f = fields()[static_cast<std::size_t>(below(rng, static_cast<int>(fields().size())))];
+    const Field& f =
+        fields()[static_cast<std::size_t>(below(rng, static_cast<int>(fields().size())))];
     const int a = pickEntry(r, rng);
     const int b = pickEntry(r, rng);
     std::memcpy(entryBytes(r, a) + f.offset, entryBytes(r, b) + f.offset, f.size);
@@ -250,7 +294,8 @@ void mutateBytes(GameRecord& r, MutateRng& rng, const ByteMutator& bytes) {
     constexpr std::size_t kWindow = 64;
     std::size_t at;
     if (below(rng, 4) == 0) {
-        at = static_cast<std::size_t>(below(rng, static_cast<int>(HistoryEntryOffset(1) - kWindow)));
+        at =
+            static_cast<std::size_t>(below(rng, static_cast<int>(HistoryEntryOffset(1) - kWindow)));
     } else {
         at = HistoryEntryOffset(pickEntry(r, rng)) +
              static_cast<std::size_t>(below(rng, static_cast<int>(kGameStateBytes - kWindow)));
@@ -271,13 +316,35 @@ void MutateRecord(GameRecord& r, MutateRng& rng, const ByteMutator& bytes) {
     const int changes = 1 + below(rng, 4);
     for (int c = 0; c < changes; ++c) {
         switch (below(rng, 16)) {
-            case 0: case 1: case 2: case 3: case 4: case 5: mutateEntryField(r, rng); break;
-            case 6: case 7: mutateCounters(r, rng); break;
-            case 8: mutateHeader(r, rng); break;
-            case 9: case 10: mutateParams(r, rng); break;
-            case 11: copyOrSwapEntries(r, rng); break;
-            case 12: case 13: copyFieldBetweenEntries(r, rng); break;
-            default: mutateBytes(r, rng, bytes); break;
+            case 0:
+            case 1:
+            case 2:
+            case 3:
+            case 4:
+            case 5:
+                mutateEntryField(r, rng);
+                break;
+            case 6:
+            case 7:
+                mutateCounters(r, rng);
+                break;
+            case 8:
+                mutateHeader(r, rng);
+                break;
+            case 9:
+            case 10:
+                mutateParams(r, rng);
+                break;
+            case 11:
+                copyOrSwapEntries(r, rng);
+                break;
+            case 12:
+            case 13:
+                copyFieldBetweenEntries(r, rng);
+                break;
+            default:
+                mutateBytes(r, rng, bytes);
+                break;
         }
     }
 }
@@ -294,10 +361,12 @@ void CrossRecords(GameRecord& r, const GameRecord& other, MutateRng& rng) {
             break;
         }
         case 1: {
-            const Field& f = fields()[static_cast<std::size_t>(below(rng, static_cast<int>(fields().size())))];
+            const Field& f =
+                fields()[static_cast<std::size_t>(below(rng, static_cast<int>(fields().size())))];
             const int a = pickEntry(r, rng);
             std::memcpy(entryBytes(r, a) + f.offset,
-                        other.bytes() + HistoryEntryOffset(pickEntry(other, rng)) + f.offset, f.size);
+                        other.bytes() + HistoryEntryOffset(pickEntry(other, rng)) + f.offset,
+                        f.size);
             break;
         }
         case 2:

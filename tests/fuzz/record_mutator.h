@@ -17,8 +17,8 @@ using MutateRng = std::minstd_rand;
 
 // libFuzzer's own byte mutator (LLVMFuzzerMutate) where one is linked in; it changes
 // `size` bytes in place at most `maxSize` long and returns the new size.
-using ByteMutator = std::function<std::size_t(std::uint8_t* data, std::size_t size,
-                                              std::size_t maxSize)>;
+using ByteMutator =
+    std::function<std::size_t(std::uint8_t* data, std::size_t size, std::size_t maxSize)>;
 
 // One to four changes of the record.
 void MutateRecord(GameRecord& r, MutateRng& rng, const ByteMutator& bytes);

@@ -67,7 +67,8 @@ GameSpec specFor(std::uint32_t runSeed, std::uint64_t k) {
     for (int v = 0; v < 3; ++v) s.variant[v] = (variants >> v) & 1;
     const std::uint64_t base = (static_cast<std::uint64_t>(runSeed) << 32) ^ k;
     for (int seat = 0; seat < 4; ++seat)
-        s.strategies[seat] = 1 + static_cast<int>(mix(base * 5 + static_cast<std::uint64_t>(seat)) % 17);
+        s.strategies[seat] =
+            1 + static_cast<int>(mix(base * 5 + static_cast<std::uint64_t>(seat)) % 17);
     const std::uint32_t r = mix(base * 5 + 4);
     s.strength = r % 8 == 0 ? 1 + static_cast<int>((r >> 3) % 3) : 4;
     s.humanSeat1 = (r >> 5) % 3 == 0;
@@ -101,7 +102,8 @@ void scramble(StrategyParams& b, std::uint32_t seed) {
     for (int j = 0; j < 12; ++j) b[sp::Strategie_123_P(j)] = draw(0, 100);
     for (int s = 4; s <= 5; ++s) {
         for (int j = 0; j < sp::g45::Count; ++j) b[sp::Strategie_s_P(s, j)] = draw(0, 100);
-        for (int j = sp::g45::N_G1; j <= sp::g45::N_G6; ++j) b[sp::Strategie_s_P(s, j)] = draw(0, 1);
+        for (int j = sp::g45::N_G1; j <= sp::g45::N_G6; ++j)
+            b[sp::Strategie_s_P(s, j)] = draw(0, 1);
     }
     for (int s = 6; s <= 7; ++s) {
         for (int j = 0; j < sp::k67::Count; ++j) b[sp::Strategie_s_P(s, j)] = draw(0, 100);
@@ -187,10 +189,14 @@ int main(int argc, char** argv) {
     std::uint64_t games = 100000, seed = 1, jobs = 1, first = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
-        std::uint64_t* target = a == "--games" ? &games : a == "--seed" ? &seed
-                              : a == "--jobs"  ? &jobs  : a == "--first" ? &first : nullptr;
+        std::uint64_t* target = a == "--games"   ? &games
+                                : a == "--seed"  ? &seed
+                                : a == "--jobs"  ? &jobs
+                                : a == "--first" ? &first
+                                                 : nullptr;
         if (!target || i + 1 >= argc || !kelmira::parseNumber(argv[++i], *target)) {
-            std::fprintf(stderr, "usage: kelmira-soak [--games N] [--seed S] [--jobs J] [--first K]\n");
+            std::fprintf(stderr,
+                         "usage: kelmira-soak [--games N] [--seed S] [--jobs J] [--first K]\n");
             return 2;
         }
     }
@@ -226,11 +232,12 @@ int main(int argc, char** argv) {
 
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("soak: %llu games (seed %u, games %llu..%llu), %llu invariant checks, "
-                "%llu games with faults, %.1f s\n",
-                static_cast<unsigned long long>(done.load()), runSeed,
-                static_cast<unsigned long long>(first), static_cast<unsigned long long>(end - 1),
-                static_cast<unsigned long long>(checked.load()),
-                static_cast<unsigned long long>(faulty.load()), seconds);
+    std::printf(
+        "soak: %llu games (seed %u, games %llu..%llu), %llu invariant checks, "
+        "%llu games with faults, %.1f s\n",
+        static_cast<unsigned long long>(done.load()), runSeed,
+        static_cast<unsigned long long>(first), static_cast<unsigned long long>(end - 1),
+        static_cast<unsigned long long>(checked.load()),
+        static_cast<unsigned long long>(faulty.load()), seconds);
     return faulty == 0 ? 0 : 1;
 }
