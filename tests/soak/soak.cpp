@@ -1,5 +1,7 @@
-// kelmira-soak: plays many whole games over every strategy mix, player count, rule variant
-// and game strength, with the invariant checker after every step, and reports every fault.
+// kelmira-soak: plays many whole games over every strategy mix (the first 88723 games of a
+// run hold each ordered assignment of the 17 strategies to 2, 3 or 4 seats once), rule
+// variant, game strength, human seat and drawn parameters, with the invariant checker after
+// every step, and reports every fault.
 //   kelmira-soak [--games N] [--seed S] [--jobs J] [--first K]
 // Game k of a run is fully determined by (S, k), so a reported game can be played again
 // alone with --first k --games 1.
@@ -58,19 +60,38 @@ struct GameSpec {
     std::uint32_t seed;
 };
 
-// Game k: player count and variants cycle so that every combination comes round every 24
-// games; the strategies of the seats are drawn from 1..17.
+// Every ordered assignment of the strategies 1..17 to the seats, for 2, 3 and 4 players.
+constexpr std::uint64_t kMixes2 = 17 * 17;
+constexpr std::uint64_t kMixes3 = kMixes2 * 17;
+constexpr std::uint64_t kAllMixes = kMixes2 + kMixes3 + kMixes3 * 17;  // 88723
+
+// Games 0 .. kAllMixes-1 of a run play every strategy mix once, in a scattered order (48271
+// is prime to kAllMixes) with the variant combinations in turn; later games draw player
+// count, variants and strategies, and one in four is set up by a game strength instead.
+// Human seat, drawn parameters and dice depend on the run's seed.
 GameSpec specFor(std::uint32_t runSeed, std::uint64_t k) {
     GameSpec s{};
-    s.players = 2 + static_cast<int>(k % 3);
-    const int variants = static_cast<int>((k / 3) % 8);
-    for (int v = 0; v < 3; ++v) s.variant[v] = (variants >> v) & 1;
     const std::uint64_t base = (static_cast<std::uint64_t>(runSeed) << 32) ^ k;
-    for (int seat = 0; seat < 4; ++seat)
-        s.strategies[seat] =
-            1 + static_cast<int>(mix(base * 5 + static_cast<std::uint64_t>(seat)) % 17);
     const std::uint32_t r = mix(base * 5 + 4);
-    s.strength = r % 8 == 0 ? 1 + static_cast<int>((r >> 3) % 3) : 4;
+    int variants;
+    if (k < kAllMixes) {
+        std::uint64_t m = k * 48271 % kAllMixes;
+        s.players = m < kMixes2 ? 2 : m < kMixes2 + kMixes3 ? 3 : 4;
+        m -= s.players == 2 ? 0 : s.players == 3 ? kMixes2 : kMixes2 + kMixes3;
+        for (int seat = 0; seat < s.players; ++seat, m /= 17)
+            s.strategies[seat] = 1 + static_cast<int>(m % 17);
+        for (int seat = s.players; seat < 4; ++seat) s.strategies[seat] = 8;
+        variants = static_cast<int>(k % 8);
+        s.strength = 4;
+    } else {
+        s.players = 2 + static_cast<int>(r % 3);
+        for (int seat = 0; seat < 4; ++seat)
+            s.strategies[seat] =
+                1 + static_cast<int>(mix(base * 5 + static_cast<std::uint64_t>(seat)) % 17);
+        variants = static_cast<int>((r >> 2) % 8);
+        s.strength = (r >> 9) % 4 == 0 ? 1 + static_cast<int>((r >> 11) % 3) : 4;
+    }
+    for (int v = 0; v < 3; ++v) s.variant[v] = (variants >> v) & 1;
     s.humanSeat1 = (r >> 5) % 3 == 0;
     s.paramSeed = (r >> 7) % 4 == 0 ? mix(base ^ 0x5bd1e995u) | 1u : 0;
     s.seed = mix(base * 7 + 3);
