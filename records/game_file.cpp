@@ -392,9 +392,10 @@ int CheckGameRecord(const GameRecord& r) {
     if (r.MaxHistory > kHistoryEntries || !inRange(r.ActHistory, 1, r.MaxHistory)) return 6;
     StrategyParamSet params;
     params.fromBytes(r.strategyParams);
+    // The simulation switch is read as a byte; what its other bytes hold does not count.
     for (const StrategyParams& block : params.blocks)
-        for (std::int32_t v : block.v)
-            if (!inRange(v, -kStrategyParamLimit, kStrategyParamLimit)) return 6;
+        for (int i = sp::Sim + 1; i < kParamCount; ++i)
+            if (!inRange(block[i], -kStrategyParamLimit, kStrategyParamLimit)) return 6;
     for (int i = 1; i <= r.MaxHistory; ++i)
         if (!CheckHistoryEntry(r.History[i]).empty()) return 6;
     return 0;

@@ -346,8 +346,10 @@ TEST(GameFile, OutOfRangeSnapshotsAreRejectedBeforeAnythingIsCopied) {
         EXPECT_TRUE(before.same(b.g)) << name;
         EXPECT_EQ(b.history.maxHistory(), 0) << name;
     }
-    // Entries beyond MaxHistory are never looked at.
+    // Entries beyond MaxHistory are never looked at, nor the upper bytes of the switch.
     GameRecord r = good;
+    std::memset(r.strategyParams + 1, 0x30, 3);
+    EXPECT_EQ(CheckGameRecord(r), 0);
     r.History[4].playerCount = 77;
     EXPECT_EQ(CheckGameRecord(r), 0);
     EXPECT_EQ(CheckHistoryEntry(r.History[4]), "playerCount");
