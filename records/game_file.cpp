@@ -12,6 +12,7 @@
 #include "engine/board.h"
 #include "engine/human_input.h"
 #include "players/dispatch.h"
+#include "settings/strategy_sections.h"
 
 namespace kelmira {
 
@@ -226,6 +227,12 @@ void finishLoad(Game& g, MoveHistory& h, const GameRecord& loaded, LoadResult& r
 
 bool inRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
+// Amounts (gold, camels, cubes, points) have no bound in the rules, but play adds to them: a
+// value no game can reach would make that arithmetic overflow. The strategy parameters are
+// held to the limit the profile reader applies.
+constexpr int kMaxAmount = 1000000;
+bool saneAmount(int v) { return inRange(v, -kMaxAmount, kMaxAmount); }
+
 }  // namespace
 
 // --- compression object ---------------------------------------------------------------------
@@ -314,9 +321,21 @@ std::string CheckHistoryEntry(const GameState& s) {
     if (!inRange(s.day, 1, 7)) return "day";
     for (int k = 1; k <= kMaxPlayers; ++k)
         if (!inRange(s.lastRoundOrder[k], 0, n)) return "lastRoundOrder";
+    // The last round hands the turn on by its own order; a gap there would hand it to nobody.
+    if (s.lastRound)
+        for (int k = 1; k <= (n == 2 ? 3 : n); ++k)
+            if (s.lastRoundOrder[k] == 0) return "lastRoundOrder";
 
     for (int p = 1; p <= kMaxPlayers; ++p) {
         const PlayerState& ps = s.player(p);
+        for (int v : {ps.gold, ps.camels, ps.cubes, ps.victoryPoints, ps.halfCard,
+                      ps.cardsReceived})
+            if (!saneAmount(v)) return "playerAmount";
+        for (int w = 1; w <= 3; ++w) {
+            const WeekPoints& wp = ps.weekPoints[w];
+            for (int v : {wp.fromBuildings, wp.fromCards, wp.fromCaravan, wp.fromSouks})
+                if (!saneAmount(v)) return "weekPoints";
+        }
         if (!inRange(ps.cardCount, 0, kCards)) return "cardCount";
         if (!inRange(ps.selectedCard, 0, ps.cardCount)) return "selectedCard";
         for (int k = 1; k <= ps.cardCount; ++k)
@@ -338,6 +357,7 @@ std::string CheckHistoryEntry(const GameState& s) {
             if (!inRange(so.fieldCount, 0, kMaxFields)) return "fieldCount";
             if (!inRange(so.occupiedCount, 0, so.fieldCount)) return "occupiedCount";
             if (!inRange(so.owner, 0, n)) return "owner";
+            if (!saneAmount(so.points)) return "soukPoints";
         }
 
     for (int i = 1; i <= kStreets; ++i) {
@@ -370,6 +390,12 @@ int CheckGameRecord(const GameRecord& r) {
         return 6;
     if (r.MaxHistory <= 0) return 5;
     if (r.MaxHistory > kHistoryEntries || !inRange(r.ActHistory, 1, r.MaxHistory)) return 6;
+    StrategyParamSet params;
+    params.fromBytes(r.strategyParams);
+    // The simulation switch is read as a byte; what its other bytes hold does not count.
+    for (const StrategyParams& block : params.blocks)
+        for (int i = sp::Sim + 1; i < kParamCount; ++i)
+            if (!inRange(block[i], -kStrategyParamLimit, kStrategyParamLimit)) return 6;
     for (int i = 1; i <= r.MaxHistory; ++i)
         if (!CheckHistoryEntry(r.History[i]).empty()) return 6;
     return 0;

@@ -78,7 +78,8 @@ std::filesystem::path TempFileName(const std::filesystem::path& chosen);
 std::filesystem::path WithDefaultExtension(const std::filesystem::path& typed);
 
 // Why a record cannot be loaded: 0 when it can, 5 for an empty history, 6 for a record that
-// is not a game file of this version or holds counts or indices out of range.
+// is not a game file of this version or holds counts or indices out of range, or amounts or
+// strategy parameters far beyond anything a game or the editor produces.
 int CheckGameRecord(const GameRecord& r);
 // The first out-of-range field of one snapshot, "" when it is sound.
 std::string CheckHistoryEntry(const GameState& s);

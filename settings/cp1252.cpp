@@ -109,6 +109,21 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+std::string RepairUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t at = i;
+        char32_t cp = 0;
+        if (decodeUtf8(text, i, cp))
+            out.append(text.substr(at, i - at));
+        else
+            out += Cp1252ToUtf8(text.substr(at, 1));  // a malformed sequence gives up one byte
+    }
+    return out;
+}
+
 bool IsValidUtf8(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {

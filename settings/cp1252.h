@@ -14,6 +14,11 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // Characters that Windows-1252 cannot hold, and malformed UTF-8, become '?'.
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// A text meant as UTF-8 that may hold stray bytes of the older form (a file edited by hand in
+// two encodings): well-formed sequences stay, every other byte is read as Windows-1252, so
+// nothing is lost and the result is well-formed.
+std::string RepairUtf8(std::string_view text);
+
 // True when the text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 

@@ -160,7 +160,7 @@ bool IniFile::open(const std::filesystem::path& path) {
     // A file saved by an editor as UTF-8 with a byte-order mark stays UTF-8.
     if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         utf8Bom_ = true;
-        parse(std::string_view(bytes).substr(3));
+        parse(RepairUtf8(std::string_view(bytes).substr(3)));
     } else {
         parse(Cp1252ToUtf8(bytes));
     }
@@ -179,11 +179,12 @@ void IniFile::close() {
 void IniFile::parse(std::string_view utf8) {
     std::size_t start = 0;
     while (start < utf8.size()) {
-        std::size_t end = utf8.find('\n', start);
+        // Lines end in CR LF, LF or a lone CR (as the profile functions read them), so no
+        // value ever holds a line break that a rewrite could not keep.
+        std::size_t end = utf8.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = utf8.size();
-        std::string_view raw = utf8.substr(start, end - start);
-        start = end + 1;
-        if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+        const std::string_view raw = utf8.substr(start, end - start);
+        start = end + (utf8.compare(end, 2, "\r\n") == 0 ? 2 : 1);
 
         const std::string_view t = trim(raw);
         if (!t.empty() && t.front() == '[') {

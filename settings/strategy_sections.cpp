@@ -73,8 +73,10 @@ void ReadStrategySections(StrategyParamSet& params, const IniFile& profile) {
         for (const StrategyKey& k : StrategySectionKeys()) {
             if (k.index == sp::Sim)
                 block[k.index] = profile.readBool(section, k.key, block.sim()) ? 1 : 0;
-            else
-                block[k.index] = profile.readInteger(section, k.key, block[k.index]);
+            else {
+                const std::int32_t v = profile.readInteger(section, k.key, block[k.index]);
+                if (v >= -kStrategyParamLimit && v <= kStrategyParamLimit) block[k.index] = v;
+            }
         }
     }
 }

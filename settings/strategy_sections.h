@@ -3,6 +3,7 @@
 // "Strategie_4_Spieler") and the menu commands that save, load, reset and auto-load the
 // computer players' parameters.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,11 @@
 #include "settings/profile.h"
 
 namespace kelmira {
+
+// The largest magnitude a stored parameter may have. The editor's ranges end at 100000, and
+// the strategies multiply the parameters by dice counts: a value beyond this (typed into the
+// file by hand) reads as unreadable, so it keeps the value it would have without the key.
+inline constexpr std::int32_t kStrategyParamLimit = 1000000;
 
 // "Strategie_" + n + "_Spieler" for n = 2..4.
 std::string StrategySectionName(int playerCount);
@@ -26,12 +32,12 @@ const std::vector<StrategyKey>& StrategySectionKeys();
 
 // Writes the profile record's three blocks into their sections, then flushes.
 bool StrategieparameterSchreiben(const ProfileSettings& settings, IniFile& profile);
-// Reads the three sections into `params`, each key with the block's current value as default;
-// the file is left as it is.
+// Reads the three sections into `params`, each key with the block's current value as default
+// (also for a value beyond kStrategyParamLimit); the file is left as it is.
 void ReadStrategySections(StrategyParamSet& params, const IniFile& profile);
 // Reads the three sections into the record's blocks, each key with the record's current
 // value as default, and writes every value straight back (a read completes the file); then
-// flushes. Values are taken as they stand, without range checks.
+// flushes. Values are taken as they stand, without range checks beyond kStrategyParamLimit.
 bool StrategieparameterLesen(ProfileSettings& settings, IniFile& profile);
 
 // "Strategie&parameter sichern": the live blocks into the record, then into the file.

@@ -310,6 +310,18 @@ TEST(GameFile, OutOfRangeSnapshotsAreRejectedBeforeAnythingIsCopied) {
         {"caravan owner",
          [](GameRecord& r) { r.History[3].caravanCount = 1, r.History[3].caravan[1] = 0; }},
         {"last round order", [](GameRecord& r) { r.History[3].lastRoundOrder[2] = 9; }},
+        {"last round without order",
+         [](GameRecord& r) { r.History[3].lastRound = 1, r.History[3].lastRoundOrder[2] = 0; }},
+        // Amounts and parameters no game reaches, which play would overflow.
+        {"souk points", [](GameRecord& r) { r.History[2].souk(3, 1).points = INT32_MAX; }},
+        {"gold", [](GameRecord& r) { r.History[1].player(2).gold = 1000001; }},
+        {"week points",
+         [](GameRecord& r) { r.History[3].player(1).weekPoints[2].fromCards = -1000001; }},
+        {"row weight",
+         [](GameRecord& r) {
+             const std::int32_t huge = 1000001;
+             std::memcpy(r.strategyParams + 4 * sp::Strategie_123_P(0), &huge, 4);
+         }},
     };
     for (const auto& [name, mutate] : cases) {
         GameRecord r = good;
@@ -324,8 +336,10 @@ TEST(GameFile, OutOfRangeSnapshotsAreRejectedBeforeAnythingIsCopied) {
         EXPECT_TRUE(before.same(b.g)) << name;
         EXPECT_EQ(b.history.maxHistory(), 0) << name;
     }
-    // Entries beyond MaxHistory are never looked at.
+    // Entries beyond MaxHistory are never looked at, nor the upper bytes of the switch.
     GameRecord r = good;
+    std::memset(r.strategyParams + 1, 0x30, 3);
+    EXPECT_EQ(CheckGameRecord(r), 0);
     r.History[4].playerCount = 77;
     EXPECT_EQ(CheckGameRecord(r), 0);
     EXPECT_EQ(CheckHistoryEntry(r.History[4]), "playerCount");

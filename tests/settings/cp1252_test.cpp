@@ -36,5 +36,11 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_FALSE(IsValidUtf8("\xC3"));
 }
 
+TEST(Cp1252, StrayBytesInUtf8AreReadAsWindows1252) {
+    // A file saved as UTF-8 and then edited in the older form: "ü" once of each kind.
+    EXPECT_EQ(RepairUtf8("\xC3\xBC \xFC \xC3$ \xE2\x88\x9A \xF0\x9F\x8E\xB2"), "ü ü Ã$ √ 🎲");
+    EXPECT_TRUE(IsValidUtf8(RepairUtf8("\xED\xA0\x80\xC0\xAF\x9D")));
+}
+
 }  // namespace
 }  // namespace kelmira

@@ -150,13 +150,17 @@ TEST(IniFile, StoresTextsExactlyInWindows1252) {
 
 TEST(IniFile, AcceptsUtf8WithByteOrderMark) {
     TempFolder dir;
-    WriteBytes(dir / "a.ini", "\xEF\xBB\xBF[Menue]\n&Datei=&Fichier ä\n");
+    // A stray Windows-1252 byte is read as its character; a lone CR ends a line.
+    WriteBytes(dir / "a.ini", "\xEF\xBB\xBF[Menue]\n&Datei=&Fichier ä\nS=\xE4\rT=1\n");
     IniFile ini(dir / "a.ini");
     EXPECT_EQ(ini.readString("Menue", "&Datei", ""), "&Fichier ä");
+    EXPECT_EQ(ini.readString("Menue", "S", ""), "ä");
+    EXPECT_EQ(ini.readString("Menue", "T", ""), "1");
     ini.writeString("Menue", "&Hilfe", "&Aide");
     ASSERT_TRUE(ini.flush());
     EXPECT_EQ(ReadBytes(dir / "a.ini"),
-              "\xEF\xBB\xBF[Menue]\r\n&Datei=&Fichier \xC3\xA4\r\n&Hilfe=&Aide\r\n");
+              "\xEF\xBB\xBF[Menue]\r\n&Datei=&Fichier \xC3\xA4\r\nS=\xC3\xA4\r\nT=1\r\n"
+              "&Hilfe=&Aide\r\n");
 }
 
 TEST(IniFile, FailedWriteLeavesTheOldFile) {

@@ -88,7 +88,7 @@ TEST(StrategySections, LoadCompletesAPartialSection) {
     TempFolder dir;
     WriteBytes(dir / "Kelmira.ini",
                "[strategie_3_spieler]\r\nstrategie_sp1=13\r\nAnzahlSim=99999999999\r\n"
-               "SetUpSteine_Sp2=-7\r\nSim=yes\r\n");
+               "SetUpSteine_Sp2=-7\r\nSim=yes\r\nStrategie_123_P_1=2000000\r\n");
     ProfileSettings s;
     IniFile ini(dir / "Kelmira.ini");
     StrategyParamSet live{};
@@ -99,6 +99,7 @@ TEST(StrategySections, LoadCompletesAPartialSection) {
                    live.forPlayers(3)[sp::AnzahlSim], live.forPlayers(3)[sp::SetUpSteine_Sp(2)],
                    live.forPlayers(3)[sp::Sim], live.forPlayers(2)[sp::Strategie_Sp(2)]),
         test::Ints(13, 12, 1000, -7, 0, 14));
+    EXPECT_EQ(live.forPlayers(3)[sp::Strategie_123_P(1)], 2);  // beyond what play can compute with
 
     IniFile file(dir / "Kelmira.ini");
     EXPECT_EQ(file.keys("Strategie_3_Spieler").size(), StrategySectionKeys().size());
