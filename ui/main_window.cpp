@@ -271,6 +271,11 @@ void MainWindow::runFinished() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    // The window keeps its place and the scale it was last drawn at for the next start.
+    ProfileSettings& p = settings();
+    p.FormLeft = x();
+    p.FormTop = y();
+    if (board_) p.ScaleBy = std::clamp(board_->scale(), 10, 200);
     controller_->close();
     if (help_) help_->close();
     if (trace_) trace_->hide();

@@ -46,9 +46,10 @@ void showFileMessage(QWidget* parent, const FileMessage& m) {
 void MainWindow::showScaleDialog() {
     int scale = controller_->scale().scale;
     if (!questions_->askScale(settings().ScaleBy, scale)) return;
+    // The board is drawn anew at any size, so the new scale applies at once.
     controller_->setScale(scale);
-    QMessageBox::information(this, q(texts().table.get(txt::kAttention)), q(texts().table.get(txt::kProgramEnds)));
-    controller_->requestExit();
+    board_->setScale(controller_->scale().scale);
+    resize(sizeHint());
 }
 
 void MainWindow::showAbout() {

@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "engine/invariants.h"
+#include "ui/dialogs/scaling_dialog.h"
 #include "ui/main_window.h"
 #include "ui/trace_window.h"
 #include "window_fixture.h"
@@ -45,6 +46,7 @@ class MainWindowTest : public QObject {
     void internalFaultWritesTheErrorTrace();
     void anInstalledProgramKeepsItsProfileOutOfItsFolder();
     void undoLeavesNoYellowDieToSellTwice();
+    void aNewScaleAppliesAtOnceAndIsKept();
 };
 
 void MainWindowTest::scaleFollowsScreenAndProfile() {
@@ -316,6 +318,28 @@ void MainWindowTest::undoLeavesNoYellowDieToSellTwice() {
     QCOMPARE(int{g.s.player(1).gold}, gold - 2);
     QCOMPARE(g.s.dice.yellowDice, 2);
     QVERIFY(CheckInvariants(g).empty());
+}
+
+void MainWindowTest::aNewScaleAppliesAtOnceAndIsKept() {
+    QTemporaryDir dir;
+    {
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        w->show();
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<ScalingDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->setScale(130);
+            d->accept();
+        });
+        w->action("options.scale")->trigger();
+        QCOMPARE(w->board()->scale(), 130);
+        // The program goes on; it used to end to apply the scale at the next start.
+        QCOMPARE(w->game().timer.closeCountdown, 0);
+        w->close();
+    }
+    const std::string profile = readFile(std::filesystem::path(dir.path().toStdString()) / "Kelmira.ini");
+    QVERIFY(profile.find("ScaleBy=130") != std::string::npos);
 }
 
 QTEST_MAIN(MainWindowTest)
