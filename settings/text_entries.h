@@ -114,4 +114,11 @@ enum Entry : int {
     kCount = 400,
 };
 
+// The guidance block: what the window says to a player (prompts, reasons, questions,
+// summaries, records). "%1".."%3" stand for the numbers and names filled in.
+namespace guide {
+inline constexpr int kFolderMissing = kGuidanceTexts + 0;     // "der Ordner existiert nicht"
+inline constexpr int kNoWritePermission = kGuidanceTexts + 1;  // "keine Schreibberechtigung"
+}  // namespace guide
+
 }  // namespace kelmira::txt

@@ -121,6 +121,8 @@ constexpr Entry kDefaults[] = {
     {120, "Karte spielen"},
     {121, "Sprachpaket: Deutsch (eingebaut)"},
     {122, "Du hast kein Kamel zur Abwehr !"},
+    {txt::guide::kFolderMissing, "der Ordner existiert nicht"},
+    {txt::guide::kNoWritePermission, "keine Schreibberechtigung"},
 };
 
 const std::string kEmpty;

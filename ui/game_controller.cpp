@@ -84,7 +84,14 @@ std::optional<StartFailure> GameController::start(const ControllerStart& start) 
     ps.trace = [this](const std::string& l) { writeStartupLine(l); };
     const ProfileReadResult read = LeseProfil(settings_, profile_, texts_, ps);
     for (const std::string& l : read.startupTrace) writeStartupLine(l);
-    if (!read.ok()) return StartFailure{read.caption, read.message, read.exitCode};
+    if (!read.ok()) {
+        StartFailure failure{read.caption, read.message, read.exitCode};
+        if (read.exitCode == kExitProfileNotCreatable) {
+            const std::string reason = CreateFailureReason(paths_.profileFolder / kProfileFileName, texts_.table);
+            if (!reason.empty()) failure.message += " (" + reason + ")";
+        }
+        return failure;
+    }
     profileOpen_ = true;
     strategies_.names = texts_.strategyNames;
 

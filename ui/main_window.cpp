@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <cstdio>
+
 #include "records/course_lines.h"
 #include "records/game_record.h"
 #include "settings/profile_guards.h"
@@ -59,6 +61,8 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
     const ScreenInfo screen = primaryScreen(options.screen);
     screen_ = screen.size;
     if (const auto failure = c.start(ControllerStart{options.programFolder, options.profileArgument, screen})) {
+        // Said on the terminal too: the box may not show where no desktop runs.
+        std::fprintf(stderr, "kelmira: %s: %s\n", failure->caption.c_str(), failure->message.c_str());
         if (showFatalBox) QMessageBox::critical(nullptr, q(failure->caption), q(failure->message));
         exitCode = failure->exitCode;
         return false;
