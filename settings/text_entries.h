@@ -119,6 +119,14 @@ enum Entry : int {
 namespace guide {
 inline constexpr int kFolderMissing = kGuidanceTexts + 0;     // "der Ordner existiert nicht"
 inline constexpr int kNoWritePermission = kGuidanceTexts + 1;  // "keine Schreibberechtigung"
+inline constexpr int kFileMissing = kGuidanceTexts + 2;      // "Die Datei existiert nicht."
+inline constexpr int kFileUnreadable = kGuidanceTexts + 3;   // "Die Datei kann nicht gelesen werden."
+inline constexpr int kNotAGameFile = kGuidanceTexts + 4;     // "Die Datei ist keine Kelmira-Spieldatei."
+inline constexpr int kDamaged = kGuidanceTexts + 5;          // "Die Datei ist beschädigt."
+inline constexpr int kNewerVersion = kGuidanceTexts + 6;     // "... von einer neueren Version ..."
+inline constexpr int kNoPosition = kGuidanceTexts + 7;       // "Die Datei enthält keinen Spielstand."
+inline constexpr int kFolderUnusable = kGuidanceTexts + 8;   // the temporary copy failed
+inline constexpr int kQtLanguage = kGuidanceTexts + 9;       // "de": which Qt translation to load
 }  // namespace guide
 
 }  // namespace kelmira::txt

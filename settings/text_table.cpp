@@ -123,6 +123,14 @@ constexpr Entry kDefaults[] = {
     {122, "Du hast kein Kamel zur Abwehr !"},
     {txt::guide::kFolderMissing, "der Ordner existiert nicht"},
     {txt::guide::kNoWritePermission, "keine Schreibberechtigung"},
+    {txt::guide::kFileMissing, "Die Datei existiert nicht."},
+    {txt::guide::kFileUnreadable, "Die Datei kann nicht gelesen werden."},
+    {txt::guide::kNotAGameFile, "Die Datei ist keine Kelmira-Spieldatei."},
+    {txt::guide::kDamaged, "Die Datei ist beschädigt."},
+    {txt::guide::kNewerVersion, "Die Datei wurde von einer neueren Version geschrieben."},
+    {txt::guide::kNoPosition, "Die Datei enthält keinen Spielstand."},
+    {txt::guide::kFolderUnusable, "Im Ordner der Datei kann keine Zwischendatei angelegt werden."},
+    {txt::guide::kQtLanguage, "de"},
 };
 
 const std::string kEmpty;

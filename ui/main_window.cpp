@@ -7,6 +7,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -33,6 +36,25 @@ ScreenInfo primaryScreen(const std::optional<QSize>& forced) {
     info.desktop = screen ? screen->virtualGeometry().size() : full.size();
     info.pixelsPerInch = screen ? static_cast<int>(screen->logicalDotsPerInch()) : 96;
     return info;
+}
+
+// Qt's own dialogs (file choosers, standard buttons) speak the language of the text table.
+void installQtTranslation(const std::string& language) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || language.empty()) return;
+    // A second window (the tests open many) replaces the first one's translation.
+    const QString name = QStringLiteral("kelmira-qt-translation");
+    if (auto* old = app->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(old);
+        delete old;
+    }
+    auto* translator = new QTranslator(app);
+    translator->setObjectName(name);
+    if (translator->load(QLocale(q(language)), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 }  // namespace
@@ -68,6 +90,7 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
         return false;
     }
     LanguageTexts& texts = c.texts();
+    installQtTranslation(texts.table.get(txt::guide::kQtLanguage));
     trace_ = new TraceWindow(texts, QString::fromStdString(c.paths().programFolder.string()));
     connect(trace_, &TraceWindow::closedByUser, this, [this] {
         if (game().traceOn) controller_->traceDebugExecute();

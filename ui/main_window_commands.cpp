@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "engine/turn.h"
 #include "records/game_file.h"
@@ -26,6 +27,7 @@
 #include "ui/dialogs/end_of_game_dialog.h"
 #include "ui/dialogs/scaling_dialog.h"
 #include "ui/help_viewer.h"
+#include "ui/load_reason.h"
 #include "ui/main_window.h"
 #include "ui/strategy_editor.h"
 #include "ui/trace_window.h"
@@ -109,6 +111,8 @@ void MainWindow::loadGameFile() {
     QFileDialog dialog(this, QString(), q(settings().SaveDir));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Kelmira Spiel-Dateien (*.kel)"),
+                           QStringLiteral("Alle Dateien (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     loadGameFileFrom(std::filesystem::path(dialog.selectedFiles().first().toStdString()));
 }
@@ -118,7 +122,14 @@ bool MainWindow::loadGameFileFrom(const std::filesystem::path& file) {
     if (controller_->runInProgress() || g.simulationRunning || g.timer.stepBusy) return false;
     ProfileSettings& p = settings();
     const LoadResult r = OpenDialog1CanClose(g, history(), file, &p.SaveDir);
-    if (r.message) showFileMessage(this, *r.message);
+    if (r.message) {
+        // The numbered caption stays for reports; the player reads the reason beside it.
+        FileMessage m = *r.message;
+        const std::size_t digits = m.caption.find_last_not_of("0123456789");
+        const int code = digits + 1 < m.caption.size() ? std::atoi(m.caption.c_str() + digits + 1) : 0;
+        if (!r.loaded) m.text += (m.text.empty() ? "" : "\n") + LoadFailureReason(file, code, texts().table);
+        showFileMessage(this, m);
+    }
     if (!r.loaded) return false;
     LogGameFileLoaded(g);
     // The loader chose the stored strength as the menu does; the menu only follows.
