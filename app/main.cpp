@@ -66,5 +66,6 @@ int main(int argc, char** argv) {
     auto window = kelmira::MainWindow::create(options, exitCode);
     if (!window) return exitCode;
     window->show();
+    window->offerResume();
     return app.exec();
 }

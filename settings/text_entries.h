@@ -127,6 +127,10 @@ inline constexpr int kNewerVersion = kGuidanceTexts + 6;     // "... von einer n
 inline constexpr int kNoPosition = kGuidanceTexts + 7;       // "Die Datei enthält keinen Spielstand."
 inline constexpr int kFolderUnusable = kGuidanceTexts + 8;   // the temporary copy failed
 inline constexpr int kQtLanguage = kGuidanceTexts + 9;       // "de": which Qt translation to load
+inline constexpr int kDiscardGame = kGuidanceTexts + 10;     // "Das laufende Spiel wird verworfen. ..."
+inline constexpr int kExitKeepsGame = kGuidanceTexts + 11;   // "... beim nächsten Start ... Beenden?"
+inline constexpr int kDoNotAskAgain = kGuidanceTexts + 12;   // "Nicht mehr fragen"
+inline constexpr int kResumeGame = kGuidanceTexts + 13;      // "... Spiel fortsetzen?"
 }  // namespace guide
 
 }  // namespace kelmira::txt

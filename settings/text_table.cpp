@@ -131,6 +131,10 @@ constexpr Entry kDefaults[] = {
     {txt::guide::kNoPosition, "Die Datei enthält keinen Spielstand."},
     {txt::guide::kFolderUnusable, "Im Ordner der Datei kann keine Zwischendatei angelegt werden."},
     {txt::guide::kQtLanguage, "de"},
+    {txt::guide::kDiscardGame, "Das laufende Spiel geht dabei verloren. Trotzdem fortfahren?"},
+    {txt::guide::kExitKeepsGame, "Das laufende Spiel wird aufbewahrt und beim nächsten Start angeboten. Programm beenden?"},
+    {txt::guide::kDoNotAskAgain, "Nicht mehr fragen"},
+    {txt::guide::kResumeGame, "Beim letzten Mal lief noch ein Spiel. Dieses Spiel fortsetzen?"},
 };
 
 const std::string kEmpty;

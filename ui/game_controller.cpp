@@ -7,6 +7,7 @@
 #include "engine/human_turn.h"
 #include "engine/setup.h"
 #include "engine/turn.h"
+#include "records/game_file.h"
 #include "records/game_record.h"
 #include "records/trace_dumps.h"
 #include "settings/language_file.h"
@@ -93,6 +94,7 @@ std::optional<StartFailure> GameController::start(const ControllerStart& start) 
         return failure;
     }
     profileOpen_ = true;
+    guide_ = ReadGuideSettings(profile_);
     strategies_.names = texts_.strategyNames;
 
     ApplyProfileScale(scale_, settings_.ScaleBy, screen.size.width(), screen.size.height());
@@ -114,7 +116,7 @@ void GameController::startGame(bool startTimer) {
     history_.ZeigeHistoryButtons(game_);
     SimulationEinrichten(game_, statistics_, simulation_);
     game_.runSimulation = [this](Game& g) { runSimulation(g); };
-    connect(&timer_, &QTimer::timeout, this, &GameController::tick);
+    connect(&timer_, &QTimer::timeout, this, &GameController::pacedTick);
     timer_.setInterval(200);
     if (startTimer) timer_.start();
 }
@@ -153,7 +155,25 @@ void GameController::setScale(int percent) {
 }
 
 ActionStates GameController::actionStates() const {
-    return ActionStateOf(ActionContext{game_, history_, settings_, runInProgress_}, texts_.menu);
+    return ActionStateOf(ActionContext{game_, history_, settings_, runInProgress_, guide_}, texts_.menu);
+}
+
+void GameController::setPace(Pace pace) {
+    guide_.pace = pace;
+    WriteGuideSettings(guide_, profile_);
+    changed();
+}
+
+void GameController::setAskBeforeReplacing(bool ask) {
+    guide_.askBeforeReplacing = ask;
+    WriteGuideSettings(guide_, profile_);
+    changed();
+}
+
+std::filesystem::path GameController::resumeFile() const {
+    const std::filesystem::path file = paths_.profileFolder / kResumeFileName;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(file, ec) ? file : std::filesystem::path();
 }
 
 void GameController::changed() {
@@ -178,6 +198,18 @@ bool GameController::historyMove(bool (MoveHistory::*move)(Game&)) {
     history_.ZeigeHistoryButtons(game_);
     changed();
     return moved;
+}
+
+void GameController::pacedTick() {
+    // A computer player's step waits until the previous one could be followed on the board.
+    const int player = game_.s.currentPlayer;
+    const bool computerStep = GameInProgress(game_) && player >= 1 && player <= kMaxPlayers &&
+                              game_.s.isComputer[player] && !game_.simulationSwitch;
+    if (computerStep && sinceComputerStep_.isValid() &&
+        sinceComputerStep_.elapsed() + timer_.interval() / 2 < PaceMilliseconds(guide_.pace))
+        return;
+    tick();
+    if (computerStep) sinceComputerStep_.restart();
 }
 
 void GameController::tick() {
@@ -284,11 +316,21 @@ void GameController::takeSimulationSettings() {
 
 void GameController::requestExit() { ProgrammBeenden(game_); }
 
+void GameController::keepRunningGame() {
+    const std::filesystem::path file = paths_.profileFolder / kResumeFileName;
+    std::error_code ec;
+    std::filesystem::remove(file, ec);
+    // A puzzle is not kept: saving it again would change what its author locked.
+    if (runInProgress_ || !GameInProgress(game_) || history_.puzzleLock.active || history_.switches.any()) return;
+    if (SaveDialog1CanClose(game_, history_, file, nullptr)) std::filesystem::remove(file, ec);
+}
+
 void GameController::close() {
     timer_.stop();
     closing_ = true;
     // A run in progress stops after its current game; the window must not wait for it.
     simulation_.abort = true;
+    keepRunningGame();
     if (profileOpen_) SchreibeProfil(settings_, profile_);
     profileOpen_ = false;
 }

@@ -4,6 +4,7 @@
 // answers the engine as its Host and carries out the commands of the menus. It has no widgets:
 // what it needs shown or asked goes to the view, which only draws and asks.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -25,6 +26,7 @@
 #include "settings/profile.h"
 #include "ui/action_state.h"
 #include "ui/app_paths.h"
+#include "ui/guidance.h"
 #include "ui/pictures.h"
 
 namespace kelmira {
@@ -113,6 +115,11 @@ class GameController : public QObject, public Host, private SimulationProgress {
     const std::vector<std::string>& startupTrace() const { return startup_; }
     const StartScale& scale() const { return scale_; }
     void setScale(int percent);
+    const GuideSettings& guide() const { return guide_; }
+    void setPace(Pace pace);
+    void setAskBeforeReplacing(bool ask);
+    // The game kept at the last close, offered at this start; empty when there is none.
+    std::filesystem::path resumeFile() const;
     bool runInProgress() const { return runInProgress_; }
     bool closing() const { return closing_; }
 
@@ -128,6 +135,8 @@ class GameController : public QObject, public Host, private SimulationProgress {
     // The four history moves; true when a position was restored.
     bool historyMove(bool (MoveHistory::*move)(Game&));
     void tick();
+    // The timer's tick: as tick(), but a computer player's step keeps the chosen pace.
+    void pacedTick();
     void setPlayerCount(int count);
     void applyStrength(int tag);
     // The trace switch; `onLines` are the lines the memo starts with when it goes on.
@@ -171,6 +180,8 @@ class GameController : public QObject, public Host, private SimulationProgress {
 
   private:
     void applyProfile();
+    // A game still running at close goes into the profile folder for the next start.
+    void keepRunningGame();
     void runSimulation(Game& g);
     void changed();
 
@@ -196,6 +207,9 @@ class GameController : public QObject, public Host, private SimulationProgress {
     StartScale scale_;
     bool runInProgress_ = false;
     bool closing_ = false;
+    GuideSettings guide_;
+    // Since the last computer player's step, so that its move stays in view.
+    QElapsedTimer sinceComputerStep_;
 };
 
 }  // namespace kelmira

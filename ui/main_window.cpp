@@ -155,10 +155,16 @@ std::vector<ActionRow> MainWindow::actionRows() {
     };
     auto suffix = [](const std::string& id) { return id.back() - '0'; };
     return {
-        {"file.new", call([&c] { c.newGame(); })},
+        {"file.new", call([this, &c] {
+             if (confirmReplacingGame(txt::guide::kDiscardGame)) c.newGame();
+         })},
         {"file.load", call([this] { loadGameFile(); })},
         {"file.save", call([this] { saveGameFile(); })},
-        {"file.exit", call([&c] { c.requestExit(); })},
+        {"file.exit", call([this, &c] {
+             if (confirmReplacingGame(txt::guide::kExitKeepsGame)) c.requestExit();
+         })},
+        {"options.pace.", [&c, suffix](const std::string& id) { c.setPace(static_cast<Pace>(suffix(id))); }},
+        {"options.askBeforeReplacing", call([&c] { c.setAskBeforeReplacing(!c.guide().askBeforeReplacing); })},
         {"move.undo", move(&MoveHistory::rckgngig1Click)},
         {"move.redo", move(&MoveHistory::wiederherstellen1Click)},
         {"move.first", move(&MoveHistory::ganzzurueckClick)},
@@ -291,6 +297,11 @@ void MainWindow::runFinished() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    // "&Ende" asked before it started the countdown; the title bar's button asks here.
+    if (!controller_->closing() && !confirmReplacingGame(txt::guide::kExitKeepsGame)) {
+        e->ignore();
+        return;
+    }
     controller_->close();
     if (help_) help_->close();
     if (trace_) trace_->hide();

@@ -68,6 +68,11 @@ class MainWindow : public QMainWindow, private ControllerView {
     void abortSimulation() { controller_->abortRun(); }
     // Menus and tool buttons brought up to date with the controller's state.
     void updateActions();
+    // Offers the game kept at the last close; the file is used up either way.
+    void offerResume();
+    // Before a running game is replaced: asks with the table's `question` unless the player
+    // chose not to be asked; true when the game may go.
+    bool confirmReplacingGame(int question);
 
   protected:
     void closeEvent(QCloseEvent* e) override;

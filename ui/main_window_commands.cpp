@@ -108,6 +108,7 @@ bool MainWindow::saveGameFileTo(const std::filesystem::path& file) {
 
 void MainWindow::loadGameFile() {
     if (game().simulationRunning || game().timer.stepBusy) return;
+    if (!confirmReplacingGame(txt::guide::kDiscardGame)) return;
     QFileDialog dialog(this, QString(), q(settings().SaveDir));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

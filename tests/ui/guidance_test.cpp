@@ -3,7 +3,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstring>
 #include <fstream>
+#include <functional>
 #include <QtTest>
 
 #include "settings/text_table.h"
@@ -11,6 +17,36 @@
 #include "window_fixture.h"
 
 using namespace kelmira;
+
+namespace {
+
+// Answers every question box with yes or no, ticking "do not ask again" when told; counts them.
+struct Answerer {
+    bool yes = false;
+    bool tick = false;
+    int asked = 0;
+    QTimer timer;
+    Answerer(bool answerYes, bool tickBox = false) : yes(answerYes), tick(tickBox) {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            ++asked;
+            if (tick && box->checkBox()) box->checkBox()->setChecked(true);
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        timer.start(10);
+    }
+};
+
+std::unique_ptr<MainWindow> windowWithGame(const QTemporaryDir& dir) {
+    auto w = test::OpenTestWindow(dir);
+    if (!w) return w;
+    w->action("file.new")->trigger();
+    w->controller().setAskBeforeReplacing(true);
+    return w;
+}
+
+}  // namespace
 
 class GuidanceTest : public QObject {
     Q_OBJECT
@@ -24,6 +60,66 @@ class GuidanceTest : public QObject {
         QCOMPARE(failure->exitCode, kExitProfileNotCreatable);
         QVERIFY(failure->message.find(missing) != std::string::npos);
         QVERIFY(failure->message.find(TextTable().get(txt::guide::kFolderMissing)) != std::string::npos);
+    }
+
+    // Every route that replaces a running game asks, and "no" keeps the game.
+    void everyRouteAsksBeforeAGameIsLost() {
+        const std::function<bool(MainWindow&)> routes[] = {
+            [](MainWindow& w) { w.action("file.new")->trigger(); return true; },
+            [](MainWindow& w) { w.action("file.load")->trigger(); return true; },
+            [](MainWindow& w) { w.action("file.exit")->trigger(); return !w.controller().closing(); },
+            [](MainWindow& w) { return !w.close(); },
+        };
+        for (const auto& route : routes) {
+            QTemporaryDir dir;
+            auto w = windowWithGame(dir);
+            QVERIFY(w);
+            const GameState before = w->game().s;
+            Answerer no(false);
+            QVERIFY(route(*w));
+            QCOMPARE(no.asked, 1);
+            QCOMPARE(std::memcmp(&w->game().s, &before, sizeof before), 0);
+        }
+    }
+
+    void doNotAskAgainIsKeptInTheProfile() {
+        QTemporaryDir dir;
+        auto w = windowWithGame(dir);
+        QVERIFY(w);
+        {
+            Answerer yes(true, true);
+            w->action("file.new")->trigger();
+            QCOMPARE(yes.asked, 1);
+        }
+        QVERIFY(!w->action("options.askBeforeReplacing")->isChecked());
+        const IniFile profile(std::filesystem::path(dir.path().toStdString()) / kProfileFileName);
+        QVERIFY(!ReadGuideSettings(profile).askBeforeReplacing);
+        Answerer again(true);
+        w->action("file.new")->trigger();
+        QCOMPARE(again.asked, 0);
+    }
+
+    // Closing keeps the running game; the next start offers it and continues where it was.
+    void aClosedGameIsOfferedAtTheNextStart() {
+        QTemporaryDir dir;
+        GameState kept{};
+        {
+            auto w = test::OpenTestWindow(dir);
+            QVERIFY(w);
+            w->action("file.new")->trigger();
+            for (int i = 0; i < 40; ++i) w->runOneTick();
+            const MoveHistory& h = w->history();
+            kept = h.record().History[h.actHistory()];
+            QVERIFY(w->close());
+        }
+        QVERIFY(QFile::exists(dir.filePath(kResumeFileName)));
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        Answerer yes(true);
+        w->offerResume();
+        QCOMPARE(yes.asked, 1);
+        QCOMPARE(std::memcmp(&w->game().s, &kept, sizeof kept), 0);
+        QVERIFY(!QFile::exists(dir.filePath(kResumeFileName)));
     }
 
     void aFailedLoadSaysWhyBesideItsNumber() {
