@@ -131,6 +131,7 @@ inline constexpr int kDiscardGame = kGuidanceTexts + 10;     // "Das laufende Sp
 inline constexpr int kExitKeepsGame = kGuidanceTexts + 11;   // "... beim nächsten Start ... Beenden?"
 inline constexpr int kDoNotAskAgain = kGuidanceTexts + 12;   // "Nicht mehr fragen"
 inline constexpr int kResumeGame = kGuidanceTexts + 13;      // "... Spiel fortsetzen?"
+inline constexpr int kSavesTurnStart = kGuidanceTexts + 14;  // "Die Datei enthält den Stand zu Beginn ..."
 }  // namespace guide
 
 }  // namespace kelmira::txt

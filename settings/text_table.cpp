@@ -134,6 +134,7 @@ constexpr Entry kDefaults[] = {
     {txt::guide::kDiscardGame, "Das laufende Spiel geht dabei verloren. Trotzdem fortfahren?"},
     {txt::guide::kExitKeepsGame, "Das laufende Spiel wird aufbewahrt und beim nächsten Start angeboten. Programm beenden?"},
     {txt::guide::kDoNotAskAgain, "Nicht mehr fragen"},
+    {txt::guide::kSavesTurnStart, "Die Datei enthält den Stand zu Beginn deines letzten Zuges; was seitdem gespielt wurde, ist nicht darin. Trotzdem speichern?"},
     {txt::guide::kResumeGame, "Beim letzten Mal lief noch ein Spiel. Dieses Spiel fortsetzen?"},
 };
 

@@ -122,6 +122,18 @@ class GuidanceTest : public QObject {
         QVERIFY(!QFile::exists(dir.filePath(kResumeFileName)));
     }
 
+    void savingMidTurnSaysWhichPositionTheFileHolds() {
+        QTemporaryDir dir;
+        auto w = windowWithGame(dir);
+        QVERIFY(w);
+        for (int i = 0; i < 200 && TurnNotInHistory(w->game(), w->history()); ++i) w->runOneTick();
+        QVERIFY(!TurnNotInHistory(w->game(), w->history()));
+        w->game().s.player(1).gold += 1;  // a move of this turn
+        Answerer no(false);
+        w->action("file.save")->trigger();
+        QCOMPARE(no.asked, 1);
+    }
+
     void aFailedLoadSaysWhyBesideItsNumber() {
         QTemporaryDir dir;
         auto w = test::OpenTestWindow(dir);
