@@ -132,6 +132,21 @@ inline constexpr int kExitKeepsGame = kGuidanceTexts + 11;   // "... beim nächs
 inline constexpr int kDoNotAskAgain = kGuidanceTexts + 12;   // "Nicht mehr fragen"
 inline constexpr int kResumeGame = kGuidanceTexts + 13;      // "... Spiel fortsetzen?"
 inline constexpr int kSavesTurnStart = kGuidanceTexts + 14;  // "Die Datei enthält den Stand zu Beginn ..."
+inline constexpr int kPromptNoGame = kGuidanceTexts + 20;
+inline constexpr int kPromptGameOver = kGuidanceTexts + 21;
+inline constexpr int kPromptOtherPlayer = kGuidanceTexts + 22;   // "Spieler %1 ist am Zug."
+inline constexpr int kPromptRoll = kGuidanceTexts + 23;
+inline constexpr int kPromptPlaceCubes = kGuidanceTexts + 24;    // %1 cubes, %2 region
+inline constexpr int kPromptPlaceOneCube = kGuidanceTexts + 25;  // %1 = 1, %2 region
+inline constexpr int kPromptCardCube = kGuidanceTexts + 26;
+inline constexpr int kPromptAction = kGuidanceTexts + 27;
+inline constexpr int kPromptAfterAction = kGuidanceTexts + 28;
+inline constexpr int kRefusedBuildingCost = kGuidanceTexts + 29;  // %1 building, %2 gold, %3 camels
+inline constexpr int kRefusedNotNow = kGuidanceTexts + 30;
+inline constexpr int kPromptName = kGuidanceTexts + 31;           // the line's accessible name
+inline constexpr int kPromptSimulation = kGuidanceTexts + 32;
+inline constexpr int kPromptTakeRow = kGuidanceTexts + 33;
+inline constexpr int kPromptSupervisor = kGuidanceTexts + 34;
 }  // namespace guide
 
 }  // namespace kelmira::txt

@@ -7,6 +7,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QAccessible>
+#include <QLabel>
+#include <QStatusBar>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,6 +22,7 @@
 #include "ui/dialogs/dialog_host.h"
 #include "ui/help_viewer.h"
 #include "ui/hint_style.h"
+#include "ui/prompt.h"
 #include "ui/trace_window.h"
 
 namespace kelmira {
@@ -119,6 +123,12 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
     actions_.bindToolButtons(*board_);
     buildLanguageMenu();
     wireBoard();
+    prompt_ = new QLabel(this);
+    prompt_->setObjectName(QStringLiteral("promptLine"));
+    prompt_->setAccessibleName(q(texts.table.get(txt::guide::kPromptName)));
+    prompt_->setFocusPolicy(Qt::TabFocus);
+    prompt_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    statusBar()->addWidget(prompt_, 1);
     adjustSize();
     setFixedSize(sizeHint());
     c.writeStartupLine(Join("Window.ClientWidth = ", board_->width()));
@@ -211,6 +221,18 @@ std::vector<ActionRow> MainWindow::actionRows() {
 
 void MainWindow::updateActions() {
     actions_.apply(controller_->actionStates());
+    if (!clickPending_) showPrompt(PromptOf(game(), texts().table));
+}
+
+void MainWindow::showPrompt(const std::string& text) {
+    if (!prompt_ || prompt_->text() == q(text)) return;
+    prompt_->setText(q(text));
+    prompt_->setAccessibleDescription(q(text));
+    // Screen readers announce the new sentence without the player moving the focus.
+    QAccessibleEvent event(prompt_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    QAccessibleEvent name(prompt_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
 }
 
 // --- ControllerView ----------------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "ui/board/board_view.h"
 #include "ui/game_controller.h"
 
+class QLabel;
 class QMenu;
 
 namespace kelmira {
@@ -73,6 +74,8 @@ class MainWindow : public QMainWindow, private ControllerView {
     // Before a running game is replaced: asks with the table's `question` unless the player
     // chose not to be asked; true when the game may go.
     bool confirmReplacingGame(int question);
+    // The line that says what the player can do now (or why the last click did nothing).
+    QLabel* promptLine() const { return prompt_; }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -100,6 +103,9 @@ class MainWindow : public QMainWindow, private ControllerView {
     void wireBoard();
     void applyDisplaySettings();
     void afterInput();
+    // Before a click reaches the engine: what it was, so that a refusal can be explained.
+    void beginClick(int building = 0);
+    void showPrompt(const std::string& text);
     void retranslate();
 
     // Human input from the board.
@@ -132,6 +138,11 @@ class MainWindow : public QMainWindow, private ControllerView {
     ActionTable actions_;
     QSize screen_;
     bool positioned_ = false;
+    QLabel* prompt_ = nullptr;
+    std::unique_ptr<GameState> clickBefore_ = std::make_unique<GameState>();
+    HumanTurnInput inputBefore_;
+    int clickBuilding_ = 0;
+    bool clickPending_ = false;
 };
 
 }  // namespace kelmira

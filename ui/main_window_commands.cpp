@@ -79,10 +79,16 @@ void MainWindow::saveGameFile() {
     if (history().puzzleLock.active && !history().puzzleLock.withUndo) return;
     // A game file holds the history, whose newest entry is the start of the player's turn:
     // what was played since is said before anything is written.
-    if (GameInProgress(game()) && TurnNotInHistory(game(), history()) &&
-        QMessageBox::question(this, q(kSaveDialogTitle), q(texts().table.get(txt::guide::kSavesTurnStart)),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
-        return;
+    if (GameInProgress(game()) && TurnNotInHistory(game(), history())) {
+        QMessageBox box(QMessageBox::Question, q(kSaveDialogTitle), q(texts().table.get(txt::guide::kSavesTurnStart)),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.exec();
+        // Enter (an accepted box without a button) takes the default.
+        const bool yes = box.clickedButton() == box.button(QMessageBox::Yes) ||
+                         (!box.clickedButton() && box.result() == QDialog::Accepted);
+        if (!yes) return;
+    }
     QFileDialog dialog(this, q(kSaveDialogTitle), q(settings().SaveDir));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({QStringLiteral("Kelmira Spiel-Dateien (*.kel)"),

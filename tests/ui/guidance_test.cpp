@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include "settings/text_table.h"
+#include "ui/board/board_view.h"
 #include "ui/game_controller.h"
 #include "window_fixture.h"
 
@@ -132,6 +134,20 @@ class GuidanceTest : public QObject {
         Answerer no(false);
         w->action("file.save")->trigger();
         QCOMPARE(no.asked, 1);
+    }
+
+    void aRefusedClickPutsItsReasonInThePrompt() {
+        QTemporaryDir dir;
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        QCOMPARE(w->promptLine()->text(), QString::fromStdString(TextTable().get(txt::guide::kPromptNoGame)));
+        w->action("file.new")->trigger();
+        for (int i = 0; i < 200 && w->game().s.currentPlayer != 1; ++i) w->runOneTick();
+        w->game().s.player(1).gold = 0;
+        w->game().s.player(1).camels = 0;
+        emit w->board()->buildingPicture(2)->released(Qt::LeftButton, {});
+        QCOMPARE(w->promptLine()->text(), QStringLiteral("Geschäft kostet 2 Gold und 2 Kamele."));
+        QVERIFY(!w->promptLine()->accessibleName().isEmpty());
     }
 
     void aFailedLoadSaysWhyBesideItsNumber() {

@@ -1,0 +1,58 @@
+// The prompt line follows the human's turn phase by phase and explains a refused purchase.
+
+#include <gtest/gtest.h>
+
+#include "engine/dice.h"
+#include "engine/human_turn.h"
+#include "records/records_fixture.h"
+#include "ui/prompt.h"
+
+namespace kelmira {
+namespace {
+
+using namespace txt::guide;
+
+TEST(Prompt, SaysWhatTheHumanCanDoInEachPhase) {
+    test::RecordsGame m;
+    m.g.setHistory(&m.history);
+    const TextTable t;
+    EXPECT_EQ(PromptOf(m.g, t), t.get(kPromptNoGame));
+
+    m.g.params.forPlayers(4)[sp::SetUpStartspieler] = 1;
+    m.g.rng.RandSeed = 77;
+    NeuesSpiel(m.g);
+    EXPECT_EQ(PromptOf(m.g, t), t.get(kPromptRoll));
+    ASSERT_TRUE(WuerfelnKlick(m.g));
+    EXPECT_EQ(PromptOf(m.g, t), t.get(kPromptAction));
+
+    // The first region row with dice: the prompt names the region and counts the cubes.
+    int row = 2;
+    while (row <= 5 && m.g.s.diceRows[row].count == 0) ++row;
+    ASSERT_LE(row, 5);
+    WaehleWuerfelzeile(m.g, row);
+    const std::string placing = PromptOf(m.g, t);
+    EXPECT_NE(placing.find(t.get(txt::kRegionName + row - 1)), std::string::npos) << placing;
+    EXPECT_NE(placing.find(std::to_string(m.g.input.cubesToPlace)), std::string::npos) << placing;
+
+    m.g.s.currentPlayer = 3;
+    EXPECT_EQ(PromptOf(m.g, t), "Spieler 3 ist am Zug.");
+    m.g.s.gameOver = 1;
+    EXPECT_EQ(PromptOf(m.g, t), t.get(kPromptGameOver));
+}
+
+TEST(Prompt, ARefusedPurchaseNamesItsPrice) {
+    test::RecordsGame m;
+    m.g.params.forPlayers(4)[sp::SetUpStartspieler] = 1;
+    NeuesSpiel(m.g);
+    const TextTable t;
+    m.g.s.player(1).gold = 0;
+    m.g.s.player(1).camels = 0;
+    EXPECT_EQ(RefusalOf(m.g, 2, t), "Geschäft kostet 2 Gold und 2 Kamele.");
+    m.g.s.player(1).gold = 9;
+    m.g.s.player(1).camels = 9;
+    // Affordable but refused for another reason: the prompt says what applies instead.
+    EXPECT_EQ(RefusalOf(m.g, 2, t), t.get(kRefusedNotNow) + " " + PromptOf(m.g, t));
+}
+
+}  // namespace
+}  // namespace kelmira
