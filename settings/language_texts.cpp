@@ -66,6 +66,7 @@ std::vector<MenuItem> DefaultMenuBar() {
                  item("move.redo", "&wiederherstellen", "Ctrl+Y"),
                  item("move.first", "ganz zurück"),
                  item("move.last", "ganz nach vorn"),
+                 item("move.hint", "&Tipp", "Ctrl+H"),
              }),
         menu("players", "S&pieler",
              {

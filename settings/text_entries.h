@@ -147,6 +147,16 @@ inline constexpr int kPromptName = kGuidanceTexts + 31;           // the line's 
 inline constexpr int kPromptSimulation = kGuidanceTexts + 32;
 inline constexpr int kPromptTakeRow = kGuidanceTexts + 33;
 inline constexpr int kPromptSupervisor = kGuidanceTexts + 34;
+inline constexpr int kHintNotNow = kGuidanceTexts + 40;
+inline constexpr int kHintBeforeAction = kGuidanceTexts + 41;
+inline constexpr int kHintIntro = kGuidanceTexts + 42;       // "Tipp: %1."
+inline constexpr int kHintCubes = kGuidanceTexts + 43;       // %1 region
+inline constexpr int kHintCamels = kGuidanceTexts + 44;
+inline constexpr int kHintGold = kGuidanceTexts + 45;
+inline constexpr int kHintSupervisor = kGuidanceTexts + 46;
+inline constexpr int kHintDrawCard = kGuidanceTexts + 47;
+inline constexpr int kHintBuild = kGuidanceTexts + 48;       // %1 building
+inline constexpr int kHintPass = kGuidanceTexts + 49;
 }  // namespace guide
 
 }  // namespace kelmira::txt

@@ -150,6 +150,16 @@ constexpr Entry kDefaults[] = {
     {txt::guide::kPromptSimulation, "Die Simulation läuft."},
     {txt::guide::kPromptTakeRow, "Die gewählte Würfelgruppe nehmen oder eine andere wählen."},
     {txt::guide::kPromptSupervisor, "Den Aufseher auf sein neues Feld setzen."},
+    {txt::guide::kHintNotNow, "Einen Tipp gibt es, wenn du am Zug bist."},
+    {txt::guide::kHintBeforeAction, "Einen Tipp gibt es vor deiner Aktion in diesem Zug."},
+    {txt::guide::kHintIntro, "Tipp: %1."},
+    {txt::guide::kHintCubes, "Steine in „%1“ setzen"},
+    {txt::guide::kHintCamels, "Kamele nehmen"},
+    {txt::guide::kHintGold, "Gold nehmen"},
+    {txt::guide::kHintSupervisor, "den Aufseher versetzen"},
+    {txt::guide::kHintDrawCard, "eine Karte ziehen"},
+    {txt::guide::kHintBuild, "%1 bauen"},
+    {txt::guide::kHintPass, "Tipp: diesmal nichts tun und mit „Nächster“ weitergeben."},
     {txt::guide::kResumeGame, "Beim letzten Mal lief noch ein Spiel. Dieses Spiel fortsetzen?"},
 };
 

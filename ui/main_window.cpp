@@ -22,6 +22,7 @@
 #include "ui/dialogs/dialog_host.h"
 #include "ui/help_viewer.h"
 #include "ui/hint_style.h"
+#include "ui/hint.h"
 #include "ui/prompt.h"
 #include "ui/trace_window.h"
 
@@ -173,6 +174,7 @@ std::vector<ActionRow> MainWindow::actionRows() {
         {"file.exit", call([this, &c] {
              if (confirmReplacingGame(txt::guide::kExitKeepsGame)) c.requestExit();
          })},
+        {"move.hint", call([this] { showPrompt(HintOf(game(), texts().table)); })},
         {"options.pace.", [&c, suffix](const std::string& id) { c.setPace(static_cast<Pace>(suffix(id))); }},
         {"options.askBeforeReplacing", call([&c] { c.setAskBeforeReplacing(!c.guide().askBeforeReplacing); })},
         {"move.undo", move(&MoveHistory::rckgngig1Click)},

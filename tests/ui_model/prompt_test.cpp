@@ -5,7 +5,10 @@
 #include "engine/dice.h"
 #include "engine/human_turn.h"
 #include "records/records_fixture.h"
+#include "ui/hint.h"
 #include "ui/prompt.h"
+
+#include <cstring>
 
 namespace kelmira {
 namespace {
@@ -52,6 +55,33 @@ TEST(Prompt, ARefusedPurchaseNamesItsPrice) {
     m.g.s.player(1).camels = 9;
     // Affordable but refused for another reason: the prompt says what applies instead.
     EXPECT_EQ(RefusalOf(m.g, 2, t), t.get(kRefusedNotNow) + " " + PromptOf(m.g, t));
+}
+
+}  // namespace
+}  // namespace kelmira
+
+namespace kelmira {
+namespace {
+
+TEST(Hint, TellsAComputerPlayersMoveAndLeavesTheGameAsItWas) {
+    test::RecordsGame m;
+    m.g.params.forPlayers(4)[sp::SetUpStartspieler] = 1;
+    m.g.rng.RandSeed = 77;
+    NeuesSpiel(m.g);
+    const TextTable t;
+    for (bool rolled : {false, true}) {
+        if (rolled) {
+            ASSERT_TRUE(WuerfelnKlick(m.g));
+        }
+        const GameState before = m.g.s;
+        const auto seed = m.g.rng.RandSeed;
+        const std::string hint = HintOf(m.g, t);
+        EXPECT_EQ(std::memcmp(&before, &m.g.s, sizeof before), 0);
+        EXPECT_EQ(seed, m.g.rng.RandSeed);
+        EXPECT_EQ(hint.rfind("Tipp: ", 0), 0u) << hint;
+    }
+    m.g.s.currentPlayer = 2;
+    EXPECT_EQ(HintOf(m.g, t), t.get(txt::guide::kHintNotNow));
 }
 
 }  // namespace
