@@ -336,6 +336,9 @@ void MainWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (positioned_) return;
     positioned_ = true;
+    // Space on the first focused control must never quit: the focus starts on "Nächster".
+    if (board_->nextButton()->isVisible()) board_->nextButton()->setFocus(Qt::OtherFocusReason);
+    else board_->setFocus(Qt::OtherFocusReason);
     const ProfileSettings& p = settings();
     if (p.FormLeft != 0 || p.FormTop != 0)
         move(ClampWindowPosition(p.FormLeft, width(), screen_.width()),

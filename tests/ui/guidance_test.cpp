@@ -150,6 +150,15 @@ class GuidanceTest : public QObject {
         QVERIFY(!w->promptLine()->accessibleName().isEmpty());
     }
 
+    void theFocusStartsOnNext() {
+        QTemporaryDir dir;
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->board()->nextButton()));
+    }
+
     void aFailedLoadSaysWhyBesideItsNumber() {
         QTemporaryDir dir;
         auto w = test::OpenTestWindow(dir);
