@@ -157,6 +157,8 @@ inline constexpr int kHintSupervisor = kGuidanceTexts + 46;
 inline constexpr int kHintDrawCard = kGuidanceTexts + 47;
 inline constexpr int kHintBuild = kGuidanceTexts + 48;       // %1 building
 inline constexpr int kHintPass = kGuidanceTexts + 49;
+inline constexpr int kSummaryHeading = kGuidanceTexts + 50;  // "Wertung der Woche %1"
+inline constexpr int kSummaryPlayer = kGuidanceTexts + 51;   // %1 player, %2 souks, %3 caravan, %4 total
 }  // namespace guide
 
 }  // namespace kelmira::txt

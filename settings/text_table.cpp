@@ -160,6 +160,8 @@ constexpr Entry kDefaults[] = {
     {txt::guide::kHintDrawCard, "eine Karte ziehen"},
     {txt::guide::kHintBuild, "%1 bauen"},
     {txt::guide::kHintPass, "Tipp: diesmal nichts tun und mit „Nächster“ weitergeben."},
+    {txt::guide::kSummaryHeading, "Wertung der Woche %1"},
+    {txt::guide::kSummaryPlayer, "Spieler %1: Basare %2, Karawane %3 Punkte, jetzt %4 Siegpunkte"},
     {txt::guide::kResumeGame, "Beim letzten Mal lief noch ein Spiel. Dieses Spiel fortsetzen?"},
 };
 

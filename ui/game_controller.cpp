@@ -16,6 +16,7 @@
 #include "ui/dialogs/dialog_host.h"
 #include "ui/strategy_editor.h"
 #include "ui/board/geometry.h"
+#include "ui/prompt.h"
 
 namespace kelmira {
 
@@ -187,6 +188,7 @@ void GameController::newGame() {
     ReseedForNewGame(game_);
     const bool run = game_.simulationSwitch;
     NeuesSpiel(game_);
+    checkWeekSummary(false);
     // A run leaves the board as it was; a game shows its first position.
     if (!run && view_) view_->refresh(Refresh::All, 0);
     changed();
@@ -195,6 +197,7 @@ void GameController::newGame() {
 bool GameController::historyMove(bool (MoveHistory::*move)(Game&)) {
     if (runInProgress_) return false;
     const bool moved = (history_.*move)(game_);
+    checkWeekSummary(false);
     history_.ZeigeHistoryButtons(game_);
     changed();
     return moved;
@@ -217,9 +220,17 @@ void GameController::tick() {
     const int player = game_.s.currentPlayer;
     const bool over = game_.s.gameOver;
     TimerTick(game_);
+    checkWeekSummary();
     // Whose turn it is decides the history controls; nothing else of the menus moves by
     // itself.
     if (game_.s.currentPlayer != player || game_.s.gameOver != over) changed();
+}
+
+void GameController::checkWeekSummary(bool show) {
+    const int scored = ScoredWeeks(game_);
+    if (show && scored == summarizedWeeks_ + 1 && view_ && !game_.simulationRunning && !runInProgress_)
+        view_->weekSummary(WeekSummary(game_, scored, texts_.table));
+    summarizedWeeks_ = scored;
 }
 
 void GameController::setPlayerCount(int count) {

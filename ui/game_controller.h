@@ -70,6 +70,8 @@ class ControllerView {
     virtual void runFinished() = 0;
     // Menus, tool buttons and whatever else follows the state as a whole.
     virtual void stateChanged() = 0;
+    // After a week's scoring: the summary lines, shown without stopping the game.
+    virtual void weekSummary(const std::vector<std::string>& lines) { (void)lines; }
 };
 
 struct ControllerStart {
@@ -135,6 +137,9 @@ class GameController : public QObject, public Host, private SimulationProgress {
     // The four history moves; true when a position was restored.
     bool historyMove(bool (MoveHistory::*move)(Game&));
     void tick();
+    // Shows the summary of a week scored since the last call; after a new game, a load or a
+    // history move only takes the new count.
+    void checkWeekSummary(bool show = true);
     // The timer's tick: as tick(), but a computer player's step keeps the chosen pace.
     void pacedTick();
     void setPlayerCount(int count);
@@ -208,6 +213,7 @@ class GameController : public QObject, public Host, private SimulationProgress {
     bool runInProgress_ = false;
     bool closing_ = false;
     GuideSettings guide_;
+    int summarizedWeeks_ = 0;
     // Since the last computer player's step, so that its move stays in view.
     QElapsedTimer sinceComputerStep_;
 };

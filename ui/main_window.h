@@ -16,6 +16,7 @@
 #include "ui/game_controller.h"
 
 class QLabel;
+class QMessageBox;
 class QMenu;
 
 namespace kelmira {
@@ -98,6 +99,7 @@ class MainWindow : public QMainWindow, private ControllerView {
     void runProgress(int gamesDone) override;
     void runFinished() override;
     void stateChanged() override { updateActions(); }
+    void weekSummary(const std::vector<std::string>& lines) override;
 
     std::vector<ActionRow> actionRows();
     void wireBoard();
@@ -139,6 +141,7 @@ class MainWindow : public QMainWindow, private ControllerView {
     QSize screen_;
     bool positioned_ = false;
     QLabel* prompt_ = nullptr;
+    QPointer<QMessageBox> summary_;
     std::unique_ptr<GameState> clickBefore_ = std::make_unique<GameState>();
     HumanTurnInput inputBefore_;
     int clickBuilding_ = 0;

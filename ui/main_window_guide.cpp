@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/board/board_view.h"
 #include "ui/main_window.h"
 
 namespace kelmira {
@@ -44,6 +45,27 @@ void MainWindow::offerResume() {
     settings().SaveDir = saveDir;
     std::error_code ec;
     std::filesystem::remove(file, ec);
+}
+
+void MainWindow::weekSummary(const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    // Into the course, so the scoring can be read again later.
+    CourseView* view = board_->courseView();
+    for (const std::string& line : lines) {
+        const int index = view->insertLine(view->lineCount());
+        view->appendPart(index).setText(q(line));
+    }
+    QString text;
+    for (std::size_t i = 1; i < lines.size(); ++i) text += q(lines[i]) + QStringLiteral("\n");
+    // One summary window at a time, never waiting for an answer: the game goes on.
+    if (!summary_) {
+        summary_ = new QMessageBox(QMessageBox::Information, QString(), QString(), QMessageBox::Ok, this);
+        summary_->setAttribute(Qt::WA_DeleteOnClose);
+        summary_->setModal(false);
+    }
+    summary_->setWindowTitle(q(lines.front()));
+    summary_->setText(text.trimmed());
+    summary_->show();
 }
 
 }  // namespace kelmira

@@ -139,6 +139,7 @@ void MainWindow::afterInput() {
                          in.cubesToPlace == inputBefore_.cubesToPlace && in.supervisorTargetsShown == inputBefore_.supervisorTargetsShown &&
                          std::equal(&in.yellowChosen[1], &in.yellowChosen[1] + kMaxYellowDice, &inputBefore_.yellowChosen[1]);
     clickPending_ = false;
+    controller_->checkWeekSummary();
     updateActions();
     if (refused) showPrompt(RefusalOf(game(), clickBuilding_, texts().table));
 }

@@ -2,6 +2,8 @@
 
 #include "engine/buildings.h"
 
+#include <algorithm>
+
 namespace kelmira {
 
 namespace {
@@ -61,6 +63,24 @@ std::string RefusalOf(const Game& g, int building, const TextTable& t) {
                             {buildingName(t, building), std::to_string(gold), std::to_string(camels)});
     }
     return t.get(kRefusedNotNow) + " " + PromptOf(g, t);
+}
+
+int ScoredWeeks(const Game& g) {
+    if (g.s.playerCount == 0) return 0;
+    if (g.s.gameOver) return 3;
+    return std::clamp(g.s.week - 1, 0, 3);
+}
+
+std::vector<std::string> WeekSummary(const Game& g, int week, const TextTable& t) {
+    std::vector<std::string> lines{FillText(t.get(kSummaryHeading), {std::to_string(week)})};
+    if (week < 1 || week > 3) return lines;
+    for (int p = 1; p <= g.s.playerCount && p <= kMaxPlayers; ++p) {
+        const PlayerState& ps = g.s.player(p);
+        const WeekPoints& w = ps.weekPoints[week];
+        lines.push_back(FillText(t.get(kSummaryPlayer), {std::to_string(p), std::to_string(w.fromSouks),
+                                                         std::to_string(w.fromCaravan), std::to_string(ps.victoryPoints)}));
+    }
+    return lines;
 }
 
 }  // namespace kelmira

@@ -4,6 +4,7 @@
 // without a window.
 
 #include <string>
+#include <vector>
 
 #include "engine/game.h"
 #include "settings/text_table.h"
@@ -19,5 +20,12 @@ std::string PromptOf(const Game& g, const TextTable& t);
 // control); the answer names what is missing, or says that the click does not apply now and
 // what does.
 std::string RefusalOf(const Game& g, int building, const TextTable& t);
+
+// Weeks whose scoring is done: the week before the current one, all three at the end.
+int ScoredWeeks(const Game& g);
+
+// The summary after the scoring of `week`: a heading, then per player the points from the
+// souks and the caravan of that week and the new total.
+std::vector<std::string> WeekSummary(const Game& g, int week, const TextTable& t);
 
 }  // namespace kelmira

@@ -15,6 +15,7 @@
 
 #include "settings/text_table.h"
 #include "ui/board/board_view.h"
+#include "ui/controls/course_view.h"
 #include "ui/game_controller.h"
 #include "window_fixture.h"
 
@@ -157,6 +158,22 @@ class GuidanceTest : public QObject {
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->board()->nextButton()));
+    }
+
+    void aScoredWeekIsSummedUpWithoutStoppingTheGame() {
+        QTemporaryDir dir;
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        w->action("file.new")->trigger();
+        const int lines = w->board()->courseView()->lineCount();
+        w->game().s.week = 2;
+        w->controller().checkWeekSummary();
+        QCOMPARE(w->board()->courseView()->lineCount(), lines + 1 + w->game().s.playerCount);
+        auto* box = w->findChild<QMessageBox*>();
+        QVERIFY(box && box->isVisible() && !box->isModal());
+        QCOMPARE(box->windowTitle(), QStringLiteral("Wertung der Woche 1"));
+        w->controller().checkWeekSummary();  // once per week
+        QCOMPARE(w->board()->courseView()->lineCount(), lines + 1 + w->game().s.playerCount);
     }
 
     void aFailedLoadSaysWhyBesideItsNumber() {

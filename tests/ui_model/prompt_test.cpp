@@ -86,3 +86,27 @@ TEST(Hint, TellsAComputerPlayersMoveAndLeavesTheGameAsItWas) {
 
 }  // namespace
 }  // namespace kelmira
+
+namespace kelmira {
+namespace {
+
+TEST(WeekSummary, CountsEachPlayersSoukAndCaravanPoints) {
+    test::RecordsGame m(2);
+    NeuesSpiel(m.g);
+    const TextTable t;
+    EXPECT_EQ(ScoredWeeks(m.g), 0);
+    m.g.s.week = 2;
+    m.g.s.player(2).weekPoints[1].fromSouks = 7;
+    m.g.s.player(2).weekPoints[1].fromCaravan = 3;
+    m.g.s.player(2).victoryPoints = 12;
+    EXPECT_EQ(ScoredWeeks(m.g), 1);
+    const std::vector<std::string> lines = WeekSummary(m.g, 1, t);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "Wertung der Woche 1");
+    EXPECT_EQ(lines[2], "Spieler 2: Basare 7, Karawane 3 Punkte, jetzt 12 Siegpunkte");
+    m.g.s.gameOver = 1;
+    EXPECT_EQ(ScoredWeeks(m.g), 3);
+}
+
+}  // namespace
+}  // namespace kelmira
