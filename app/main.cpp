@@ -5,8 +5,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
+#include "records/game_record.h"
 #include "settings/profile.h"
 #include "ui/main_window.h"
 
@@ -21,9 +23,32 @@ bool displayAvailable() {
     return (x && *x) || (wayland && *wayland);
 }
 
+constexpr const char* kUsage =
+    "kelmira [PROFILE-FOLDER]   play Kelmira in a window\n"
+    "  PROFILE-FOLDER           the folder of Kelmira.ini and the saved games (default: the\n"
+    "                           program's folder, or ~/.config/kelmira when that is not writable)\n"
+    "  -h, --help               print this text\n"
+    "  -v, --version            print the program's version\n"
+    "kelmira-sim plays simulations and checks game files without a window.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Options are answered before any window or profile: "--help" must never become a folder.
+    if (argc > 1 && argv[1][0] == '-') {
+        const char* a = argv[1];
+        if (std::strcmp(a, "-h") == 0 || std::strcmp(a, "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(a, "-v") == 0 || std::strcmp(a, "--version") == 0) {
+            std::printf("kelmira %.*s\n", static_cast<int>(kelmira::kProgVersString.size()),
+                        kelmira::kProgVersString.data());
+            return 0;
+        }
+        std::fprintf(stderr, "kelmira: unknown option %s (see --help)\n", a);
+        return 2;
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr,
                      "kelmira: no display found. Set DISPLAY (X11) or WAYLAND_DISPLAY to run the "
@@ -41,5 +66,6 @@ int main(int argc, char** argv) {
     auto window = kelmira::MainWindow::create(options, exitCode);
     if (!window) return exitCode;
     window->show();
+    window->offerResume();
     return app.exec();
 }

@@ -111,6 +111,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The library packages come from dpkg-shlibdeps; the font is loaded at run time, not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET kelmira)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+  # Qt's own dialogs (file choosers, message boxes) speak the program's language.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-translations-l10n")
 endif()
 include(CPack)

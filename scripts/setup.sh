@@ -6,7 +6,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
 shift || true
 
-"$here/scripts/install-packages.sh" g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libjpeg62-turbo-dev qt6-base-dev fonts-dejavu-core librsvg2-bin
+"$here/scripts/install-packages.sh" g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libjpeg62-turbo-dev qt6-base-dev qt6-translations-l10n fonts-dejavu-core librsvg2-bin
 
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON

@@ -49,6 +49,7 @@ auto* findIn(Items& items, std::string_view id) {
 std::vector<MenuItem> DefaultMenuBar() {
     constexpr int kPlayerGroup = 1;
     constexpr int kStrengthGroup = 2;
+    constexpr int kPaceGroup = 3;
     MenuItem extraStats = item("options.extra.statistics", "E&xtra Statistik");
     extraStats.hidden = true;
     return {
@@ -65,6 +66,7 @@ std::vector<MenuItem> DefaultMenuBar() {
                  item("move.redo", "&wiederherstellen", "Ctrl+Y"),
                  item("move.first", "ganz zurück"),
                  item("move.last", "ganz nach vorn"),
+                 item("move.hint", "&Tipp", "Ctrl+H"),
              }),
         menu("players", "S&pieler",
              {
@@ -87,6 +89,13 @@ std::vector<MenuItem> DefaultMenuBar() {
                  check("options.showYellowDice", "&Zeige fremde gelbe Würfel"),
                  check("options.showHistory", "&Ablauf anzeigen"),
                  check("options.showSupervisorHint", "A&ufseher Hinweis"),
+                 menu("options.pace", "Te&mpo der Computerspieler",
+                      {
+                          radio("options.pace.0", "&schnell", kPaceGroup),
+                          radio("options.pace.1", "&normal", kPaceGroup),
+                          radio("options.pace.2", "&langsam", kPaceGroup),
+                      }),
+                 check("options.askBeforeReplacing", "&Nachfragen, bevor ein Spiel verworfen wird"),
                  item("options.scale", "Skalierung &Hauptformular ..."),
                  menu("options.extra", "erweiterte &Einstellungen",
                       {

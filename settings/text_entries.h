@@ -168,5 +168,51 @@ enum LanguageEntry : int {
     kCourseCardName = 273,              // + kind 1..9: the card names of the game course
     kLanguageTextsEnd = 283,            // first number after the block's entries
 };
+// The guidance block: what the window says to a player (prompts, reasons, questions,
+// summaries, records). "%1".."%3" stand for the numbers and names filled in.
+namespace guide {
+inline constexpr int kFolderMissing = kGuidanceTexts + 0;     // "der Ordner existiert nicht"
+inline constexpr int kNoWritePermission = kGuidanceTexts + 1;  // "keine Schreibberechtigung"
+inline constexpr int kFileMissing = kGuidanceTexts + 2;      // "Die Datei existiert nicht."
+inline constexpr int kFileUnreadable = kGuidanceTexts + 3;   // "Die Datei kann nicht gelesen werden."
+inline constexpr int kNotAGameFile = kGuidanceTexts + 4;     // "Die Datei ist keine Kelmira-Spieldatei."
+inline constexpr int kDamaged = kGuidanceTexts + 5;          // "Die Datei ist beschädigt."
+inline constexpr int kNewerVersion = kGuidanceTexts + 6;     // "... von einer neueren Version ..."
+inline constexpr int kNoPosition = kGuidanceTexts + 7;       // "Die Datei enthält keinen Spielstand."
+inline constexpr int kFolderUnusable = kGuidanceTexts + 8;   // the temporary copy failed
+inline constexpr int kQtLanguage = kGuidanceTexts + 9;       // "de": which Qt translation to load
+inline constexpr int kDiscardGame = kGuidanceTexts + 10;     // "Das laufende Spiel wird verworfen. ..."
+inline constexpr int kExitKeepsGame = kGuidanceTexts + 11;   // "... beim nächsten Start ... Beenden?"
+inline constexpr int kDoNotAskAgain = kGuidanceTexts + 12;   // "Nicht mehr fragen"
+inline constexpr int kResumeGame = kGuidanceTexts + 13;      // "... Spiel fortsetzen?"
+inline constexpr int kSavesTurnStart = kGuidanceTexts + 14;  // "Die Datei enthält den Stand zu Beginn ..."
+inline constexpr int kPromptNoGame = kGuidanceTexts + 20;
+inline constexpr int kPromptGameOver = kGuidanceTexts + 21;
+inline constexpr int kPromptOtherPlayer = kGuidanceTexts + 22;   // "Spieler %1 ist am Zug."
+inline constexpr int kPromptRoll = kGuidanceTexts + 23;
+inline constexpr int kPromptPlaceCubes = kGuidanceTexts + 24;    // %1 cubes, %2 region
+inline constexpr int kPromptPlaceOneCube = kGuidanceTexts + 25;  // %1 = 1, %2 region
+inline constexpr int kPromptCardCube = kGuidanceTexts + 26;
+inline constexpr int kPromptAction = kGuidanceTexts + 27;
+inline constexpr int kPromptAfterAction = kGuidanceTexts + 28;
+inline constexpr int kRefusedBuildingCost = kGuidanceTexts + 29;  // %1 building, %2 gold, %3 camels
+inline constexpr int kRefusedNotNow = kGuidanceTexts + 30;
+inline constexpr int kPromptName = kGuidanceTexts + 31;           // the line's accessible name
+inline constexpr int kPromptSimulation = kGuidanceTexts + 32;
+inline constexpr int kPromptTakeRow = kGuidanceTexts + 33;
+inline constexpr int kPromptSupervisor = kGuidanceTexts + 34;
+inline constexpr int kHintNotNow = kGuidanceTexts + 40;
+inline constexpr int kHintBeforeAction = kGuidanceTexts + 41;
+inline constexpr int kHintIntro = kGuidanceTexts + 42;       // "Tipp: %1."
+inline constexpr int kHintCubes = kGuidanceTexts + 43;       // %1 region
+inline constexpr int kHintCamels = kGuidanceTexts + 44;
+inline constexpr int kHintGold = kGuidanceTexts + 45;
+inline constexpr int kHintSupervisor = kGuidanceTexts + 46;
+inline constexpr int kHintDrawCard = kGuidanceTexts + 47;
+inline constexpr int kHintBuild = kGuidanceTexts + 48;       // %1 building
+inline constexpr int kHintPass = kGuidanceTexts + 49;
+inline constexpr int kSummaryHeading = kGuidanceTexts + 50;  // "Wertung der Woche %1"
+inline constexpr int kSummaryPlayer = kGuidanceTexts + 51;   // %1 player, %2 souks, %3 caravan, %4 total
+}  // namespace guide
 
 }  // namespace kelmira::txt

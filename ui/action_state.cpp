@@ -20,6 +20,9 @@ bool checkedOf(const ActionContext& c, std::string_view id) {
     const ProfileSettings& p = c.settings;
     if (const int n = suffixNumber(id, "players.")) return g.menuPlayerCount == n;
     if (const int n = suffixNumber(id, "strength.")) return g.gameStrength == n;
+    if (const int n = suffixNumber(id, "options.pace.")) return static_cast<int>(c.guide.pace) == n;
+    if (id == "options.pace.0") return c.guide.pace == Pace::Fast;
+    if (id == "options.askBeforeReplacing") return c.guide.askBeforeReplacing;
     if (id == "options.trace") return g.traceOn;
     if (id == "options.singlestep") return g.timer.singleStep;
     if (id == "options.saveProfile") return p.SaveIni;

@@ -12,6 +12,7 @@
 #include "records/history.h"
 #include "settings/language_texts.h"
 #include "settings/profile.h"
+#include "ui/guidance.h"
 
 namespace kelmira {
 
@@ -22,6 +23,7 @@ struct ActionContext {
     // A simulation run started from the window pumps events while it plays; nothing but
     // ending the program may reach the game then.
     bool runInProgress = false;
+    GuideSettings guide{};
 };
 
 struct ActionFlags {

@@ -1,9 +1,15 @@
 #include "ui/app_paths.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 #include "settings/profile.h"
+#include "settings/text_table.h"
 
 namespace kelmira {
 
@@ -14,6 +20,20 @@ std::filesystem::path FindDataFolder(const std::filesystem::path& programFolder)
     const fs::path installed = (programFolder / ".." / "share" / "kelmira").lexically_normal();
     if (fs::is_directory(installed / "Pic", ec)) return installed;
     return programFolder;
+}
+
+std::string CreateFailureReason(const std::filesystem::path& file, const TextTable& texts) {
+    std::error_code ec;
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    if (!std::filesystem::is_directory(folder, ec)) return texts.get(txt::guide::kFolderMissing);
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::close(fd);
+        return {};
+    }
+    const int error = errno;
+    if (error == EACCES || error == EPERM || error == EROFS) return texts.get(txt::guide::kNoWritePermission);
+    return std::strerror(error);
 }
 
 AppPaths ResolveAppPaths(const std::filesystem::path& programFolder,

@@ -23,6 +23,12 @@ struct AppPaths {
 // else ../share/kelmira when that holds "Pic", else the program folder.
 std::filesystem::path FindDataFolder(const std::filesystem::path& programFolder);
 
+struct TextTable;
+
+// Why a file could not be created there, in the table's words: a missing folder, a refused
+// permission, or the system's own description.
+std::string CreateFailureReason(const std::filesystem::path& file, const TextTable& texts);
+
 AppPaths ResolveAppPaths(const std::filesystem::path& programFolder,
                          const std::string& profileArgument);
 

@@ -8,6 +8,7 @@
 #include "engine/human_turn.h"
 #include "engine/setup.h"
 #include "engine/turn.h"
+#include "records/game_file.h"
 #include "records/game_record.h"
 #include "records/trace_dumps.h"
 #include "settings/language_choice.h"
@@ -17,6 +18,7 @@
 #include "ui/dialogs/dialog_host.h"
 #include "ui/strategy_editor.h"
 #include "ui/board/geometry.h"
+#include "ui/prompt.h"
 
 namespace kelmira {
 
@@ -93,8 +95,16 @@ std::optional<StartFailure> GameController::start(const ControllerStart& start) 
     ps.trace = [this](const std::string& l) { writeStartupLine(l); };
     const ProfileReadResult read = LeseProfil(settings_, profile_, texts_, ps);
     for (const std::string& l : read.startupTrace) writeStartupLine(l);
-    if (!read.ok()) return StartFailure{read.caption, read.message, read.exitCode};
+    if (!read.ok()) {
+        StartFailure failure{read.caption, read.message, read.exitCode};
+        if (read.exitCode == kExitProfileNotCreatable) {
+            const std::string reason = CreateFailureReason(paths_.profileFolder / kProfileFileName, texts_.table);
+            if (!reason.empty()) failure.message += " (" + reason + ")";
+        }
+        return failure;
+    }
     profileOpen_ = true;
+    guide_ = ReadGuideSettings(profile_);
     strategies_.names = texts_.strategyNames;
 
     ApplyProfileScale(scale_, settings_.ScaleBy, screen.size.width(), screen.size.height());
@@ -116,7 +126,7 @@ void GameController::startGame(bool startTimer) {
     history_.ZeigeHistoryButtons(game_);
     SimulationEinrichten(game_, statistics_, simulation_);
     game_.runSimulation = [this](Game& g) { runSimulation(g); };
-    connect(&timer_, &QTimer::timeout, this, &GameController::tick);
+    connect(&timer_, &QTimer::timeout, this, &GameController::pacedTick);
     timer_.setInterval(200);
     if (startTimer) timer_.start();
 }
@@ -155,7 +165,25 @@ void GameController::setScale(int percent) {
 }
 
 ActionStates GameController::actionStates() const {
-    return ActionStateOf(ActionContext{game_, history_, settings_, runInProgress_}, texts_.menu);
+    return ActionStateOf(ActionContext{game_, history_, settings_, runInProgress_, guide_}, texts_.menu);
+}
+
+void GameController::setPace(Pace pace) {
+    guide_.pace = pace;
+    WriteGuideSettings(guide_, profile_);
+    changed();
+}
+
+void GameController::setAskBeforeReplacing(bool ask) {
+    guide_.askBeforeReplacing = ask;
+    WriteGuideSettings(guide_, profile_);
+    changed();
+}
+
+std::filesystem::path GameController::resumeFile() const {
+    const std::filesystem::path file = paths_.profileFolder / kResumeFileName;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(file, ec) ? file : std::filesystem::path();
 }
 
 void GameController::changed() {
@@ -169,6 +197,7 @@ void GameController::newGame() {
     ReseedForNewGame(game_);
     const bool run = game_.simulationSwitch;
     NeuesSpiel(game_);
+    checkWeekSummary(false);
     // A run leaves the board as it was; a game shows its first position.
     if (!run && view_) view_->refresh(Refresh::All, 0);
     changed();
@@ -177,9 +206,22 @@ void GameController::newGame() {
 bool GameController::historyMove(bool (MoveHistory::*move)(Game&)) {
     if (runInProgress_) return false;
     const bool moved = (history_.*move)(game_);
+    checkWeekSummary(false);
     history_.ZeigeHistoryButtons(game_);
     changed();
     return moved;
+}
+
+void GameController::pacedTick() {
+    // A computer player's step waits until the previous one could be followed on the board.
+    const int player = game_.s.currentPlayer;
+    const bool computerStep = GameInProgress(game_) && player >= 1 && player <= kMaxPlayers &&
+                              game_.s.isComputer[player] && !game_.simulationSwitch;
+    if (computerStep && sinceComputerStep_.isValid() &&
+        sinceComputerStep_.elapsed() + timer_.interval() / 2 < PaceMilliseconds(guide_.pace))
+        return;
+    tick();
+    if (computerStep) sinceComputerStep_.restart();
 }
 
 void GameController::tick() {
@@ -187,9 +229,17 @@ void GameController::tick() {
     const int player = game_.s.currentPlayer;
     const bool over = game_.s.gameOver;
     TimerTick(game_);
+    checkWeekSummary();
     // Whose turn it is decides the history controls; nothing else of the menus moves by
     // itself.
     if (game_.s.currentPlayer != player || game_.s.gameOver != over) changed();
+}
+
+void GameController::checkWeekSummary(bool show) {
+    const int scored = ScoredWeeks(game_);
+    if (show && scored == summarizedWeeks_ + 1 && view_ && !game_.simulationRunning && !runInProgress_)
+        view_->weekSummary(WeekSummary(game_, scored, texts_.table));
+    summarizedWeeks_ = scored;
 }
 
 void GameController::setPlayerCount(int count) {
@@ -286,11 +336,21 @@ void GameController::takeSimulationSettings() {
 
 void GameController::requestExit() { ProgrammBeenden(game_); }
 
+void GameController::keepRunningGame() {
+    const std::filesystem::path file = paths_.profileFolder / kResumeFileName;
+    std::error_code ec;
+    std::filesystem::remove(file, ec);
+    // A puzzle is not kept: saving it again would change what its author locked.
+    if (runInProgress_ || !GameInProgress(game_) || history_.puzzleLock.active || history_.switches.any()) return;
+    if (SaveDialog1CanClose(game_, history_, file, nullptr)) std::filesystem::remove(file, ec);
+}
+
 void GameController::close() {
     timer_.stop();
     closing_ = true;
     // A run in progress stops after its current game; the window must not wait for it.
     simulation_.abort = true;
+    keepRunningGame();
     if (profileOpen_) SchreibeProfil(settings_, profile_);
     profileOpen_ = false;
 }

@@ -4,6 +4,7 @@
 // answers the engine as its Host and carries out the commands of the menus. It has no widgets:
 // what it needs shown or asked goes to the view, which only draws and asks.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -25,6 +26,7 @@
 #include "settings/profile.h"
 #include "ui/action_state.h"
 #include "ui/app_paths.h"
+#include "ui/guidance.h"
 #include "ui/pictures.h"
 
 namespace kelmira {
@@ -68,6 +70,8 @@ class ControllerView {
     virtual void runFinished() = 0;
     // Menus, tool buttons and whatever else follows the state as a whole.
     virtual void stateChanged() = 0;
+    // After a week's scoring: the summary lines, shown without stopping the game.
+    virtual void weekSummary(const std::vector<std::string>& lines) { (void)lines; }
 };
 
 struct ControllerStart {
@@ -113,6 +117,11 @@ class GameController : public QObject, public Host, private SimulationProgress {
     const std::vector<std::string>& startupTrace() const { return startup_; }
     const StartScale& scale() const { return scale_; }
     void setScale(int percent);
+    const GuideSettings& guide() const { return guide_; }
+    void setPace(Pace pace);
+    void setAskBeforeReplacing(bool ask);
+    // The game kept at the last close, offered at this start; empty when there is none.
+    std::filesystem::path resumeFile() const;
     bool runInProgress() const { return runInProgress_; }
     bool closing() const { return closing_; }
 
@@ -128,6 +137,11 @@ class GameController : public QObject, public Host, private SimulationProgress {
     // The four history moves; true when a position was restored.
     bool historyMove(bool (MoveHistory::*move)(Game&));
     void tick();
+    // Shows the summary of a week scored since the last call; after a new game, a load or a
+    // history move only takes the new count.
+    void checkWeekSummary(bool show = true);
+    // The timer's tick: as tick(), but a computer player's step keeps the chosen pace.
+    void pacedTick();
     void setPlayerCount(int count);
     void applyStrength(int tag);
     // The trace switch; `onLines` are the lines the memo starts with when it goes on.
@@ -171,6 +185,8 @@ class GameController : public QObject, public Host, private SimulationProgress {
 
   private:
     void applyProfile();
+    // A game still running at close goes into the profile folder for the next start.
+    void keepRunningGame();
     void runSimulation(Game& g);
     void changed();
 
@@ -196,6 +212,10 @@ class GameController : public QObject, public Host, private SimulationProgress {
     StartScale scale_;
     bool runInProgress_ = false;
     bool closing_ = false;
+    GuideSettings guide_;
+    int summarizedWeeks_ = 0;
+    // Since the last computer player's step, so that its move stays in view.
+    QElapsedTimer sinceComputerStep_;
 };
 
 }  // namespace kelmira

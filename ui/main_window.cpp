@@ -7,6 +7,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QAccessible>
+#include <QLabel>
+#include <QStatusBar>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
 
 #include "records/course_lines.h"
 #include "records/game_record.h"
@@ -15,6 +23,8 @@
 #include "ui/dialogs/dialog_host.h"
 #include "ui/help_viewer.h"
 #include "ui/hint_style.h"
+#include "ui/hint.h"
+#include "ui/prompt.h"
 #include "ui/trace_window.h"
 
 namespace kelmira {
@@ -32,6 +42,25 @@ ScreenInfo primaryScreen(const std::optional<QSize>& forced) {
     info.desktop = screen ? screen->virtualGeometry().size() : full.size();
     info.pixelsPerInch = screen ? static_cast<int>(screen->logicalDotsPerInch()) : 96;
     return info;
+}
+
+// Qt's own dialogs (file choosers, standard buttons) speak the language of the text table.
+void installQtTranslation(const std::string& language) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || language.empty()) return;
+    // A second window (the tests open many) replaces the first one's translation.
+    const QString name = QStringLiteral("kelmira-qt-translation");
+    if (auto* old = app->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(old);
+        delete old;
+    }
+    auto* translator = new QTranslator(app);
+    translator->setObjectName(name);
+    if (translator->load(QLocale(q(language)), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 }  // namespace
@@ -60,11 +89,14 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
     const ScreenInfo screen = primaryScreen(options.screen);
     screen_ = screen.size;
     if (const auto failure = c.start(ControllerStart{options.programFolder, options.profileArgument, screen})) {
+        // Said on the terminal too: the box may not show where no desktop runs.
+        std::fprintf(stderr, "kelmira: %s: %s\n", failure->caption.c_str(), failure->message.c_str());
         if (showFatalBox) QMessageBox::critical(nullptr, q(failure->caption), q(failure->message));
         exitCode = failure->exitCode;
         return false;
     }
     LanguageTexts& texts = c.texts();
+    installQtTranslation(texts.table.get(txt::guide::kQtLanguage));
     trace_ = new TraceWindow(texts, QString::fromStdString(c.paths().programFolder.string()));
     connect(trace_, &TraceWindow::closedByUser, this, [this] {
         if (game().traceOn) controller_->traceDebugExecute();
@@ -93,6 +125,12 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
     actions_.bindToolButtons(*board_);
     buildLanguageMenu();
     wireBoard();
+    prompt_ = new QLabel(this);
+    prompt_->setObjectName(QStringLiteral("promptLine"));
+    prompt_->setAccessibleName(q(texts.table.get(txt::guide::kPromptName)));
+    prompt_->setFocusPolicy(Qt::TabFocus);
+    prompt_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    statusBar()->addWidget(prompt_, 1);
     // The board follows the window's size; the window opens at the size of the profile's scale,
     // which the start-up scaling already fitted to the screen.
     resize(sizeHint());
@@ -130,10 +168,17 @@ std::vector<ActionRow> MainWindow::actionRows() {
     };
     auto suffix = [](const std::string& id) { return id.back() - '0'; };
     return {
-        {"file.new", call([&c] { c.newGame(); })},
+        {"file.new", call([this, &c] {
+             if (confirmReplacingGame(txt::guide::kDiscardGame)) c.newGame();
+         })},
         {"file.load", call([this] { loadGameFile(); })},
         {"file.save", call([this] { saveGameFile(); })},
-        {"file.exit", call([&c] { c.requestExit(); })},
+        {"file.exit", call([this, &c] {
+             if (confirmReplacingGame(txt::guide::kExitKeepsGame)) c.requestExit();
+         })},
+        {"move.hint", call([this] { showPrompt(HintOf(game(), texts().table)); })},
+        {"options.pace.", [&c, suffix](const std::string& id) { c.setPace(static_cast<Pace>(suffix(id))); }},
+        {"options.askBeforeReplacing", call([&c] { c.setAskBeforeReplacing(!c.guide().askBeforeReplacing); })},
         {"move.undo", move(&MoveHistory::rckgngig1Click)},
         {"move.redo", move(&MoveHistory::wiederherstellen1Click)},
         {"move.first", move(&MoveHistory::ganzzurueckClick)},
@@ -184,6 +229,18 @@ std::vector<ActionRow> MainWindow::actionRows() {
 
 void MainWindow::updateActions() {
     actions_.apply(controller_->actionStates());
+    if (!clickPending_) showPrompt(PromptOf(game(), texts().table));
+}
+
+void MainWindow::showPrompt(const std::string& text) {
+    if (!prompt_ || prompt_->text() == q(text)) return;
+    prompt_->setText(q(text));
+    prompt_->setAccessibleDescription(q(text));
+    // Screen readers announce the new sentence without the player moving the focus.
+    QAccessibleEvent event(prompt_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    QAccessibleEvent name(prompt_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
 }
 
 // --- ControllerView ----------------------------------------------------------------------
@@ -271,6 +328,11 @@ void MainWindow::runFinished() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    // "&Ende" asked before it started the countdown; the title bar's button asks here.
+    if (!controller_->closing() && !confirmReplacingGame(txt::guide::kExitKeepsGame)) {
+        e->ignore();
+        return;
+    }
     // The window keeps its place and the scale it was last drawn at for the next start.
     ProfileSettings& p = settings();
     p.FormLeft = x();
@@ -286,6 +348,9 @@ void MainWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (positioned_) return;
     positioned_ = true;
+    // Space on the first focused control must never quit: the focus starts on "Nächster".
+    if (board_->nextButton()->isVisible()) board_->nextButton()->setFocus(Qt::OtherFocusReason);
+    else board_->setFocus(Qt::OtherFocusReason);
     const ProfileSettings& p = settings();
     if (p.FormLeft != 0 || p.FormTop != 0)
         move(ClampWindowPosition(p.FormLeft, width(), screen_.width()),

@@ -15,6 +15,8 @@
 #include "ui/board/board_view.h"
 #include "ui/game_controller.h"
 
+class QLabel;
+class QMessageBox;
 class QMenu;
 
 namespace kelmira {
@@ -68,6 +70,13 @@ class MainWindow : public QMainWindow, private ControllerView {
     void abortSimulation() { controller_->abortRun(); }
     // Menus and tool buttons brought up to date with the controller's state.
     void updateActions();
+    // Offers the game kept at the last close; the file is used up either way.
+    void offerResume();
+    // Before a running game is replaced: asks with the table's `question` unless the player
+    // chose not to be asked; true when the game may go.
+    bool confirmReplacingGame(int question);
+    // The line that says what the player can do now (or why the last click did nothing).
+    QLabel* promptLine() const { return prompt_; }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -90,11 +99,15 @@ class MainWindow : public QMainWindow, private ControllerView {
     void runProgress(int gamesDone) override;
     void runFinished() override;
     void stateChanged() override { updateActions(); }
+    void weekSummary(const std::vector<std::string>& lines) override;
 
     std::vector<ActionRow> actionRows();
     void wireBoard();
     void applyDisplaySettings();
     void afterInput();
+    // Before a click reaches the engine: what it was, so that a refusal can be explained.
+    void beginClick(int building = 0);
+    void showPrompt(const std::string& text);
     void retranslate();
 
     // Human input from the board.
@@ -127,6 +140,12 @@ class MainWindow : public QMainWindow, private ControllerView {
     ActionTable actions_;
     QSize screen_;
     bool positioned_ = false;
+    QLabel* prompt_ = nullptr;
+    QPointer<QMessageBox> summary_;
+    std::unique_ptr<GameState> clickBefore_ = std::make_unique<GameState>();
+    HumanTurnInput inputBefore_;
+    int clickBuilding_ = 0;
+    bool clickPending_ = false;
 };
 
 }  // namespace kelmira

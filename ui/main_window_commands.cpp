@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "engine/turn.h"
 #include "records/game_file.h"
@@ -27,6 +28,7 @@
 #include "ui/dialogs/end_of_game_dialog.h"
 #include "ui/dialogs/scaling_dialog.h"
 #include "ui/help_viewer.h"
+#include "ui/load_reason.h"
 #include "ui/main_window.h"
 #include "ui/strategy_editor.h"
 #include "ui/trace_window.h"
@@ -77,6 +79,18 @@ void MainWindow::openWeb(const std::string& address) {
 
 void MainWindow::saveGameFile() {
     if (history().puzzleLock.active && !history().puzzleLock.withUndo) return;
+    // A game file holds the history, whose newest entry is the start of the player's turn:
+    // what was played since is said before anything is written.
+    if (GameInProgress(game()) && TurnNotInHistory(game(), history())) {
+        QMessageBox box(QMessageBox::Question, q(texts().table.get(txt::kSaveGameTitle)), q(texts().table.get(txt::guide::kSavesTurnStart)),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.exec();
+        // Enter (an accepted box without a button) takes the default.
+        const bool yes = box.clickedButton() == box.button(QMessageBox::Yes) ||
+                         (!box.clickedButton() && box.result() == QDialog::Accepted);
+        if (!yes) return;
+    }
     QFileDialog dialog(this, q(texts().table.get(txt::kSaveGameTitle)), q(settings().SaveDir));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({q(texts().table.get(txt::kGameFileFilter)),
@@ -108,9 +122,12 @@ bool MainWindow::saveGameFileTo(const std::filesystem::path& file) {
 
 void MainWindow::loadGameFile() {
     if (game().simulationRunning || game().timer.stepBusy) return;
+    if (!confirmReplacingGame(txt::guide::kDiscardGame)) return;
     QFileDialog dialog(this, QString(), q(settings().SaveDir));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({q(texts().table.get(txt::kGameFileFilter)),
+                           q(texts().table.get(txt::kAllFilesFilter))});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     loadGameFileFrom(std::filesystem::path(dialog.selectedFiles().first().toStdString()));
 }
@@ -120,9 +137,17 @@ bool MainWindow::loadGameFileFrom(const std::filesystem::path& file) {
     if (controller_->runInProgress() || g.simulationRunning || g.timer.stepBusy) return false;
     ProfileSettings& p = settings();
     const LoadResult r = OpenDialog1CanClose(g, history(), file, &p.SaveDir);
-    if (r.message) showFileMessage(this, *r.message);
+    if (r.message) {
+        // The numbered caption stays for reports; the player reads the reason beside it.
+        FileMessage m = *r.message;
+        const std::size_t digits = m.caption.find_last_not_of("0123456789");
+        const int code = digits + 1 < m.caption.size() ? std::atoi(m.caption.c_str() + digits + 1) : 0;
+        if (!r.loaded) m.text += (m.text.empty() ? "" : "\n") + LoadFailureReason(file, code, texts().table);
+        showFileMessage(this, m);
+    }
     if (!r.loaded) return false;
     LogGameFileLoaded(g);
+    controller_->checkWeekSummary(false);
     // The loader chose the stored strength as the menu does; the menu only follows.
     p.Spielstaerke = r.strengthMenu.strength;
     p.SpielerAnzahl = g.menuPlayerCount;

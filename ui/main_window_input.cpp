@@ -9,6 +9,10 @@
 #include "engine/human_turn.h"
 #include "engine/turn.h"
 #include "ui/main_window.h"
+#include "ui/prompt.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace kelmira {
 
@@ -67,6 +71,7 @@ void MainWindow::wireBoard() {
                     });
     auto drawCard = [this](Qt::MouseButton button, Qt::KeyboardModifiers) {
         if (button != Qt::LeftButton) return;
+        beginClick();
         Image4Click(game());
         afterInput();
     };
@@ -90,6 +95,7 @@ void MainWindow::wireBoard() {
     });
     connect(b->nextButton(), &QPushButton::clicked, this, [this] {
         if (game().timer.stepBusy) return;
+        beginClick();
         BitBtn5Click(game());
         afterInput();
     });
@@ -112,17 +118,37 @@ void MainWindow::wireBoard() {
     connect(b, &BoardView::courseHover, this, [this](bool inside) { board_->setCourseVisible(inside); });
 }
 
+void MainWindow::beginClick(int building) {
+    *clickBefore_ = game().s;
+    inputBefore_ = game().input;
+    clickBuilding_ = building;
+    clickPending_ = true;
+}
+
 void MainWindow::afterInput() {
-    if (game().simulationRunning) return;
+    if (game().simulationRunning) {
+        clickPending_ = false;
+        return;
+    }
     board_->refreshAll();
     history().ZeigeHistoryButtons(game());
+    // A click the rules refused leaves state and turn input as they were: the prompt says why.
+    const HumanTurnInput& in = game().input;
+    const bool refused = clickPending_ && std::memcmp(clickBefore_.get(), &game().s, sizeof(GameState)) == 0 &&
+                         in.inputState == inputBefore_.inputState && in.chosenRow == inputBefore_.chosenRow &&
+                         in.cubesToPlace == inputBefore_.cubesToPlace && in.supervisorTargetsShown == inputBefore_.supervisorTargetsShown &&
+                         std::equal(&in.yellowChosen[1], &in.yellowChosen[1] + kMaxYellowDice, &inputBefore_.yellowChosen[1]);
+    clickPending_ = false;
+    controller_->checkWeekSummary();
     updateActions();
+    if (refused) showPrompt(RefusalOf(game(), clickBuilding_, texts().table));
 }
 
 void MainWindow::diceClicked(int row, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
     if (game().correctionMode && correctionKey(mods)) {
         Dice1MouseUp(game(), row, button == Qt::LeftButton, true);
     } else if (button == Qt::LeftButton) {
+        beginClick();
         WaehleWuerfelzeile(game(), row);
     } else {
         return;
@@ -137,6 +163,7 @@ void MainWindow::fieldClicked(int tag, Qt::MouseButton button, Qt::KeyboardModif
     if (game().correctionMode && correctionKey(mods)) {
         KorrekturFeldClick(game(), region, souk, field, true);
     } else if (button == Qt::LeftButton) {
+        beginClick();
         PlanFelderClick(game(), region, souk, field);
     } else {
         return;
@@ -145,11 +172,13 @@ void MainWindow::fieldClicked(int tag, Qt::MouseButton button, Qt::KeyboardModif
 }
 
 void MainWindow::supervisorClicked(int tag) {
+    beginClick();
     SupervisorClick(game(), tag / 100, tag % 100);
     afterInput();
 }
 
 void MainWindow::buildingClicked(int kind, Qt::KeyboardModifiers mods) {
+    if (!(game().correctionMode && correctionKey(mods))) beginClick(kind);
     Geba(game(), kind, game().correctionMode && correctionKey(mods));
     afterInput();
 }
@@ -187,6 +216,7 @@ void MainWindow::yellowDieClicked(int i) {
 }
 
 void MainWindow::handClicked(Qt::KeyboardModifiers mods) {
+    if (!(game().correctionMode && correctionKey(mods))) beginClick();
     Image2MouseUp(game(), game().correctionMode && correctionKey(mods));
     afterInput();
 }

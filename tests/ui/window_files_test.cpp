@@ -107,6 +107,8 @@ void WindowFilesTest::saveRefusesAFolderThatDoesNotExist() {
     auto w = test::OpenTestWindow(dir);
     QVERIFY(w);
     w->action("file.new")->trigger();
+    // At the start of the human's turn the file holds what the board shows: no question.
+    for (int i = 0; i < 200 && TurnNotInHistory(w->game(), w->history()); ++i) w->runOneTick();
     w->settings().SaveDir = dir.path().toStdString();
     // The first dialog gets a name in a missing folder, every box is accepted, and the dialog
     // that comes back is cancelled.

@@ -23,6 +23,8 @@ inline std::unique_ptr<MainWindow> OpenTestWindow(const QTemporaryDir& dir) {
     int exitCode = 0;
     auto w = MainWindow::create(o, exitCode, false);
     if (!w) qWarning("window not created, exit code %d", exitCode);
+    // Tests replace games freely; the tests of the question switch it back on.
+    else w->controller().setAskBeforeReplacing(false);
     return w;
 }
 

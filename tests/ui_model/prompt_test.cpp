@@ -1,0 +1,112 @@
+// The prompt line follows the human's turn phase by phase and explains a refused purchase.
+
+#include <gtest/gtest.h>
+
+#include "engine/dice.h"
+#include "engine/human_turn.h"
+#include "records/records_fixture.h"
+#include "ui/hint.h"
+#include "ui/prompt.h"
+
+#include <cstring>
+
+namespace kelmira {
+namespace {
+
+using namespace txt::guide;
+
+TEST(Prompt, SaysWhatTheHumanCanDoInEachPhase) {
+    test::RecordsGame m;
+    m.g.setHistory(&m.history);
+    const TextTable t;
+    EXPECT_EQ(PromptOf(m.g, t), t.get(kPromptNoGame));
+
+    m.g.params.forPlayers(4)[sp::SetUpStartspieler] = 1;
+    m.g.rng.RandSeed = 77;
+    NeuesSpiel(m.g);
+    EXPECT_EQ(PromptOf(m.g, t), t.get(kPromptRoll));
+    ASSERT_TRUE(WuerfelnKlick(m.g));
+    EXPECT_EQ(PromptOf(m.g, t), t.get(kPromptAction));
+
+    // The first region row with dice: the prompt names the region and counts the cubes.
+    int row = 2;
+    while (row <= 5 && m.g.s.diceRows[row].count == 0) ++row;
+    ASSERT_LE(row, 5);
+    WaehleWuerfelzeile(m.g, row);
+    const std::string placing = PromptOf(m.g, t);
+    EXPECT_NE(placing.find(t.get(txt::kRegionName + row - 1)), std::string::npos) << placing;
+    EXPECT_NE(placing.find(std::to_string(m.g.input.cubesToPlace)), std::string::npos) << placing;
+
+    m.g.s.currentPlayer = 3;
+    EXPECT_EQ(PromptOf(m.g, t), "Spieler 3 ist am Zug.");
+    m.g.s.gameOver = 1;
+    EXPECT_EQ(PromptOf(m.g, t), t.get(kPromptGameOver));
+}
+
+TEST(Prompt, ARefusedPurchaseNamesItsPrice) {
+    test::RecordsGame m;
+    m.g.params.forPlayers(4)[sp::SetUpStartspieler] = 1;
+    NeuesSpiel(m.g);
+    const TextTable t;
+    m.g.s.player(1).gold = 0;
+    m.g.s.player(1).camels = 0;
+    EXPECT_EQ(RefusalOf(m.g, 2, t), "Geschäft kostet 2 Gold und 2 Kamele.");
+    m.g.s.player(1).gold = 9;
+    m.g.s.player(1).camels = 9;
+    // Affordable but refused for another reason: the prompt says what applies instead.
+    EXPECT_EQ(RefusalOf(m.g, 2, t), t.get(kRefusedNotNow) + " " + PromptOf(m.g, t));
+}
+
+}  // namespace
+}  // namespace kelmira
+
+namespace kelmira {
+namespace {
+
+TEST(Hint, TellsAComputerPlayersMoveAndLeavesTheGameAsItWas) {
+    test::RecordsGame m;
+    m.g.params.forPlayers(4)[sp::SetUpStartspieler] = 1;
+    m.g.rng.RandSeed = 77;
+    NeuesSpiel(m.g);
+    const TextTable t;
+    for (bool rolled : {false, true}) {
+        if (rolled) {
+            ASSERT_TRUE(WuerfelnKlick(m.g));
+        }
+        const GameState before = m.g.s;
+        const auto seed = m.g.rng.RandSeed;
+        const std::string hint = HintOf(m.g, t);
+        EXPECT_EQ(std::memcmp(&before, &m.g.s, sizeof before), 0);
+        EXPECT_EQ(seed, m.g.rng.RandSeed);
+        EXPECT_EQ(hint.rfind("Tipp: ", 0), 0u) << hint;
+    }
+    m.g.s.currentPlayer = 2;
+    EXPECT_EQ(HintOf(m.g, t), t.get(txt::guide::kHintNotNow));
+}
+
+}  // namespace
+}  // namespace kelmira
+
+namespace kelmira {
+namespace {
+
+TEST(WeekSummary, CountsEachPlayersSoukAndCaravanPoints) {
+    test::RecordsGame m(2);
+    NeuesSpiel(m.g);
+    const TextTable t;
+    EXPECT_EQ(ScoredWeeks(m.g), 0);
+    m.g.s.week = 2;
+    m.g.s.player(2).weekPoints[1].fromSouks = 7;
+    m.g.s.player(2).weekPoints[1].fromCaravan = 3;
+    m.g.s.player(2).victoryPoints = 12;
+    EXPECT_EQ(ScoredWeeks(m.g), 1);
+    const std::vector<std::string> lines = WeekSummary(m.g, 1, t);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "Wertung der Woche 1");
+    EXPECT_EQ(lines[2], "Spieler 2: Basare 7, Karawane 3 Punkte, jetzt 12 Siegpunkte");
+    m.g.s.gameOver = 1;
+    EXPECT_EQ(ScoredWeeks(m.g), 3);
+}
+
+}  // namespace
+}  // namespace kelmira
