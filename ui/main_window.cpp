@@ -22,6 +22,7 @@
 #include "ui/dialogs/dialog_host.h"
 #include "ui/help_viewer.h"
 #include "ui/hint_style.h"
+#include "ui/high_scores.h"
 #include "ui/hint.h"
 #include "ui/prompt.h"
 #include "ui/trace_window.h"
@@ -212,6 +213,10 @@ std::vector<ActionRow> MainWindow::actionRows() {
         {"help.readme", call([this] { openDocument(paths().dataFolder / "Readme.txt"); })},
         {"help.cards", call([this] { openDocument(paths().dataFolder / "Help" / "Karten.pdf"); })},
         {"help.about", call([this] { showAbout(); })},
+        {"help.bestList", call([this] {
+             QMessageBox::information(this, q(texts().table.get(txt::kKelmira)),
+                                      q(BestListText(controller_->profile(), texts().table)).trimmed());
+         })},
         {"help.webA", call([this] { openWeb(settings().wwwRefA); })},
         {"help.webB", call([this] { openWeb(settings().wwwRefB); })},
         {"help.webC", call([this] { openWeb(settings().wwwRefC); })},
