@@ -296,7 +296,9 @@ void MainWindow::refresh(Refresh what, int player) {
 DialogQuestions& MainWindow::questions() { return *questions_; }
 
 void MainWindow::showEndOfGame(const EndOfGameData& data) {
-    questions_->showEndOfGame(data, controller_->scale().scale);
+    // The end window opens inside the engine's last step: the new game starts after it.
+    if (questions_->showEndOfGame(data, controller_->scale().scale))
+        QTimer::singleShot(0, this, [this] { controller_->newGame(); });
 }
 
 void MainWindow::closeRequested() { close(); }
