@@ -121,6 +121,7 @@ std::vector<MenuItem> DefaultMenuBar() {
                  item("help.readme", "Kurzinfo: &Readme"),
                  item("help.cards", "Kurzinfo: &Kartenübersicht"),
                  item("help.about", "&Über ..."),
+                 item("help.bestList", "B&estenliste ..."),
                  item("help.webA", "Das &Brettspiel im Internet"),
                  item("help.webB", "Kelmira &Homepage"),
                  item("help.webC", "Homepage des &Programmautors"),

@@ -213,6 +213,10 @@ inline constexpr int kHintBuild = kGuidanceTexts + 48;       // %1 building
 inline constexpr int kHintPass = kGuidanceTexts + 49;
 inline constexpr int kSummaryHeading = kGuidanceTexts + 50;  // "Wertung der Woche %1"
 inline constexpr int kSummaryPlayer = kGuidanceTexts + 51;   // %1 player, %2 souks, %3 caravan, %4 total
+inline constexpr int kBestHeading = kGuidanceTexts + 60;  // "Bestenliste, %1 Spieler"
+inline constexpr int kBestEmpty = kGuidanceTexts + 61;
+inline constexpr int kBestLine = kGuidanceTexts + 62;     // %1 place, %2 points, %3 date, %4 opponents
+inline constexpr int kBestEntered = kGuidanceTexts + 63;  // "Platz %1 in der Bestenliste!"
 }  // namespace guide
 
 }  // namespace kelmira::txt

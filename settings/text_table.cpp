@@ -276,6 +276,10 @@ constexpr Entry kDefaults[] = {
     {txt::guide::kHintPass, "Tipp: diesmal nichts tun und mit „Nächster“ weitergeben."},
     {txt::guide::kSummaryHeading, "Wertung der Woche %1"},
     {txt::guide::kSummaryPlayer, "Spieler %1: Basare %2, Karawane %3 Punkte, jetzt %4 Siegpunkte"},
+    {txt::guide::kBestHeading, "Bestenliste, %1 Spieler:"},
+    {txt::guide::kBestEmpty, "noch keine Spiele"},
+    {txt::guide::kBestLine, "%1. %2 Punkte am %3 gegen %4"},
+    {txt::guide::kBestEntered, "Platz %1 in der Bestenliste!"},
     {txt::guide::kResumeGame, "Beim letzten Mal lief noch ein Spiel. Dieses Spiel fortsetzen?"},
 };
 

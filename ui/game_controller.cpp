@@ -1,6 +1,7 @@
 #include "ui/game_controller.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QLocale>
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "ui/dialogs/dialog_host.h"
 #include "ui/strategy_editor.h"
 #include "ui/board/geometry.h"
+#include "ui/high_scores.h"
 #include "ui/prompt.h"
 
 namespace kelmira {
@@ -431,7 +433,23 @@ bool GameController::askCardCorrection(int currentKind, int& kind, int& action) 
 }
 
 void GameController::showEndOfGame(const EndOfGameData& data) {
-    if (view_) view_->showEndOfGame(data);
+    EndOfGameData shown = data;
+    // A game the human played enters the best list of its player count; puzzles and
+    // computer-only games do not, as they do not enter the counters either.
+    const int players = game_.s.playerCount;
+    if (!data.isPuzzle && !game_.s.isComputer[1] && !game_.simulationRunning && players >= 2 && players <= 4) {
+        std::string opponents;
+        for (int p = 2; p <= players; ++p)
+            opponents += (opponents.empty() ? "" : ", ") + data.opponentStrategy[p];
+        std::vector<BestEntry> list = ReadBestList(profile_, players);
+        const BestEntry entry{QDate::currentDate().toString(Qt::ISODate).toStdString(),
+                              game_.s.player(1).victoryPoints, opponents};
+        if (const int place = AddToBestList(list, entry)) {
+            WriteBestList(profile_, players, list);
+            shown.message += " " + FillText(texts_.table.get(txt::guide::kBestEntered), {std::to_string(place)});
+        }
+    }
+    if (view_) view_->showEndOfGame(shown);
 }
 
 void GameController::pointsDetail(Game& g) { PunkteDetail(g); }

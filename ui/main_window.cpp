@@ -23,6 +23,7 @@
 #include "ui/dialogs/dialog_host.h"
 #include "ui/help_viewer.h"
 #include "ui/hint_style.h"
+#include "ui/high_scores.h"
 #include "ui/hint.h"
 #include "ui/prompt.h"
 #include "ui/trace_window.h"
@@ -218,6 +219,10 @@ std::vector<ActionRow> MainWindow::actionRows() {
              openDocument(LocalisedDocument(paths().dataFolder, texts().table, txt::kCardOverviewFile));
          })},
         {"help.about", call([this] { showAbout(); })},
+        {"help.bestList", call([this] {
+             QMessageBox::information(this, q(texts().table.get(txt::kKelmira)),
+                                      q(BestListText(controller_->profile(), texts().table)).trimmed());
+         })},
         {"help.webA", call([this] { openWeb(settings().wwwRefA); })},
         {"help.webB", call([this] { openWeb(settings().wwwRefB); })},
         {"help.webC", call([this] { openWeb(settings().wwwRefC); })},
@@ -297,7 +302,9 @@ void MainWindow::refresh(Refresh what, int player) {
 DialogQuestions& MainWindow::questions() { return *questions_; }
 
 void MainWindow::showEndOfGame(const EndOfGameData& data) {
-    questions_->showEndOfGame(data, controller_->scale().scale);
+    // The end window opens inside the engine's last step: the new game starts after it.
+    if (questions_->showEndOfGame(data, controller_->scale().scale))
+        QTimer::singleShot(0, this, [this] { controller_->newGame(); });
 }
 
 void MainWindow::closeRequested() { close(); }

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -174,6 +175,24 @@ class GuidanceTest : public QObject {
         QCOMPARE(box->windowTitle(), QStringLiteral("Wertung der Woche 1"));
         w->controller().checkWeekSummary();  // once per week
         QCOMPARE(w->board()->courseView()->lineCount(), lines + 1 + w->game().s.playerCount);
+    }
+
+    void theEndWindowStartsANewGame() {
+        QTemporaryDir dir;
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        QCOMPARE(w->game().s.playerCount, 0);
+        QTimer clicker;
+        QObject::connect(&clicker, &QTimer::timeout, [] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (auto* b = m ? m->findChild<QPushButton*>("newGame") : nullptr) b->click();
+            else if (auto* d = qobject_cast<QDialog*>(m)) d->accept();
+        });
+        clicker.start(10);
+        EndOfGameData data;
+        data.isPuzzle = true;
+        w->controller().showEndOfGame(data);
+        QTRY_VERIFY(w->game().s.playerCount > 0);
     }
 
     void aFailedLoadSaysWhyBesideItsNumber() {

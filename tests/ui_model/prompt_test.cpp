@@ -110,3 +110,32 @@ TEST(WeekSummary, CountsEachPlayersSoukAndCaravanPoints) {
 
 }  // namespace
 }  // namespace kelmira
+
+#include "support/temp_folder.h"
+#include "ui/high_scores.h"
+
+namespace kelmira {
+namespace {
+
+TEST(BestList, KeepsTheTenBestPerPlayerCountInTheProfile) {
+    std::vector<BestEntry> list;
+    for (int points : {40, 70, 55, 70, 30, 90, 61, 62, 63, 64})
+        ASSERT_GT(AddToBestList(list, BestEntry{"2026-12-07", points, "A"}), 0);
+    // A tie goes below the earlier game; too few points do not enter.
+    EXPECT_EQ(AddToBestList(list, BestEntry{"2026-12-08", 70, "new"}), 4);
+    EXPECT_EQ(list.size(), 10u);
+    EXPECT_EQ(list.back().points, 40);
+    EXPECT_EQ(AddToBestList(list, BestEntry{"2026-12-08", 40, "late"}), 0);
+
+    test::TempFolder dir;
+    {
+        IniFile profile(dir / "Kelmira.ini");
+        WriteBestList(profile, 3, list);
+    }
+    const IniFile profile(dir / "Kelmira.ini");
+    EXPECT_EQ(ReadBestList(profile, 3), list);
+    EXPECT_TRUE(ReadBestList(profile, 4).empty());
+}
+
+}  // namespace
+}  // namespace kelmira

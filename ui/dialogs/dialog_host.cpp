@@ -67,14 +67,16 @@ bool DialogQuestions::askScale(int currentScale, int& scale) {
     return ok;
 }
 
-void DialogQuestions::showEndOfGame(const EndOfGameData& data, int mainScale) {
+bool DialogQuestions::showEndOfGame(const EndOfGameData& data, int mainScale) {
+    bool newGame = false;
     {
         EndOfGameDialog d(texts_, pictures_, mainScale, parent_);
         d.setData(data);
-        d.exec();
+        newGame = d.exec() == EndOfGameDialog::kNewGameResult;
     }
     const int set = PictureSetToShow(data.gamesPlayed, pictureOneShot_, QDate::currentDate());
     if (set != 0) showPictureSet(set);
+    return newGame;
 }
 
 InfoDialog* DialogQuestions::makeInfo(int gamesWon, int gamesPlayed) {

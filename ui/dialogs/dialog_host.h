@@ -38,7 +38,8 @@ class DialogQuestions {
     bool askScale(int currentScale, int& scale);
 
     // The end-of-game window, then, when the number of games calls for it, the picture window.
-    void showEndOfGame(const EndOfGameData& data, int mainScale);
+    // True when the player asked for a new game from the window.
+    bool showEndOfGame(const EndOfGameData& data, int mainScale);
     // The information window with OK ("Über ...").
     void showInfo(int gamesWon, int gamesPlayed);
     // The information window without OK, closing itself after three seconds; returns at once.

@@ -79,6 +79,9 @@ EndOfGameDialog::EndOfGameDialog(const LanguageTexts& texts, PictureSource pictu
     ok_ = new QPushButton(this);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    newGame_ = new QPushButton(this);
+    newGame_->setObjectName(QStringLiteral("newGame"));
+    connect(newGame_, &QPushButton::clicked, this, [this] { done(kNewGameResult); });
 
     auto* results = new QVBoxLayout;
     results->addWidget(title_);
@@ -94,6 +97,7 @@ EndOfGameDialog::EndOfGameDialog(const LanguageTexts& texts, PictureSource pictu
     middle->addLayout(results, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(newGame_);
     buttons->addWidget(ok_);
     auto* top = new QVBoxLayout(this);
     top->addLayout(middle);
@@ -152,6 +156,7 @@ void EndOfGameDialog::prepare() {
     percentText_->setText(TableText(texts_, txt::kGamesWonPercent));
     percentValue_->setText(QString::number(data_.percentWon));
     ok_->setText(TableText(texts_, txt::kOk));
+    newGame_->setText(TableText(texts_, txt::kNewGame));
 
     for (QLabel* l : {title_, message_, opponentsHeader_, pointsHeader_, highScoreText_, gamesText_,
                       percentText_})
@@ -160,7 +165,7 @@ void EndOfGameDialog::prepare() {
     NameValue(gamesValue_, gamesText_->text());
     NameValue(percentValue_, percentText_->text());
     NameFor(picture_, windowTitle());
-    NameByText({ok_});
+    NameByText({ok_, newGame_});
     // A scaled window scales its picture with it, whatever the picture's own size.
     const int scale = scale_;
     PictureSource scaled = [this, scale](const std::string& file) {

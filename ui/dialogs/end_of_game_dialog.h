@@ -22,6 +22,9 @@ class EndOfGameDialog : public QDialog {
                     QWidget* parent = nullptr);
 
     void setData(const EndOfGameData& data);
+    // The result of exec() when the player chose "Neues Spiel".
+    static constexpr int kNewGameResult = 2;
+    QPushButton* newGameButton() const { return newGame_; }
     void prepare();
 
     // The scale this window takes for the main window's scale.
@@ -65,6 +68,7 @@ class EndOfGameDialog : public QDialog {
     QLabel* percentText_;
     QLabel* percentValue_;
     QPushButton* ok_;
+    QPushButton* newGame_;
 };
 
 }  // namespace kelmira
