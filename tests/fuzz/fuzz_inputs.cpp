@@ -1,5 +1,7 @@
 #include "fuzz_inputs.h"
 
+#include "support/play_step.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -44,15 +46,7 @@ std::string playOn(Bytes file) {
     for (int turn = 0; turn < kTurnsAfterLoad && !g.s.gameOver; ++turn) {
         const int p = g.s.currentPlayer;
         if (p < 1 || p > g.s.playerCount) return "current player out of range during play";
-        if (g.s.isComputer[p]) {
-            SchrittComputer(g, p);
-        } else {
-            // The human's seat, played the way the command line plays it.
-            g.s.rollPending = 0;
-            ComputerZug(g, p);
-            ZugBeenden(g, p);
-            NaechsterSpieler(g);
-        }
+        test::PlayStep(g);
     }
     // Undo across what was just played must still reach the loaded entries.
     g.s.currentPlayer = 1;

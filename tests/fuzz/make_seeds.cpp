@@ -18,6 +18,7 @@
 #include "settings/language_file.h"
 #include "settings/profile.h"
 #include "settings/strategy_sections.h"
+#include "support/play_step.h"
 
 namespace fs = std::filesystem;
 using namespace kelmira;
@@ -51,16 +52,7 @@ bool saveGame(const GameSpec& spec, const fs::path& file) {
     g.rng.RandSeed = spec.seed;
     NeuesSpiel(g);
     for (int turn = 0; turn < spec.turns && !g.s.gameOver; ++turn) {
-        const int p = g.s.currentPlayer;
-        if (g.s.isComputer[p]) {
-            SchrittComputer(g, p);
-        } else {
-            // The human's seat, played by a strategy and ended as "Nächster" ends it.
-            g.s.rollPending = 0;
-            ComputerZug(g, p);
-            ZugBeenden(g, p);
-            NaechsterSpieler(g);
-        }
+        test::PlayStep(g);
     }
     // As in the window: an entry is taken before the human rolls on a day the human opens.
     GameRecord& r = history.record();

@@ -13,6 +13,7 @@
 #include "engine/turn.h"
 #include "players/dispatch.h"
 #include "players/strategies.h"
+#include "support/play_step.h"
 #include "support/test_game.h"
 
 namespace kelmira::test {
@@ -118,16 +119,7 @@ inline FullGameResult PlayFullGame(const FullGameSetup& setup) {
     // 21 rounds of at most four turns; anything longer is a broken turn sequence.
     constexpr int kTurnLimit = 21 * 4 + 8;
     while (!g.s.gameOver && r.turns < kTurnLimit && r.problems.empty()) {
-        const int p = g.s.currentPlayer;
-        if (g.s.isComputer[p]) {
-            SchrittComputer(g, p);
-        } else {
-            // The human seat: a strategy chooses for it, the turn ends as "Nächster" ends it.
-            g.s.rollPending = 0;
-            ComputerZug(g, p);
-            ZugBeenden(g, p);
-            NaechsterSpieler(g);
-        }
+        test::PlayStep(g);
         ++r.turns;
         check("after a turn");
     }
