@@ -20,26 +20,14 @@
 #include "records/game_file.h"
 #include "records/game_record.h"
 
-#ifndef KELMIRA_SIM_PATH
-#error "KELMIRA_SIM_PATH must name the kelmira-sim binary"
-#endif
+#include "sim_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using kelmira::test::readFile;
+using kelmira::test::Result;
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;

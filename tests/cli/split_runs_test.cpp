@@ -12,26 +12,14 @@
 #include <string>
 #include <vector>
 
-#ifndef KELMIRA_SIM_PATH
-#error "KELMIRA_SIM_PATH must name the kelmira-sim binary"
-#endif
+#include "sim_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using kelmira::test::readFile;
+using kelmira::test::Result;
 
 class SplitRuns : public ::testing::Test {
   protected:
