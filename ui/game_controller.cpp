@@ -17,7 +17,7 @@
 #include "settings/profile_guards.h"
 #include "settings/strategy_sections.h"
 #include "ui/dialogs/dialog_host.h"
-#include "ui/strategy_editor.h"
+#include "ui/windows/strategy_editor.h"
 #include "ui/board/geometry.h"
 #include "ui/high_scores.h"
 #include "ui/prompt.h"

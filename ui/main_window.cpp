@@ -21,12 +21,12 @@
 #include "settings/language_choice.h"
 #include "settings/profile_guards.h"
 #include "ui/dialogs/dialog_host.h"
-#include "ui/help_viewer.h"
+#include "ui/windows/help_viewer.h"
 #include "ui/hint_style.h"
 #include "ui/high_scores.h"
 #include "ui/hint.h"
 #include "ui/prompt.h"
-#include "ui/trace_window.h"
+#include "ui/windows/trace_window.h"
 
 namespace kelmira {
 

@@ -27,11 +27,11 @@
 #include "ui/dialogs/picture_dialog.h"
 #include "ui/dialogs/end_of_game_dialog.h"
 #include "ui/dialogs/scaling_dialog.h"
-#include "ui/help_viewer.h"
+#include "ui/windows/help_viewer.h"
 #include "ui/load_reason.h"
 #include "ui/main_window.h"
-#include "ui/strategy_editor.h"
-#include "ui/trace_window.h"
+#include "ui/windows/strategy_editor.h"
+#include "ui/windows/trace_window.h"
 
 namespace kelmira {
 

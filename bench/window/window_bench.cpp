@@ -24,7 +24,7 @@
 #include "records/statistics.h"
 #include "settings/profile.h"
 #include "ui/main_window.h"
-#include "ui/trace_window.h"
+#include "ui/windows/trace_window.h"
 
 using namespace kelmira;
 

@@ -12,7 +12,7 @@
 
 #include "settings/language_choice.h"
 #include "settings/language_file.h"
-#include "ui/help_viewer.h"
+#include "ui/windows/help_viewer.h"
 
 using namespace kelmira;
 

@@ -1,4 +1,4 @@
-#include "ui/help_viewer.h"
+#include "ui/windows/help_viewer.h"
 
 #include <QDir>
 #include <QRegularExpression>

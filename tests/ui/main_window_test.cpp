@@ -17,7 +17,7 @@
 #include "engine/invariants.h"
 #include "ui/dialogs/scaling_dialog.h"
 #include "ui/main_window.h"
-#include "ui/trace_window.h"
+#include "ui/windows/trace_window.h"
 #include "window_fixture.h"
 
 using namespace kelmira;

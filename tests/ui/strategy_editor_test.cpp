@@ -1,4 +1,4 @@
-#include "ui/strategy_editor.h"
+#include "ui/windows/strategy_editor.h"
 
 #include <QCheckBox>
 #include <QPushButton>

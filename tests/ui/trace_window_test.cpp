@@ -1,4 +1,4 @@
-#include "ui/trace_window.h"
+#include "ui/windows/trace_window.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -23,7 +23,7 @@
 #include "engine/turn.h"
 #include "ui/main_window.h"
 #include "window_fixture.h"
-#include "ui/trace_window.h"
+#include "ui/windows/trace_window.h"
 
 using namespace kelmira;
 
