@@ -446,7 +446,11 @@ bool KarteNutzenSichtbar(const Game& g) {
 }
 
 bool WuerfelFuerKarteSichtbar(const Game& g) {
-    return IstMenschAmZug(g) && g.s.player(kHuman).cardCount >= 1;
+    // Shown only while a click could give the die: a row chosen, the action not yet done and
+    // no die bought this turn.
+    const HumanTurnInput& in = g.input;
+    return IstMenschAmZug(g) && g.s.player(kHuman).cardCount >= 1 && in.chosenRow != 0 &&
+           !in.actionDone && !in.extraDie;
 }
 
 // --- Input bookkeeping ---------------------------------------------------------------------

@@ -65,7 +65,8 @@ void Label44Click(Game& g);
 // asks for one step in single-step mode.
 void BitBtn5Click(Game& g);
 
-// Whether the window shows the use-card button and the extra-die button.
+// Whether the window shows the use-card button and the extra-die button (the latter only while
+// it can still apply: a row chosen, before the action, once per turn).
 bool KarteNutzenSichtbar(const Game& g);
 bool WuerfelFuerKarteSichtbar(const Game& g);
 

@@ -134,6 +134,20 @@ TEST(HumanTurn, LastenaufzugAndExtraDiePlaceFourCubesInOneRegion) {
     EXPECT_TRUE(t.nested.traced("Würfel Für Karte: Nicht mehr möglich nach audgeführter Aktion"));
 }
 
+TEST(HumanTurn, TheExtraDieButtonShowsOnlyWhileItCanApply) {
+    HumanTurn t;
+    t.setHand(1, {k3Kamele, k3Gold});
+    SetDiceRow(t.s(), 2, 3, 2);
+    EXPECT_FALSE(WuerfelFuerKarteSichtbar(t.g)) << "no row chosen";
+    WaehleWuerfelzeile(t.g, 2);
+    EXPECT_TRUE(WuerfelFuerKarteSichtbar(t.g));
+    Label44Click(t.g);
+    EXPECT_FALSE(WuerfelFuerKarteSichtbar(t.g)) << "once per turn";
+    t.g.input.extraDie = false;
+    t.g.input.actionDone = true;
+    EXPECT_FALSE(WuerfelFuerKarteSichtbar(t.g)) << "after the action";
+}
+
 TEST(HumanTurn, AnOpenOwnSoukTakesTheFirstCube) {
     HumanTurn t;
     PutCubes(t.s(), 1, 1, 2, 3);  // 3 of 4 fields
