@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "players/strategies.h"
+#include "records/parallel_simulation.h"
 #include "ui/prompt.h"
 
 namespace kelmira {
@@ -28,14 +29,9 @@ std::string HintOf(const Game& g, const TextTable& t) {
     // The copy has no host and no history: nothing it does reaches the window or the record.
     Strategies players;
     Game copy(nullptr, &players);
-    copy.s = s;
+    CopyRunSettings(g, copy);
     copy.rng = g.rng;
-    copy.params = g.params;
-    copy.gameStrength = g.gameStrength;
-    copy.menuPlayerCount = g.menuPlayerCount;
-    copy.menuVariant1 = g.menuVariant1;
-    copy.menuVariant2 = g.menuVariant2;
-    copy.menuVariant3 = g.menuVariant3;
+    copy.traceOn = false;
     copy.s.isComputer[1] = 1;
     // Player 1's slot plays as the opponents the chosen strength drew.
     if (s.playerCount >= 2) copy.block()[sp::Strategie_Sp(1)] = StrategieNummer(g, 2);

@@ -25,7 +25,7 @@ using namespace kelmira;
 
 namespace {
 
-struct GameSpec {
+struct GamePlan {
     int players = 4;
     int variants = 0;  // bit 0..2: variants 1..3
     int strength = 4;
@@ -35,23 +35,23 @@ struct GameSpec {
     PuzzleSwitches puzzle;
 };
 
-bool saveGame(const GameSpec& spec, const fs::path& file) {
+bool saveGame(const GamePlan& plan, const fs::path& file) {
     Host host;
     Strategies players;
     auto game = std::make_unique<Game>(&host, &players);
     Game& g = *game;
     MoveHistory history([] { return 46000.25; });
     g.setHistory(&history);
-    g.menuPlayerCount = spec.players;
-    g.menuVariant1 = spec.variants & 1;
-    g.menuVariant2 = spec.variants & 2;
-    g.menuVariant3 = spec.variants & 4;
-    g.gameStrength = spec.strength;
+    g.menuPlayerCount = plan.players;
+    g.menuVariant1 = plan.variants & 1;
+    g.menuVariant2 = plan.variants & 2;
+    g.menuVariant3 = plan.variants & 4;
+    g.gameStrength = plan.strength;
     StrategieparameterInitialisieren(g.params);
     ProgramStart(g);
-    g.rng.RandSeed = spec.seed;
+    g.rng.RandSeed = plan.seed;
     NeuesSpiel(g);
-    for (int turn = 0; turn < spec.turns && !g.s.gameOver; ++turn) {
+    for (int turn = 0; turn < plan.turns && !g.s.gameOver; ++turn) {
         test::PlayStep(g);
     }
     // As in the window: an entry is taken before the human rolls on a day the human opens.
@@ -62,8 +62,8 @@ bool saveGame(const GameSpec& spec, const fs::path& file) {
             e.currentPlayer == 1 && e.startPlayer == 1 && e.turnInRound == 1 && !e.gameOver;
     }
     g.s.currentPlayer = 1;
-    for (int u = 0; u < spec.undos; ++u) history.rckgngig1Click(g);
-    history.switches = spec.puzzle;
+    for (int u = 0; u < plan.undos; ++u) history.rckgngig1Click(g);
+    history.switches = plan.puzzle;
     if (const auto message = SaveGameFile(g, history, file)) {
         std::fprintf(stderr, "%s: %s\n", file.c_str(), message->caption.c_str());
         return false;
@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
     std::uint32_t seed = 11;
     for (int n = 2; n <= 4; ++n)
         for (int v = 0; v < 8; ++v) {
-            GameSpec s;
+            GamePlan s;
             s.players = n;
             s.variants = v;
             s.seed = seed += 101;
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
             }
         }
     for (int strength = 1; strength <= 3; ++strength) {
-        GameSpec s;
+        GamePlan s;
         s.players = 1 + strength;
         s.strength = strength;
         s.seed = 500u + static_cast<std::uint32_t>(strength);
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
         ok &= saveGame(s, out / "game_file" / ("strength" + std::to_string(strength) + ".kel"));
     }
     {
-        GameSpec s;
+        GamePlan s;
         s.players = 3;
         s.turns = 40;
         s.undos = 3;

@@ -50,7 +50,7 @@ class SoakHost : public Host {
     std::uint32_t next() { return answers = answers * 1664525u + 1013904223u; }
 };
 
-struct GameSpec {
+struct GamePlan {
     int players;
     bool variant[3];
     int strategies[4];
@@ -69,8 +69,8 @@ constexpr std::uint64_t kAllMixes = kMixes2 + kMixes3 + kMixes3 * 17;  // 88723
 // is prime to kAllMixes) with the variant combinations in turn; later games draw player
 // count, variants and strategies, and one in four is set up by a game strength instead.
 // Human seat, drawn parameters and dice depend on the run's seed.
-GameSpec specFor(std::uint32_t runSeed, std::uint64_t k) {
-    GameSpec s{};
+GamePlan planFor(std::uint32_t runSeed, std::uint64_t k) {
+    GamePlan s{};
     const std::uint64_t base = (static_cast<std::uint64_t>(runSeed) << 32) ^ k;
     const std::uint32_t r = mix(base * 5 + 4);
     int variants;
@@ -98,7 +98,7 @@ GameSpec specFor(std::uint32_t runSeed, std::uint64_t k) {
     return s;
 }
 
-std::string describe(std::uint64_t k, const GameSpec& s) {
+std::string describe(std::uint64_t k, const GamePlan& s) {
     std::string out = "game " + std::to_string(k) + ": " + std::to_string(s.players) +
                       " players, variants " + std::to_string(int{s.variant[0]}) +
                       std::to_string(int{s.variant[1]}) + std::to_string(int{s.variant[2]});
@@ -138,35 +138,35 @@ void scramble(StrategyParams& b, std::uint32_t seed) {
 
 // Plays game k; every fault as one line. `checks` counts the invariant checks made.
 std::vector<std::string> playGame(std::uint32_t runSeed, std::uint64_t k, std::uint64_t& checks) {
-    const GameSpec spec = specFor(runSeed, k);
+    const GamePlan plan = planFor(runSeed, k);
     SoakHost host;
-    host.answers = spec.seed ^ 0x9e3779b9u;
+    host.answers = plan.seed ^ 0x9e3779b9u;
     Strategies players;
     Game g{&host, &players};
-    g.menuPlayerCount = spec.players;
-    g.menuVariant1 = spec.variant[0];
-    g.menuVariant2 = spec.variant[1];
-    g.menuVariant3 = spec.variant[2];
-    g.gameStrength = spec.strength;
+    g.menuPlayerCount = plan.players;
+    g.menuVariant1 = plan.variant[0];
+    g.menuVariant2 = plan.variant[1];
+    g.menuVariant3 = plan.variant[2];
+    g.gameStrength = plan.strength;
     StrategieparameterInitialisieren(g.params);
     ProgramStart(g);
-    StrategyParams& block = g.params.forPlayers(spec.players);
-    if (spec.paramSeed) scramble(block, spec.paramSeed);
-    for (int slot = 1; slot <= 4; ++slot) block[sp::Strategie_Sp(slot)] = spec.strategies[slot - 1];
-    g.rng.RandSeed = spec.seed;
+    StrategyParams& block = g.params.forPlayers(plan.players);
+    if (plan.paramSeed) scramble(block, plan.paramSeed);
+    for (int slot = 1; slot <= 4; ++slot) block[sp::Strategie_Sp(slot)] = plan.strategies[slot - 1];
+    g.rng.RandSeed = plan.seed;
     Setup(g);
-    g.s.isComputer[1] = spec.humanSeat1 ? 0 : 1;
+    g.s.isComputer[1] = plan.humanSeat1 ? 0 : 1;
 
     std::vector<std::string> problems;
     int turns = 0;
     const auto check = [&](const char* when) {
         ++checks;
         for (const std::string& f : host.faults)
-            problems.push_back(describe(k, spec) + ", turn " + std::to_string(turns) + " " + when +
+            problems.push_back(describe(k, plan) + ", turn " + std::to_string(turns) + " " + when +
                                ": internal fault " + f);
         host.faults.clear();
         for (const std::string& v : CheckInvariants(g))
-            problems.push_back(describe(k, spec) + ", turn " + std::to_string(turns) + " " + when +
+            problems.push_back(describe(k, plan) + ", turn " + std::to_string(turns) + " " + when +
                                ": " + v);
     };
     check("after setup");
@@ -188,9 +188,9 @@ std::vector<std::string> playGame(std::uint32_t runSeed, std::uint64_t k, std::u
         }
     }
     if (problems.empty()) {
-        const int expected = spec.players == 2 ? 63 : 21 * spec.players;
+        const int expected = plan.players == 2 ? 63 : 21 * plan.players;
         if (!g.s.gameOver || turns != expected || g.s.week != 3 || g.s.day != 7)
-            problems.push_back(describe(k, spec) + ": stopped after " + std::to_string(turns) +
+            problems.push_back(describe(k, plan) + ": stopped after " + std::to_string(turns) +
                                " turns in week " + std::to_string(g.s.week) + ", day " +
                                std::to_string(g.s.day) + (g.s.gameOver ? " (over)" : ""));
     }
