@@ -66,6 +66,17 @@ class DiceTest : public ::testing::Test {
         for (int i = 1; i <= kDiceRows; ++i) out.push_back(test::RowOf(s, i));
         return out;
     }
+    // A game in which player 1, the human, must still roll and holds `gold`.
+    void humanRollPhase(int gold) {
+        t.setup(12345);
+        s.dice.yellowDice = 0;
+        s.player(1).gold = gold;
+        s.currentPlayer = 1;
+        s.isComputer[1] = 0;
+        s.gameOver = 0;
+        s.rollPending = 1;
+        ZugEingabeStart(t.g);
+    }
 };
 
 TEST_F(DiceTest, EightEqualFacesAreRolledAgainAndRowsSortByValue) {
@@ -150,14 +161,7 @@ TEST_F(DiceTest, BuyingAndTogglingYellowDice) {
     EXPECT_EQ(test::Ints(s.dice.yellowDice, p3.gold), test::Ints(3, 4));
 
     // Player 1's roll phase: three dice offered for 3 gold; buying keeps the offer.
-    t.setup(12345);
-    s.dice.yellowDice = 0;
-    s.player(1).gold = 3;
-    s.currentPlayer = 1;
-    s.isComputer[1] = 0;
-    s.gameOver = 0;
-    s.rollPending = 1;
-    ZugEingabeStart(t.g);
+    humanRollPhase(3);
     EXPECT_EQ(GelbeWuerfelAngebot(t.g), 3);
     for (int die = 1; die <= 3; ++die) EXPECT_TRUE(GelberWuerfelKlick(t.g, die));
     EXPECT_EQ(GelbeWuerfelAngebot(t.g), 3);
@@ -183,13 +187,7 @@ TEST_F(DiceTest, BuyingAndTogglingYellowDice) {
 TEST_F(DiceTest, YellowChoiceNeverOutlivesItsGold) {
     // Buying two dice, then resetting the input (undo, load) must not leave them chosen: a
     // second click on them used to give the gold back a second time.
-    t.setup(12345);
-    s.player(1).gold = 3;
-    s.currentPlayer = 1;
-    s.isComputer[1] = 0;
-    s.gameOver = 0;
-    s.rollPending = 1;
-    ZugEingabeStart(t.g);
+    humanRollPhase(3);
     GelberWuerfelKlick(t.g, 1);
     GelberWuerfelKlick(t.g, 2);
     const GameState bought = s;
