@@ -217,6 +217,9 @@ inline constexpr int kBestHeading = kGuidanceTexts + 60;  // "Bestenliste, %1 Sp
 inline constexpr int kBestEmpty = kGuidanceTexts + 61;
 inline constexpr int kBestLine = kGuidanceTexts + 62;     // %1 place, %2 points, %3 date, %4 opponents
 inline constexpr int kBestEntered = kGuidanceTexts + 63;  // "Platz %1 in der Bestenliste!"
+inline constexpr int kHintRow = kGuidanceTexts + 80;      // "Würfelzeile %1 nehmen"
+inline constexpr int kHintField = kGuidanceTexts + 81;    // %1 souk, %2 field
+inline constexpr int kBestHints = kGuidanceTexts + 82;    // %1 hints taken in that game
 }  // namespace guide
 
 }  // namespace kelmira::txt

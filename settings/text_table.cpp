@@ -280,6 +280,9 @@ constexpr Entry kDefaults[] = {
     {txt::guide::kBestEmpty, "noch keine Spiele"},
     {txt::guide::kBestLine, "%1. %2 Punkte am %3 gegen %4"},
     {txt::guide::kBestEntered, "Platz %1 in der Bestenliste!"},
+    {txt::guide::kHintRow, "Würfelzeile %1 nehmen"},
+    {txt::guide::kHintField, "Souk %1, Feld %2"},
+    {txt::guide::kBestHints, "(Tipps: %1)"},
     {txt::guide::kResumeGame, "Beim letzten Mal lief noch ein Spiel. Dieses Spiel fortsetzen?"},
 };
 

@@ -188,6 +188,12 @@ std::filesystem::path GameController::resumeFile() const {
     return std::filesystem::is_regular_file(file, ec) ? file : std::filesystem::path();
 }
 
+HintPlan GameController::hint() {
+    HintPlan plan = PlanHint(game_);
+    if (plan.given()) ++hintsUsed_;
+    return plan;
+}
+
 void GameController::changed() {
     if (view_) view_->stateChanged();
 }
@@ -199,6 +205,7 @@ void GameController::newGame() {
     ReseedForNewGame(game_);
     const bool run = game_.simulationSwitch;
     NeuesSpiel(game_);
+    hintsUsed_ = 0;
     checkWeekSummary(false);
     // A run leaves the board as it was; a game shows its first position.
     if (!run && view_) view_->refresh(Refresh::All, 0);
@@ -345,6 +352,8 @@ void GameController::keepRunningGame() {
     // A puzzle is not kept: saving it again would change what its author locked.
     if (runInProgress_ || !GameInProgress(game_) || history_.puzzleLock.active || history_.switches.any()) return;
     if (SaveDialog1CanClose(game_, history_, file, nullptr)) std::filesystem::remove(file, ec);
+    profile_.writeInteger(kSectionGuide, kResumeHintsKey, hintsUsed_);
+    profile_.flush();
 }
 
 void GameController::close() {
@@ -443,7 +452,7 @@ void GameController::showEndOfGame(const EndOfGameData& data) {
             opponents += (opponents.empty() ? "" : ", ") + data.opponentStrategy[p];
         std::vector<BestEntry> list = ReadBestList(profile_, players);
         const BestEntry entry{QDate::currentDate().toString(Qt::ISODate).toStdString(),
-                              game_.s.player(1).victoryPoints, opponents};
+                              game_.s.player(1).victoryPoints, opponents, hintsUsed_};
         if (const int place = AddToBestList(list, entry)) {
             WriteBestList(profile_, players, list);
             shown.message += " " + FillText(texts_.table.get(txt::guide::kBestEntered), {std::to_string(place)});

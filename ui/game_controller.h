@@ -27,6 +27,7 @@
 #include "ui/action_state.h"
 #include "ui/app_paths.h"
 #include "ui/guidance.h"
+#include "ui/hint.h"
 #include "ui/pictures.h"
 
 namespace kelmira {
@@ -123,6 +124,11 @@ class GameController : public QObject, public Host, private SimulationProgress {
     // The game kept at the last close, offered at this start; empty when there is none.
     std::filesystem::path resumeFile() const;
     bool runInProgress() const { return runInProgress_; }
+    // The hint for the human's position; a hint given counts for the best list.
+    HintPlan hint();
+    int hintsUsed() const { return hintsUsed_; }
+    // A game from a file starts its count anew; a resumed game takes the count it had.
+    void setHintsUsed(int n) { hintsUsed_ = n < 0 ? 0 : n; }
     bool closing() const { return closing_; }
 
     // The folder whose Lang.ini is read: the profile folder once a language was chosen there,
@@ -196,6 +202,7 @@ class GameController : public QObject, public Host, private SimulationProgress {
     void finished(Game&, int) override;
 
     ControllerView* view_ = nullptr;
+    int hintsUsed_ = 0;
     AppPaths paths_;
     LanguageTexts texts_;
     ProfileSettings settings_;

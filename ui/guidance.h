@@ -15,6 +15,8 @@ namespace kelmira {
 inline constexpr const char* kSectionGuide = "Guide";
 // The game that was running when the window closed, offered at the next start.
 inline constexpr const char* kResumeFileName = "Fortsetzung.kel";
+// The hints taken in that game, which its file cannot hold.
+inline constexpr const char* kResumeHintsKey = "ResumeHints";
 
 enum class Pace { Fast = 0, Normal = 1, Slow = 2 };
 

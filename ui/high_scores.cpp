@@ -1,5 +1,6 @@
 #include "ui/high_scores.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "ui/prompt.h"
@@ -9,6 +10,9 @@ namespace kelmira {
 namespace {
 
 std::string key(int players, int i) { return "P" + std::to_string(players) + "_" + std::to_string(i); }
+// Beside the entry rather than inside it, so a list written here still reads the same in a
+// version that knows nothing of hints.
+std::string hintsKey(int players, int i) { return key(players, i) + "_Tipps"; }
 
 }  // namespace
 
@@ -20,7 +24,8 @@ std::vector<BestEntry> ReadBestList(const IniFile& profile, int players) {
         const std::size_t a = v.find(';');
         const std::size_t b = a == std::string::npos ? a : v.find(';', a + 1);
         if (b == std::string::npos) continue;
-        list.push_back(BestEntry{v.substr(0, a), std::atoi(v.substr(a + 1, b - a - 1).c_str()), v.substr(b + 1)});
+        const int hints = std::max(0, profile.readInteger(kSectionBestList, hintsKey(players, i), 0));
+        list.push_back(BestEntry{v.substr(0, a), std::atoi(v.substr(a + 1, b - a - 1).c_str()), v.substr(b + 1), hints});
     }
     return list;
 }
@@ -31,6 +36,8 @@ void WriteBestList(IniFile& profile, int players, const std::vector<BestEntry>& 
         profile.writeString(kSectionBestList, key(players, i),
                             n < list.size() ? list[n].date + ";" + std::to_string(list[n].points) + ";" + list[n].opponents
                                             : std::string());
+        profile.writeString(kSectionBestList, hintsKey(players, i),
+                            n < list.size() && list[n].hints > 0 ? std::to_string(list[n].hints) : std::string());
     }
     profile.flush();
 }
@@ -50,9 +57,13 @@ std::string BestListText(const IniFile& profile, const TextTable& t) {
         out += FillText(t.get(txt::guide::kBestHeading), {std::to_string(players)}) + "\n";
         const std::vector<BestEntry> list = ReadBestList(profile, players);
         if (list.empty()) out += t.get(txt::guide::kBestEmpty) + "\n";
-        for (std::size_t i = 0; i < list.size(); ++i)
-            out += FillText(t.get(txt::guide::kBestLine), {std::to_string(i + 1), std::to_string(list[i].points),
-                                                          list[i].date, list[i].opponents}) + "\n";
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            out += FillText(t.get(txt::guide::kBestLine),
+                            {std::to_string(i + 1), std::to_string(list[i].points), list[i].date, list[i].opponents});
+            if (list[i].hints > 0)
+                out += " " + FillText(t.get(txt::guide::kBestHints), {std::to_string(list[i].hints)});
+            out += "\n";
+        }
         out += "\n";
     }
     return out;

@@ -17,6 +17,7 @@ struct BestEntry {
     std::string date;  // YYYY-MM-DD
     int points = 0;
     std::string opponents;
+    int hints = 0;  // hints the player took in that game
     bool operator==(const BestEntry&) const = default;
 };
 

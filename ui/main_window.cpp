@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstring>
 
 #include "records/course_lines.h"
 #include "records/game_record.h"
@@ -25,6 +26,7 @@
 #include "ui/hint_style.h"
 #include "ui/high_scores.h"
 #include "ui/hint.h"
+#include "ui/board/hint_marks.h"
 #include "ui/prompt.h"
 #include "ui/windows/trace_window.h"
 
@@ -108,6 +110,7 @@ bool MainWindow::start(const MainWindowOptions& options, int& exitCode, bool sho
 
     board_ = new BoardView(c.game(), c.history(), texts, c.pictures(), c.scale().scale, this);
     setCentralWidget(board_);
+    hintMarks_ = new HintMarks(board_);
     setWindowTitle(q(texts.table.get(txt::kKelmira)));
 
     const QImage& back = c.pictures().get(pic::kBoard);
@@ -177,7 +180,7 @@ std::vector<ActionRow> MainWindow::actionRows() {
         {"file.exit", call([this, &c] {
              if (confirmReplacingGame(txt::guide::kExitKeepsGame)) c.requestExit();
          })},
-        {"move.hint", call([this] { showPrompt(HintOf(game(), texts().table)); })},
+        {"move.hint", call([this] { showHint(); })},
         {"options.pace.", [&c, suffix](const std::string& id) { c.setPace(static_cast<Pace>(suffix(id))); }},
         {"options.askBeforeReplacing", call([&c] { c.setAskBeforeReplacing(!c.guide().askBeforeReplacing); })},
         {"move.undo", move(&MoveHistory::rckgngig1Click)},
@@ -234,7 +237,25 @@ std::vector<ActionRow> MainWindow::actionRows() {
 
 void MainWindow::updateActions() {
     actions_.apply(controller_->actionStates());
-    if (!clickPending_) showPrompt(PromptOf(game(), texts().table));
+    if (!clickPending_ && !hintStands()) showPrompt(PromptOf(game(), texts().table));
+}
+
+void MainWindow::showHint() {
+    const HintPlan plan = controller_->hint();
+    showPrompt(HintText(plan, texts().table));
+    hintMarks_->showPlan(plan);
+    hintedState_.reset();
+    if (plan.given()) hintedState_ = game().s;
+    hintedInput_ = game().input.inputState * 10 + game().input.chosenRow;
+}
+
+bool MainWindow::hintStands() {
+    if (!hintedState_) return false;
+    const int input = game().input.inputState * 10 + game().input.chosenRow;
+    if (input == hintedInput_ && std::memcmp(&*hintedState_, &game().s, sizeof(GameState)) == 0) return true;
+    hintedState_.reset();
+    hintMarks_->clear();
+    return false;
 }
 
 void MainWindow::showPrompt(const std::string& text) {

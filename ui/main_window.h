@@ -22,6 +22,7 @@ class QMenu;
 namespace kelmira {
 
 class TraceWindow;
+class HintMarks;
 class HelpViewer;
 class DialogQuestions;
 
@@ -77,6 +78,7 @@ class MainWindow : public QMainWindow, private ControllerView {
     bool confirmReplacingGame(int question);
     // The line that says what the player can do now (or why the last click did nothing).
     QLabel* promptLine() const { return prompt_; }
+    HintMarks* hintMarks() const { return hintMarks_; }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -141,6 +143,12 @@ class MainWindow : public QMainWindow, private ControllerView {
     QSize screen_;
     bool positioned_ = false;
     QLabel* prompt_ = nullptr;
+    // The hint's marks and the position they were given for; they go when the game moves on.
+    HintMarks* hintMarks_ = nullptr;
+    std::optional<GameState> hintedState_;
+    int hintedInput_ = 0;
+    void showHint();
+    bool hintStands();
     QPointer<QMessageBox> summary_;
     std::unique_ptr<GameState> clickBefore_ = std::make_unique<GameState>();
     HumanTurnInput inputBefore_;

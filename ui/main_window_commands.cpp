@@ -147,6 +147,7 @@ bool MainWindow::loadGameFileFrom(const std::filesystem::path& file) {
     }
     if (!r.loaded) return false;
     LogGameFileLoaded(g);
+    controller_->setHintsUsed(0);
     controller_->checkWeekSummary(false);
     // The loader chose the stored strength as the menu does; the menu only follows.
     p.Spielstaerke = r.strengthMenu.strength;

@@ -41,7 +41,8 @@ void MainWindow::offerResume() {
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     // The folder the player chose for game files stays what it was.
     const std::string saveDir = settings().SaveDir;
-    if (answer == QMessageBox::Yes) loadGameFileFrom(file);
+    if (answer == QMessageBox::Yes && loadGameFileFrom(file))
+        controller_->setHintsUsed(controller_->profile().readInteger(kSectionGuide, kResumeHintsKey, 0));
     settings().SaveDir = saveDir;
     std::error_code ec;
     std::filesystem::remove(file, ec);

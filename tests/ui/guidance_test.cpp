@@ -16,6 +16,7 @@
 
 #include "settings/text_table.h"
 #include "ui/board/board_view.h"
+#include "ui/board/hint_marks.h"
 #include "ui/controls/course_view.h"
 #include "ui/game_controller.h"
 #include "window_fixture.h"
@@ -124,6 +125,36 @@ class GuidanceTest : public QObject {
         QCOMPARE(yes.asked, 1);
         QCOMPARE(std::memcmp(&w->game().s, &kept, sizeof kept), 0);
         QVERIFY(!QFile::exists(dir.filePath(kResumeFileName)));
+    }
+
+    void aHintIsMarkedCountedAndKeptWithTheGame() {
+        QTemporaryDir dir;
+        {
+            auto w = test::OpenTestWindow(dir);
+            QVERIFY(w);
+            w->action("file.new")->trigger();
+            for (int i = 0; i < 200 && w->game().s.currentPlayer != 1; ++i) w->runOneTick();
+            w->board()->rollButton()->click();
+            w->action("move.hint")->trigger();
+            QVERIFY(w->promptLine()->text().startsWith(QStringLiteral("Tipp: ")));
+            QVERIFY(!w->hintMarks()->marked().empty());
+            QCOMPARE(w->controller().hintsUsed(), 1);
+            // The marks stand until the game moves on, and go with it.
+            w->updateActions();
+            QVERIFY(!w->hintMarks()->marked().empty());
+            w->game().s.player(1).gold += 1;
+            w->updateActions();
+            QVERIFY(w->hintMarks()->marked().empty());
+            QVERIFY(!w->promptLine()->text().startsWith(QStringLiteral("Tipp: ")));
+            QVERIFY(w->close());
+        }
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        Answerer yes(true);
+        w->offerResume();
+        QCOMPARE(w->controller().hintsUsed(), 1);
+        w->action("file.new")->trigger();
+        QCOMPARE(w->controller().hintsUsed(), 0);
     }
 
     void savingMidTurnSaysWhichPositionTheFileHolds() {

@@ -75,10 +75,21 @@ TEST(Hint, TellsAComputerPlayersMoveAndLeavesTheGameAsItWas) {
         }
         const GameState before = m.g.s;
         const auto seed = m.g.rng.RandSeed;
-        const std::string hint = HintOf(m.g, t);
+        const HintPlan plan = PlanHint(m.g);
+        const std::string hint = HintText(plan, t);
         EXPECT_EQ(std::memcmp(&before, &m.g.s, sizeof before), 0);
         EXPECT_EQ(seed, m.g.rng.RandSeed);
         EXPECT_EQ(hint.rfind("Tipp: ", 0), 0u) << hint;
+        // The marks name a row and fields a click could take: empty fields of the row's region.
+        ASSERT_GE(plan.row, 1) << hint;
+        EXPECT_NE(hint.find(FillText(t.get(txt::guide::kHintRow), {std::to_string(plan.row)})), std::string::npos);
+        for (const HintField& f : plan.fields) {
+            EXPECT_EQ(f.region, plan.row - 1);
+            EXPECT_EQ(before.souk(f.region, f.souk).fields[f.field].occupied, 0);
+        }
+        if (plan.row >= 2 && plan.row <= 5) {
+            EXPECT_FALSE(plan.fields.empty()) << hint;
+        }
     }
     m.g.s.currentPlayer = 2;
     EXPECT_EQ(HintOf(m.g, t), t.get(txt::guide::kHintNotNow));
@@ -120,7 +131,7 @@ namespace {
 TEST(BestList, KeepsTheTenBestPerPlayerCountInTheProfile) {
     std::vector<BestEntry> list;
     for (int points : {40, 70, 55, 70, 30, 90, 61, 62, 63, 64})
-        ASSERT_GT(AddToBestList(list, BestEntry{"2026-12-07", points, "A"}), 0);
+        ASSERT_GT(AddToBestList(list, BestEntry{"2026-12-07", points, "A", points % 3}), 0);
     // A tie goes below the earlier game; too few points do not enter.
     EXPECT_EQ(AddToBestList(list, BestEntry{"2026-12-08", 70, "new"}), 4);
     EXPECT_EQ(list.size(), 10u);
@@ -135,6 +146,11 @@ TEST(BestList, KeepsTheTenBestPerPlayerCountInTheProfile) {
     const IniFile profile(dir / "Kelmira.ini");
     EXPECT_EQ(ReadBestList(profile, 3), list);
     EXPECT_TRUE(ReadBestList(profile, 4).empty());
+    // Hints taken show beside the entry; none shows nothing.
+    const std::string text = BestListText(profile, TextTable());
+    EXPECT_NE(text.find("1. 90 Punkte am 2026-12-07 gegen A\n2. 70 Punkte am 2026-12-07 gegen A (Tipps: 1)\n"),
+              std::string::npos)
+        << text;
 }
 
 }  // namespace
