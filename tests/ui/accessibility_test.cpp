@@ -238,6 +238,13 @@ class AccessibilityTest : public QObject {
         const int last = course->childCount() - 1;
         QCOMPARE(course->child(last)->text(QAccessible::Name), b->courseView()->lineText(last));
         QVERIFY(!b->courseView()->lineText(last).isEmpty());
+
+        // Giving the row up is read at once.
+        WaehleWuerfelzeile(g, row);
+        b->refreshAll();
+        QCOMPARE(g.input.chosenRow, 0);
+        QVERIFY(!Says(b->die(row, 1)).endsWith(chosen));
+        QVERIFY(!Says(b->die(row, 1)).isEmpty());
     }
 };
 
