@@ -455,7 +455,10 @@ void BoardView::applyTexts() {
         // Gold, camels, cubes, cards, victory points in the order of PlayerLabel.
         constexpr int kWords[5] = {81, 82, 91, 119, 98};
         for (int k = 0; k < 5; ++k) {
-            values_[p][k]->setAccessibleName(who + ": " + q(t.get(kWords[k])));
+            // "Siegpunkte:" is a caption; after the player's name its colon would be doubled.
+            QString what = q(t.get(kWords[k]));
+            if (what.endsWith(QLatin1Char(':'))) what.chop(1);
+            values_[p][k]->setAccessibleName(who + ": " + what);
             values_[p][k]->setToolTip(values_[p][k]->accessibleName());
         }
     }
