@@ -238,6 +238,9 @@ class AccessibilityTest : public QObject {
         const int last = course->childCount() - 1;
         QCOMPARE(course->child(last)->text(QAccessible::Name), b->courseView()->lineText(last));
         QVERIFY(!b->courseView()->lineText(last).isEmpty());
+        const QRect shown = course->child(last)->rect();
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(course->childAt(shown.center().x(), shown.center().y()), course->child(last));
 
         // Giving the row up is read at once.
         WaehleWuerfelzeile(g, row);

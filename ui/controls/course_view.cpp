@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 #include <map>
@@ -75,10 +76,8 @@ class CourseAccessible : public QAccessibleWidget {
         return -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        const QPoint at = view()->mapFromGlobal(QPoint(x, y));
-        for (int i = 0; i < childCount(); ++i)
-            if (view()->lineRect(i).contains(at)) return child(i);
-        return nullptr;
+        const int line = view()->lineAt(view()->mapFromGlobal(QPoint(x, y)));
+        return line >= 0 ? child(line) : nullptr;
     }
 
   private:
@@ -144,6 +143,14 @@ QString CourseView::lineText(int index) const {
         if (part.kind == FatPart::Kind::Link) text += part.text.isEmpty() ? part.link : part.text;
     }
     return text.simplified();
+}
+
+int CourseView::lineAt(const QPoint& at) const {
+    int found = -1;
+    forEachVisibleLine([&](int i, const QRect& r) {
+        if (r.contains(at)) found = i;
+    });
+    return found;
 }
 
 QRect CourseView::lineRect(int index) const {

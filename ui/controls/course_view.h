@@ -47,6 +47,8 @@ class CourseView : public QWidget {
     QString lineText(int index) const;
     // Where line `index` is drawn now; empty when it is out of view.
     QRect lineRect(int index) const;
+    // The line drawn at `at`, -1 for none.
+    int lineAt(const QPoint& at) const;
 
     QColor color() const { return color_; }
     void setColor(const QColor& c);
