@@ -115,7 +115,27 @@ enum Entry : int {
     kCurrentPlayerHint = 159,  // "aktueller Spieler": hint of the current-player marker
     kExtraDieHint = 160,       // "Würfel für Karte": the button that buys a die for a card
     kDiceRowName = 161,        // "Würfelzeile": a die's name, followed by its row
+    // What a screen reader says of the board's figures.
+    kFieldName = 162,          // "%1, Souk %2, Feld %3": region name, souk, field
+    kFieldFree = 163,          // "frei"
+    kFieldOffered = 164,       // "setzbar": offered for a cube now
+    kFieldTaken = 165,         // "besetzt": a cube whose owner is not known
+    kWhiteDie = 166,           // "weiß %1": face
+    kYellowDie = 167,          // "gelb %1": face
+    kChosen = 168,             // "gewählt"
+    kNotChosen = 169,          // "nicht gewählt"
+    kStreetSpot = 170,         // "Straße %1, Platz %2": a supervisor position
+    kCityCentre = 171,         // "Stadtmitte": the supervisor position every street shares
+    kTargetFree = 172,         // "Ziel: kostenlos"
+    kTargetCost = 173,         // "Ziel: %1 Gold"
+    kBuilt = 174,              // "gebaut"
+    kNotBuilt = 175,           // "nicht gebaut"
+    kCaravanSlot = 176,        // "Platz %1: %2": a caravan slot and its cube's owner
+    kPreviousCard = 177,       // "vorige Karte"
+    kNextCard = 178,           // "nächste Karte"
     kWindowTexts = 180,    // 180..219: the main window's messages and dialogs
+    kCardOfHand = 180,     // "Karte %1 von %2": the card shown among player 1's cards
+    kOnTop = 181,          // "oben: %1": the card on top of the discard pile
     kLanguageTexts = 220,  // 220..299: help viewer, documents, editor descriptions
     kGuidanceTexts = 300,  // 300..399: prompts, confirmations, summaries, records
     kCount = 400,

@@ -128,5 +128,41 @@ TEST(BoardSnapshot, MarkersAndStatus) {
     EXPECT_TRUE(b.take().currentMarker[2]);
 }
 
+// What a screen reader is told: what a supervisor target costs, the dice of the chosen row, the
+// owners in the caravan.
+TEST(BoardSnapshot, SaysWhatItShows) {
+    Board b;
+    GameState& s = b.g.s;
+    s.supervisorStreet = 3;
+    s.supervisorPos = 2;
+    b.g.input.dieValue = 4;
+    s.streets[3].positions[5].adjacent[0].markGold = 1;  // three steps for a four
+    s.streets[3].positions[6].adjacent[0].markGold = 1;
+    s.streets[3].positions[6].adjacent[0].markFree = 1;
+    s.streets[3].positions[2].adjacent[0].markGold = 1;  // staying costs the whole four
+    s.diceRows[4] = {};
+    s.diceRows[4].count = 2;
+    s.diceRows[4].yellow = 1;
+    s.diceRows[4].value = 5;
+    s.startPlayer = s.currentPlayer = 1;
+    s.isComputer[1] = 0;
+    b.g.input.chosenRow = 4;
+    s.caravanCount = 2;
+    s.caravan[1] = 2;
+    s.caravan[2] = 4;
+    const BoardSnapshot v = b.take();
+    const std::pair<std::string, std::string> said[] = {
+        {v.supervisorSays[3][5], "Ziel: 1 Gold"},
+        {v.supervisorSays[3][6], "Ziel: kostenlos"},
+        {v.supervisorSays[3][2], "Aufseher, Ziel: 4 Gold"},
+        {v.supervisorSays[3][3], ""},
+        {v.dieSays[4][1], "gelb 5, gewählt"},
+        {v.dieSays[4][2], "weiß 5, gewählt"},
+        {v.caravanSays[2], "Platz 2: Spieler 4"},
+        {v.caravanSays[3], ""},
+    };
+    for (const auto& [got, want] : said) EXPECT_EQ(got, want);
+}
+
 }  // namespace
 }  // namespace kelmira

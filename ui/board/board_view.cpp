@@ -30,6 +30,12 @@ constexpr std::int32_t kSupervisorColour = 6854888;
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
+// A control's accessible value; set only when it changed, so a screen reader hears changes
+// and nothing else.
+void Say(QWidget* w, const QString& value) {
+    if (w->accessibleDescription() != value) w->setAccessibleDescription(value);
+}
+
 }  // namespace
 
 void ClickArea::mouseReleaseEvent(QMouseEvent* e) {
@@ -449,7 +455,10 @@ void BoardView::applyTexts() {
         // Gold, camels, cubes, cards, victory points in the order of PlayerLabel.
         constexpr int kWords[5] = {81, 82, 91, 119, 98};
         for (int k = 0; k < 5; ++k) {
-            values_[p][k]->setAccessibleName(who + ": " + q(t.get(kWords[k])));
+            // "Siegpunkte:" is a caption; after the player's name its colon would be doubled.
+            QString what = q(t.get(kWords[k]));
+            if (what.endsWith(QLatin1Char(':'))) what.chop(1);
+            values_[p][k]->setAccessibleName(who + ": " + what);
             values_[p][k]->setToolTip(values_[p][k]->accessibleName());
         }
     }
@@ -457,27 +466,8 @@ void BoardView::applyTexts() {
         buildingPictures_[k]->setToolTip(q(t.get(108 + k)));
         buildingPictures_[k]->setAccessibleName(q(t.get(108 + k)));
     }
-    for (int row = 1; row <= 6; ++row)
-        for (int i = 1; i <= 8; ++i)
-            dice_[row][i]->setAccessibleName(q(t.get(txt::kDiceRowName)) + " " + QString::number(row));
-    for (int i = 1; i <= 3; ++i) {
-        yellowDice_[i]->setToolTip(q(t.get(87)));
-        yellowDice_[i]->setAccessibleName(q(t.get(87)));
-    }
-    for (int r = 1; r <= 4; ++r)
-        for (int so = 1; so <= 4; ++so)
-            for (int f = 1; f <= layout::kSoukFields[r][so]; ++f) {
-                const QString name = QStringLiteral("%1 %2.%3")
-                                         .arg(q(t.get(98 + r)))
-                                         .arg(so)
-                                         .arg(f);
-                fieldAreas_[r][so][f]->setAccessibleName(name);
-                fields_[r][so][f]->setAccessibleName(name);
-            }
-    for (int st = 1; st <= 4; ++st)
-        for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos)
-            supervisor_[st][pos]->setAccessibleName(
-                pos == 0 ? q(t.get(104)) : QStringLiteral("%1 %2.%3").arg(q(t.get(104))).arg(st).arg(pos));
+    for (int i = 1; i <= 3; ++i) yellowDice_[i]->setToolTip(q(t.get(87)));
+    applyAccessibleNames();
 }
 
 ShapeWidget* BoardView::supervisorShape(int street, int pos) const {
@@ -616,6 +606,7 @@ void BoardView::apply(const BoardSnapshot& n) {
                 values_[p][k]->setAccessibleDescription(text);
             }
     applyLabels(n, all);
+    applySpoken(n, all);
     shown_ = n;
     shownValid_ = !layoutTest_;
 }
@@ -672,7 +663,6 @@ void BoardView::applyFigures(const BoardSnapshot& n, bool all) {
             w->setCursor(die.hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
             w->setFaceNumber(die.face);
             w->setSelected(die.selected);
-            w->setAccessibleDescription(QString::number(die.face));
             w->show();
         }
 }
@@ -681,29 +671,116 @@ void BoardView::applyLabels(const BoardSnapshot& n, bool all) {
     const BoardSnapshot& o = shown_;
     if (all || n.drawPileLeft != o.drawPileLeft) {
         setLabelText(drawCount_, QString::number(n.drawPileLeft));
-        drawPile_->setAccessibleDescription(QString::number(n.drawPileLeft));
     }
     if (all || n.discardCount != o.discardCount || n.discardKind != o.discardKind) {
         setLabelText(discardCount_, QString::number(n.discardCount));
         discardPile_->setPixmap(cardPixmap(n.discardKind));
         discardPile_->setToolTip(n.discardKind ? q(texts_.cards.card(n.discardKind).text)
                                                : q(texts_.table.get(116)));
-        discardPile_->setAccessibleDescription(QString::number(n.discardCount));
     }
     if (all || n.handSlot != o.handSlot || n.handKind != o.handKind) {
-        QString hint = q(texts_.table.get(117));
-        QString description = hint;
-        if (n.handKind) {
-            hint = q(texts_.cards.card(n.handKind).text);
-            description = q(texts_.cards.card(n.handKind).name) + ": " + hint;
-        }
+        const QString hint =
+            q(n.handKind ? texts_.cards.card(n.handKind).text : texts_.table.get(117));
         setLabelText(handCount_, n.handSlot ? QString::number(n.handSlot) : QString());
         handCard_->setPixmap(cardPixmap(n.handKind));
         handCard_->setToolTip(hint);
-        handCard_->setAccessibleDescription(description);
     }
     for (int i = 0; i < 9; ++i)
         if (all || n.statusPanels[i] != o.statusPanels[i]) setLabelText(panels_[i], q(n.statusPanels[i]));
+}
+
+void BoardView::applyAccessibleNames() {
+    const TextTable& t = texts_.table;
+    const auto word = [&](int entry) { return q(t.get(entry)); };
+    const auto player = [&](int p) { return word(txt::kPlayerWord) + " " + QString::number(p); };
+    for (int p = 1; p <= 4; ++p) {
+        startMarkers_[p]->setAccessibleName(word(txt::kStartPlayer));
+        Say(startMarkers_[p], player(p));
+        currentMarkers_[p]->setAccessibleName(word(txt::kCurrentPlayerHint));
+        Say(currentMarkers_[p], player(p));
+        // The cube shows only where the player owns the building.
+        for (int k = 1; k <= 6; ++k) {
+            buildingShapes_[p][k]->setAccessibleName(player(p) + ": " +
+                                                     word(txt::kBuildingName + k));
+            Say(buildingShapes_[p][k], word(txt::kBuilt));
+        }
+    }
+    for (int w = 1; w <= 3; ++w) {
+        weekMarkers_[w]->setAccessibleName(word(txt::kWeek));
+        Say(weekMarkers_[w], QString::number(w));
+    }
+    for (int d = 1; d <= 7; ++d) {
+        dayMarkers_[d]->setAccessibleName(word(txt::kDay));
+        Say(dayMarkers_[d], QString::number(d));
+    }
+    for (int row = 1; row <= 6; ++row)
+        for (int i = 1; i <= 8; ++i)
+            dice_[row][i]->setAccessibleName(word(txt::kDiceRowName) + " " + QString::number(row));
+    for (int i = 1; i <= 3; ++i) yellowDice_[i]->setAccessibleName(word(txt::kBuyYellowDie));
+    for (int r = 1; r <= 4; ++r)
+        for (int so = 1; so <= 4; ++so)
+            for (int f = 1; f <= layout::kSoukFields[r][so]; ++f) {
+                const QString name =
+                    word(txt::kFieldName)
+                        .arg(word(txt::kRegionName + r), QString::number(so), QString::number(f));
+                fieldAreas_[r][so][f]->setAccessibleName(name);
+                fields_[r][so][f]->setAccessibleName(name);
+            }
+    for (int st = 1; st <= 4; ++st)
+        for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos)
+            supervisor_[st][pos]->setAccessibleName(
+                pos == 0 ? word(txt::kCityCentre)
+                         : word(txt::kStreetSpot).arg(QString::number(st), QString::number(pos)));
+    for (int i = 1; i <= 12; ++i) caravan_[i]->setAccessibleName(word(txt::kCaravan));
+    handUp_->setAccessibleName(word(txt::kNextCard));
+    handUp_->setToolTip(word(txt::kNextCard));
+    handDown_->setAccessibleName(word(txt::kPreviousCard));
+    handDown_->setToolTip(word(txt::kPreviousCard));
+    handCount_->setAccessibleName(word(txt::kCard));
+    drawCount_->setAccessibleName(word(txt::kDrawPile));
+    discardCount_->setAccessibleName(word(txt::kDiscardPile));
+    gauge_->setAccessibleName(word(txt::kSimulationProgress));
+    course_->setAccessibleName(word(txt::kCourse));
+}
+
+void BoardView::applySpoken(const BoardSnapshot& n, bool all) {
+    const BoardSnapshot& o = shown_;
+    for (int r = 1; r <= 4; ++r)
+        for (int so = 1; so <= 4; ++so)
+            for (int f = 1; f <= layout::kSoukFields[r][so]; ++f)
+                if (all || n.fieldSays[r][so][f] != o.fieldSays[r][so][f]) {
+                    Say(fieldAreas_[r][so][f], q(n.fieldSays[r][so][f]));
+                    Say(fields_[r][so][f], q(n.fieldSays[r][so][f]));
+                }
+    for (int st = 1; st <= 4; ++st)
+        for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos)
+            if (all || n.supervisorSays[st][pos] != o.supervisorSays[st][pos])
+                Say(supervisor_[st][pos], q(n.supervisorSays[st][pos]));
+    for (int i = 1; i <= 12; ++i) {
+        if (all || n.caravanSays[i] != o.caravanSays[i]) Say(caravan_[i], q(n.caravanSays[i]));
+        // A filler only parts the caravan's rows.
+        caravan_[i]->setDecorative(n.caravan[i].visible && n.caravanSays[i].empty());
+    }
+    for (int row = 1; row <= 6; ++row)
+        for (int i = 1; i <= 8; ++i)
+            if (all || n.dieSays[row][i] != o.dieSays[row][i])
+                Say(dice_[row][i], q(n.dieSays[row][i]));
+    for (int k = 1; k <= 6; ++k)
+        if (all || n.buildings[1][k].visible != o.buildings[1][k].visible)
+            Say(buildingPictures_[k],
+                q(texts_.table.get(n.buildings[1][k].visible ? txt::kBuilt : txt::kNotBuilt)));
+    if (all || n.handSays != o.handSays) {
+        Say(handCard_, q(n.handSays));
+        Say(handCount_, q(n.handSays));
+    }
+    if (all || n.drawPileLeft != o.drawPileLeft) {
+        Say(drawPile_, QString::number(n.drawPileLeft));
+        Say(drawCount_, QString::number(n.drawPileLeft));
+    }
+    if (all || n.discardSays != o.discardSays) {
+        Say(discardPile_, q(n.discardSays));
+        Say(discardCount_, q(n.discardSays));
+    }
 }
 
 void BoardView::showFields() { sync(false); }
@@ -740,6 +817,8 @@ void BoardView::showRollPhase() {
     for (int i = 1; i <= kMaxYellowDice; ++i) {
         yellowDice_[i]->setSelected(g_.input.yellowChosen[i]);
         yellowDice_[i]->setVisible(i <= offered);
+        Say(yellowDice_[i],
+            q(texts_.table.get(g_.input.yellowChosen[i] ? txt::kChosen : txt::kNotChosen)));
     }
     rollButton_->setVisible(rolling);
     nextButton_->setVisible(!rolling || g_.timer.singleStep);

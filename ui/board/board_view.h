@@ -188,6 +188,10 @@ class BoardView : public QWidget {
     void applyFigures(const BoardSnapshot& next, bool all);
     void applyLabels(const BoardSnapshot& next, bool all);
     void applyShape(ShapeWidget* w, const ShapeLook& look);
+    // What a screen reader finds: the names of the controls (from the text table), and the
+    // values they show (from the snapshot, only where they changed).
+    void applyAccessibleNames();
+    void applySpoken(const BoardSnapshot& next, bool all);
     void showPanels(int players);
     QColor inkColour(Ink ink) const;
     bool displayAllowed() const { return !g_.simulationRunning; }

@@ -1,9 +1,12 @@
 #include "ui/board/snapshot.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <vector>
 
 #include "engine/card_table.h"
 #include "engine/game.h"
+#include "engine/supervisor.h"
 #include "records/game_record.h"
 #include "records/history.h"
 #include "settings/language_texts.h"
@@ -11,6 +14,28 @@
 namespace kelmira {
 
 namespace {
+
+// `pattern` with "%1".."%9" replaced by the arguments in order, in one pass, so an argument
+// that happens to contain a mark is left as it is.
+std::string Fill(const std::string& pattern, std::initializer_list<std::string> args) {
+    const std::vector<std::string> a(args);
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t arg =
+            i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : a.size();
+        if (pattern[i] == '%' && arg < a.size()) {
+            out += a[arg];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+std::string PlayerWord(const TextTable& t, int player) {
+    return t.get(txt::kPlayerWord) + " " + std::to_string(player);
+}
 
 void TakeFields(const GameState& s, BoardSnapshot& b) {
     for (int r = 1; r <= 4; ++r)
@@ -30,15 +55,16 @@ void TakeFields(const GameState& s, BoardSnapshot& b) {
         }
 }
 
-void TakeSupervisor(const GameState& s, BoardSnapshot& b) {
+void TakeSupervisor(const Game& g, const TextTable& t, BoardSnapshot& b) {
+    const GameState& s = g.s;
     for (int st = 1; st <= 4; ++st)
         for (int pos = st == 1 ? 0 : 1; pos <= layout::kStreetLength[st]; ++pos) {
             bool markGold = false;
             bool markFree = false;
             if (pos == 0) {
-                for (int t = 1; t <= 4; ++t) {
-                    markGold = markGold || s.streets[t].positions[0].adjacent[0].markGold;
-                    markFree = markFree || s.streets[t].positions[0].adjacent[0].markFree;
+                for (int street = 1; street <= 4; ++street) {
+                    markGold = markGold || s.streets[street].positions[0].adjacent[0].markGold;
+                    markFree = markFree || s.streets[street].positions[0].adjacent[0].markFree;
                 }
             } else {
                 markGold = s.streets[st].positions[pos].adjacent[0].markGold;
@@ -54,10 +80,18 @@ void TakeSupervisor(const GameState& s, BoardSnapshot& b) {
                 look = {true, Figure::Pyramid, Ink::Supervisor, false};
             }
             b.supervisorIsOwn[st][pos] = own && look.visible;
+            std::string says = b.supervisorIsOwn[st][pos] ? t.get(txt::kSupervisor) : "";
+            if (markGold) {
+                const int cost = markFree ? 0 : SupervisorCost(s, 1, g.input.dieValue, st, pos);
+                if (!says.empty()) says += ", ";
+                says += cost == 0 ? t.get(txt::kTargetFree)
+                                  : Fill(t.get(txt::kTargetCost), {std::to_string(cost)});
+            }
+            b.supervisorSays[st][pos] = says;
         }
 }
 
-void TakeCaravan(const GameState& s, int players, BoardSnapshot& b) {
+void TakeCaravan(const GameState& s, int players, const TextTable& t, BoardSnapshot& b) {
     const int slotCount = std::min(3 * players, 12);
     // Two players: two fillers after every second slot; three: one after every third, so the
     // caravan always shows in rows of four shapes.
@@ -66,7 +100,11 @@ void TakeCaravan(const GameState& s, int players, BoardSnapshot& b) {
     int shape = 1;
     for (int slot = 1; slot <= slotCount && shape <= 12; ++slot) {
         const int owner = slot <= s.caravanCount ? s.caravan[slot] : 0;
-        if (owner >= 1 && owner <= 4) b.caravan[shape] = {true, Figure::CubeDownLeft, BoardInk(owner)};
+        if (owner >= 1 && owner <= 4) {
+            b.caravan[shape] = {true, Figure::CubeDownLeft, BoardInk(owner)};
+            b.caravanSays[shape] =
+                Fill(t.get(txt::kCaravanSlot), {std::to_string(slot), PlayerWord(t, owner)});
+        }
         ++shape;
         if (slot % group == 0)
             for (int f = 0; f < fillers && shape <= 12; ++f)
@@ -153,6 +191,41 @@ void TakeStatus(const Game& g, const MoveHistory& history, const LanguageTexts& 
     b.statusPanels[8] = std::string(kProgVersString);
 }
 
+// The words for what the looks above show, for a screen reader.
+void TakeSpoken(const Game& g, const TextTable& t, const CardTexts& cards, BoardSnapshot& b) {
+    const GameState& s = g.s;
+    for (int r = 1; r <= 4; ++r)
+        for (int so = 1; so <= 4; ++so)
+            for (int f = 1; f <= layout::kSoukFields[r][so]; ++f) {
+                const ShapeLook& look = b.fields[r][so][f];
+                const int owner = s.souk(r, so).owner;
+                b.fieldSays[r][so][f] = !look.visible              ? t.get(txt::kFieldFree)
+                                        : look.hand                ? t.get(txt::kFieldOffered)
+                                        : owner >= 1 && owner <= 4 ? PlayerWord(t, owner)
+                                                                   : t.get(txt::kFieldTaken);
+            }
+    for (int row = 1; row <= 6; ++row)
+        for (int i = 1; i <= 8; ++i) {
+            const DieLook& die = b.dice[row][i];
+            if (!die.visible) continue;
+            const bool yellow = die.ink == Ink::Yellow || die.ink == Ink::Olive;
+            std::string says =
+                Fill(t.get(yellow ? txt::kYellowDie : txt::kWhiteDie), {std::to_string(die.face)});
+            if (die.selected) says += ", " + t.get(txt::kChosen);
+            b.dieSays[row][i] = says;
+        }
+    if (b.handKind != 0) {
+        const CardText& card = cards.card(b.handKind);
+        b.handSays = Fill(t.get(txt::kCardOfHand),
+                          {std::to_string(b.handSlot), std::to_string(s.player(1).cardCount)}) +
+                     ": " + card.name + ": " + card.text;
+    } else {
+        b.handSays = t.get(txt::kPlayer1HasNoCards);
+    }
+    b.discardSays = std::to_string(b.discardCount);
+    if (b.discardKind != 0)
+        b.discardSays += ", " + Fill(t.get(txt::kOnTop), {cards.card(b.discardKind).name});
+}
 }  // namespace
 
 BoardSnapshot TakeSnapshot(const Game& g, const MoveHistory& history, const LanguageTexts& texts,
@@ -161,14 +234,15 @@ BoardSnapshot TakeSnapshot(const Game& g, const MoveHistory& history, const Lang
     BoardSnapshot b;
     b.players = s.playerCount >= 2 && s.playerCount <= 4 ? s.playerCount : 4;
     TakeFields(s, b);
-    TakeSupervisor(s, b);
-    TakeCaravan(s, b.players, b);
+    TakeSupervisor(g, texts.table, b);
+    TakeCaravan(s, b.players, texts.table, b);
     for (int w = 1; w <= 3; ++w) b.weekMarker[w] = w == s.week;
     for (int d = 1; d <= 7; ++d) b.dayMarker[d] = d == s.day;
     TakeDice(g, options, b);
     TakePlayers(g, b.players, b);
     TakePiles(s, b);
     TakeStatus(g, history, texts, b);
+    TakeSpoken(g, texts.table, texts.cards, b);
     return b;
 }
 

@@ -73,6 +73,15 @@ struct BoardSnapshot {
     int handKind = 0;
     std::array<std::string, 9> statusPanels{};
 
+    // What a screen reader says of a figure's value (its accessible description), in the words
+    // of the text table. Computed with the look, so it changes exactly when the look does.
+    std::string fieldSays[5][5][11]{};          // "frei", "setzbar" or the owner
+    std::string supervisorSays[5][11]{};        // the supervisor standing there, the cost of a move
+    std::array<std::string, 13> caravanSays{};  // the owner of the cube; "" for a filler
+    std::string dieSays[7][9]{};                // colour and face, and whether the row is chosen
+    std::string handSays;                       // player 1's card shown and its place in the hand
+    std::string discardSays;                    // the cards in the discard pile and the one on top
+
     bool operator==(const BoardSnapshot&) const = default;
 };
 

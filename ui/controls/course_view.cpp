@@ -1,12 +1,96 @@
 #include "ui/controls/course_view.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
+#include <map>
 
 namespace kelmira {
+
+namespace {
+
+// One line of the course as a list item. It reads the view's line each time it is asked, so
+// it stays right when lines are inserted or the list is cleared.
+class CourseLineAccessible : public QAccessibleInterface {
+  public:
+    CourseLineAccessible(CourseView* view, int index) : view_(view), index_(index) {}
+    bool isValid() const override { return view_ && index_ < view_->lineCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return view_ ? QAccessible::queryAccessibleInterface(view_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && isValid() ? view_->lineText(index_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid()) return {};
+        const QRect r = view_->lineRect(index_);
+        return r.isEmpty() ? QRect() : QRect(view_->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.readOnly = true;
+        s.invisible = !isValid() || !view_->isVisible();
+        s.offscreen = s.invisible || view_->lineRect(index_).isEmpty();
+        return s;
+    }
+
+  private:
+    QPointer<CourseView> view_;
+    int index_;
+};
+
+// The course as a list whose items are its lines.
+class CourseAccessible : public QAccessibleWidget {
+  public:
+    explicit CourseAccessible(CourseView* view) : QAccessibleWidget(view, QAccessible::List) {}
+    ~CourseAccessible() override {
+        for (const auto& [index, id] : items_) QAccessible::deleteAccessibleInterface(id);
+    }
+    int childCount() const override { return view()->lineCount(); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) return nullptr;
+        auto found = items_.find(index);
+        if (found == items_.end()) {
+            const QAccessible::Id id =
+                QAccessible::registerAccessibleInterface(new CourseLineAccessible(view(), index));
+            found = items_.emplace(index, id).first;
+        }
+        return QAccessible::accessibleInterface(found->second);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (const auto& [index, id] : items_)
+            if (QAccessible::accessibleInterface(id) == child)
+                return index < childCount() ? index : -1;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const int line = view()->lineAt(view()->mapFromGlobal(QPoint(x, y)));
+        return line >= 0 ? child(line) : nullptr;
+    }
+
+  private:
+    CourseView* view() const { return static_cast<CourseView*>(widget()); }
+    mutable std::map<int, QAccessible::Id> items_;
+};
+
+QAccessibleInterface* CourseAccessibleFactory(const QString&, QObject* object) {
+    auto* view = qobject_cast<CourseView*>(object);
+    return view ? new CourseAccessible(view) : nullptr;
+}
+
+}  // namespace
 
 void FatPart::setText(const QString& t) {
     kind = Kind::Text;
@@ -29,31 +113,70 @@ void FatPart::setLink(const QString& l) {
 }
 
 CourseView::CourseView(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(CourseAccessibleFactory), true);
+    (void)accessible;
     resize(150, 100);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CourseView::linesChanged() {
+void CourseView::linesChanged(QAccessible::Event what, int index) {
     update();
     emit changed();
+    if (!QAccessible::isActive()) return;
+    // A new line or new words on a line are told about that line alone.
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface* item = list && index >= 0 ? list->child(index) : nullptr;
+    if (item) {
+        QAccessibleEvent event(item, what);
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessibleEvent event(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString CourseView::lineText(int index) const {
+    QString text;
+    if (index < 0 || index >= lineCount()) return text;
+    for (const FatPart& part : lines_[static_cast<size_t>(index)]) {
+        if (part.kind == FatPart::Kind::Text) text += part.text;
+        if (part.kind == FatPart::Kind::Link) text += part.text.isEmpty() ? part.link : part.text;
+    }
+    return text.simplified();
+}
+
+int CourseView::lineAt(const QPoint& at) const {
+    int found = -1;
+    forEachVisibleLine([&](int i, const QRect& r) {
+        if (r.contains(at)) found = i;
+    });
+    return found;
+}
+
+QRect CourseView::lineRect(int index) const {
+    QRect found;
+    forEachVisibleLine([&](int i, const QRect& r) {
+        if (i == index) found = r;
+    });
+    return found;
 }
 
 void CourseView::clear() {
     lines_.clear();
     topIndex_ = 0;
-    linesChanged();
+    linesChanged(QAccessible::ObjectReorder, -1);
 }
 
 int CourseView::insertLine(int index) {
     index = std::clamp(index, 0, lineCount());
     lines_.insert(lines_.begin() + index, FatLine{});
-    linesChanged();
+    linesChanged(QAccessible::ObjectCreated, index);
     return index;
 }
 
 FatPart& CourseView::appendPart(int line) {
     FatPart& part = lines_.at(static_cast<size_t>(line)).emplace_back();
-    linesChanged();
+    linesChanged(QAccessible::NameChanged, line);
     return part;
 }
 
@@ -110,17 +233,36 @@ int CourseView::lineHeightOf(const FatLine& line) const {
 }
 
 template <class Visit>
-void CourseView::forEachVisibleCell(Visit&& visit) const {
+void CourseView::forEachVisibleLine(Visit&& visit) const {
     const QRect r = area();
     if (r.isEmpty() || lines_.empty()) return;
-    const QFontMetrics fm = fontMetrics();
+    if (fixedBottomLine_) {
+        int y = r.bottom() + 1;
+        for (int i = lineCount() - 1; i >= 0 && y > r.top(); --i) {
+            const int h = lineHeightOf(lines_[static_cast<size_t>(i)]);
+            y -= h;
+            visit(i, QRect(r.left(), y, r.width(), h));
+        }
+    } else {
+        int y = r.top();
+        for (int i = topIndex_; i < lineCount() && y <= r.bottom(); ++i) {
+            const int h = lineHeightOf(lines_[static_cast<size_t>(i)]);
+            visit(i, QRect(r.left(), y, r.width(), h));
+            y += h;
+        }
+    }
+}
 
-    auto layoutLine = [&](const FatLine& line, int y) {
+template <class Visit>
+void CourseView::forEachVisibleCell(Visit&& visit) const {
+    const QRect r = area();
+    const QFontMetrics fm = fontMetrics();
+    forEachVisibleLine([&](int index, const QRect& lineRect) {
         int x = r.left();
         // Before a line's first colour part its text stands on the view's own background.
         QColor text = Qt::black;
         QColor back = color_;
-        for (const FatPart& part : line) {
+        for (const FatPart& part : lines_[static_cast<size_t>(index)]) {
             if (part.kind == FatPart::Kind::Colour) {
                 text = part.textColor;
                 back = part.backColor;
@@ -130,26 +272,10 @@ void CourseView::forEachVisibleCell(Visit&& visit) const {
                 part.kind == FatPart::Kind::Link && part.text.isEmpty() ? part.link : part.text;
             const int w = fm.horizontalAdvance(shown);
             if (x > r.right()) break;
-            visit(Cell{QRect(x, y, w, fm.height()), &part, text, back});
+            visit(Cell{QRect(x, lineRect.top(), w, fm.height()), &part, text, back});
             x += w;
         }
-    };
-
-    if (fixedBottomLine_) {
-        int y = r.bottom() + 1;
-        for (int i = lineCount() - 1; i >= 0 && y > r.top(); --i) {
-            const FatLine& line = lines_[static_cast<size_t>(i)];
-            y -= lineHeightOf(line);
-            layoutLine(line, y);
-        }
-    } else {
-        int y = r.top();
-        for (int i = topIndex_; i < lineCount() && y <= r.bottom(); ++i) {
-            const FatLine& line = lines_[static_cast<size_t>(i)];
-            layoutLine(line, y);
-            y += lineHeightOf(line);
-        }
-    }
+    });
 }
 
 void CourseView::paintEvent(QPaintEvent*) {

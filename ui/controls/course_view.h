@@ -2,6 +2,7 @@
 // The coloured list of the game course: lines made of parts, a part being a colour change or a
 // text. Nothing is ever dropped from the list.
 
+#include <QAccessible>
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -42,6 +43,12 @@ class CourseView : public QWidget {
     FatPart& appendPart(int line);
     int lineCount() const { return static_cast<int>(lines_.size()); }
     const FatLine& line(int index) const { return lines_.at(static_cast<size_t>(index)); }
+    // The words of a line as one text, colours left out: what a screen reader reads.
+    QString lineText(int index) const;
+    // Where line `index` is drawn now; empty when it is out of view.
+    QRect lineRect(int index) const;
+    // The line drawn at `at`, -1 for none.
+    int lineAt(const QPoint& at) const;
 
     QColor color() const { return color_; }
     void setColor(const QColor& c);
@@ -81,10 +88,14 @@ class CourseView : public QWidget {
     // The drawing area inside the frame.
     QRect area() const;
     int lineHeightOf(const FatLine& line) const;
-    // Lays out the visible lines and hands every text and link cell to `visit`.
+    // Lays out the visible lines and hands each line's index and rectangle to `visit`.
+    template <class Visit>
+    void forEachVisibleLine(Visit&& visit) const;
+    // Hands every text and link cell of the visible lines to `visit`.
     template <class Visit>
     void forEachVisibleCell(Visit&& visit) const;
-    void linesChanged();
+    // Repaints and tells a screen reader what happened to line `index` (-1: to the list).
+    void linesChanged(QAccessible::Event what, int index);
 
     std::vector<FatLine> lines_;
     QColor color_ = QColor(190, 160, 80);

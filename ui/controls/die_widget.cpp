@@ -1,11 +1,37 @@
 #include "ui/controls/die_widget.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace kelmira {
 
-DieWidget::DieWidget(QWidget* parent) : QWidget(parent) { resize(100, 100); }
+namespace {
+
+// To a screen reader a die is a button that stays pressed while it is chosen.
+class DieAccessible : public QAccessibleWidget {
+  public:
+    explicit DieAccessible(DieWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = static_cast<const DieWidget*>(widget())->selected();
+        return s;
+    }
+};
+
+QAccessibleInterface* DieAccessibleFactory(const QString&, QObject* object) {
+    auto* die = qobject_cast<DieWidget*>(object);
+    return die ? new DieAccessible(die) : nullptr;
+}
+
+}  // namespace
+
+DieWidget::DieWidget(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(DieAccessibleFactory), true);
+    (void)accessible;
+    resize(100, 100);
+}
 
 void DieWidget::setFaceNumber(int face) {
     if (face < 0 || face > 6) face = 0;
@@ -18,6 +44,12 @@ void DieWidget::setSelected(bool on) {
     if (on == selected_) return;
     selected_ = on;
     update();
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void DieWidget::setBrushColor(const QColor& c) {

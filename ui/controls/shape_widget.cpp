@@ -1,5 +1,6 @@
 #include "ui/controls/shape_widget.h"
 
+#include <QAccessibleWidget>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,7 +12,31 @@
 
 namespace kelmira {
 
-ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) { resize(65, 65); }
+namespace {
+
+// A figure is a picture with a name and a value; a decorative one is a separator that a
+// screen reader passes over.
+class ShapeAccessible : public QAccessibleWidget {
+  public:
+    explicit ShapeAccessible(ShapeWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    QAccessible::Role role() const override {
+        return static_cast<const ShapeWidget*>(widget())->decorative() ? QAccessible::Separator
+                                                                       : QAccessible::Graphic;
+    }
+};
+
+QAccessibleInterface* ShapeAccessibleFactory(const QString&, QObject* object) {
+    auto* shape = qobject_cast<ShapeWidget*>(object);
+    return shape ? new ShapeAccessible(shape) : nullptr;
+}
+
+}  // namespace
+
+ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(ShapeAccessibleFactory), true);
+    (void)accessible;
+    resize(65, 65);
+}
 
 void ShapeWidget::setFigure(Figure f) {
     if (f == figure_) return;

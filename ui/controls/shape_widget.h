@@ -34,6 +34,9 @@ class ShapeWidget : public QWidget {
     // A solid, thick outline (the layout test shows every field this way).
     void setSolidOutline(bool on);
     void setCaption(const QString& caption);
+    // Only parts other figures (the caravan's fillers): nothing to read.
+    bool decorative() const { return decorative_; }
+    void setDecorative(bool on) { decorative_ = on; }
 
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
@@ -56,6 +59,7 @@ class ShapeWidget : public QWidget {
     bool solidOutline_ = false;
     QString caption_;
     int tag_ = 0;
+    bool decorative_ = false;
 };
 
 }  // namespace kelmira
