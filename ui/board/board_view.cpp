@@ -250,6 +250,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         }
         panels_[i] = l;
     }
+    setUpKeyboard();
     relayout();
     applyTexts();
 }
@@ -341,6 +342,7 @@ void BoardView::relayout() {
         shownValid_ = false;
         sync(false);
     }
+    placeFocusRing();
     update();
 }
 
@@ -521,6 +523,9 @@ void BoardView::paintGround(QPainter& p) {
 }
 
 bool BoardView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        keyEvent(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == ablauf_ || watched == question_ || watched == course_) {
         if (event->type() == QEvent::Enter) emit courseHover(true);
         if (event->type() == QEvent::Leave) emit courseHover(false);
@@ -585,8 +590,11 @@ void BoardView::refresh(Refresh, int) {
 
 void BoardView::sync(bool paintNow) {
     if (!displayAllowed()) return;
+    // Hiding the focused control hands the focus on by itself: remember where it was.
+    QWidget* had = window()->focusWidget();
     apply(TakeSnapshot(g_, history_, texts_, options));
     showRollPhase();
+    updateKeyFocus(had);
     if (paintNow && isVisible()) QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
