@@ -115,6 +115,7 @@ std::vector<UsableItem> UsableNow(const Game& g) {
         case 0:
         case 99:
             addOfferedFields(s, out);
+            if (WuerfelFuerKarteSichtbar(g)) out.push_back({Usable::ExtraDie});
             if (in.actionDone) out.push_back({Usable::Next});
             // A click on the row gives up the cubes not yet confirmed, as Escape does.
             if (in.inputState == 0 && WuerfelFuerSpieler(s, kHuman, in.chosenRow) >= 1)
