@@ -116,6 +116,9 @@ QWidget* BoardView::keyWidget(const UsableItem& item) const {
 
 void BoardView::updateKeyFocus(QWidget* had) {
     const QWidget* firstBefore = keyChain_.empty() ? nullptr : keyChain_.front();
+    const auto oldPlace = std::find(keyChain_.begin(), keyChain_.end(), had);
+    const std::size_t hadIndex =
+        oldPlace == keyChain_.end() ? 0 : static_cast<std::size_t>(oldPlace - keyChain_.begin());
     for (QWidget* w : keyChain_) w->setFocusPolicy(Qt::NoFocus);
     keyChain_.clear();
     for (const UsableItem& item : UsableNow(g_)) {
@@ -136,8 +139,12 @@ void BoardView::updateKeyFocus(QWidget* had) {
         const QWidget* firstNow = keyChain_.empty() ? nullptr : keyChain_.front();
         if (keyChain_.empty()) {
             if (had != this) setFocus(Qt::OtherFocusReason);
-        } else if (had == this || !stillUsable || firstNow != firstBefore) {
+        } else if (had == this || firstNow != firstBefore) {
             keyChain_.front()->setFocus(Qt::TabFocusReason);
+        } else if (!stillUsable) {
+            // Within the same step (a card paged to the end, a building bought): the control
+            // that took the place of the one gone.
+            keyChain_[std::min(hadIndex, keyChain_.size() - 1)]->setFocus(Qt::TabFocusReason);
         } else if (window()->focusWidget() != had) {
             had->setFocus(Qt::OtherFocusReason);
         }
