@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 
 #include "engine/strategy_params.h"
 #include "window_fixture.h"
@@ -157,6 +158,7 @@ void KeyboardTest::wholeGameByKeys() {
     int humanSteps = 0, turns = 0;
     bool turnStarted = false;
     auto before = std::make_unique<GameState>();
+    std::minstd_rand pick(7);  // now and then a control further on: cards, buildings, the supervisor
     for (int step = 0; step < 20000 && !g.s.gameOver; ++step) {
         if (g.s.currentPlayer != 1 || g.s.isComputer[1]) {
             turnStarted = false;
@@ -174,6 +176,7 @@ void KeyboardTest::wholeGameByKeys() {
                  qPrintable(QStringLiteral("day %1: %2 usable").arg(g.s.roundNumber).arg(chain.size())));
         *before = g.s;
         const HumanTurnInput in = g.input;
+        for (int k = static_cast<int>(pick() % 4); k > 1; --k) press(*w, Qt::Key_Right);
         press(*w, Qt::Key_Return);
         if (std::memcmp(before.get(), &g.s, sizeof(GameState)) == 0 && in.inputState == g.input.inputState &&
             in.chosenRow == g.input.chosenRow)
