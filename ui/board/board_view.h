@@ -182,6 +182,7 @@ class BoardView : public QWidget {
 
   protected:
     void focusInEvent(QFocusEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -157,6 +157,18 @@ void BoardView::focusInEvent(QFocusEvent* e) {
     if (!keyChain_.empty()) keyChain_.front()->setFocus(Qt::TabFocusReason);
 }
 
+// Qt hands the focus of a control being hidden to the next widget of the window, which may be
+// "Programm beenden": it stays on the board instead.
+bool BoardView::focusNextPrevChild(bool next) {
+    QWidget* had = window()->focusWidget();
+    if (!had || !isKeyCandidate(had) || had->isVisibleTo(this)) return QWidget::focusNextPrevChild(next);
+    const auto usable = std::find_if(keyChain_.begin(), keyChain_.end(),
+                                     [&](QWidget* w) { return w != had && w->isVisibleTo(this); });
+    if (usable != keyChain_.end()) (*usable)->setFocus(Qt::OtherFocusReason);
+    else setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
 bool BoardView::moveKeyFocus(QWidget* from, int step, bool wrap) {
     if (keyChain_.empty()) return false;
     const auto it = std::find(keyChain_.begin(), keyChain_.end(), from);
