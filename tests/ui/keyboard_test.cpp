@@ -1,6 +1,7 @@
 // Playing by keyboard alone: the focus visits only what can be used now, Enter or Space does
 // what the mouse click does, and a whole game can be played without the mouse.
 
+#include <QAction>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -22,6 +23,7 @@ class KeyboardTest : public QObject {
     void moveTheSupervisor();
     void drawBuildAndPlayACard();
     void wholeGameByKeys();
+    void courseKey();
 };
 
 namespace {
@@ -185,6 +187,17 @@ void KeyboardTest::wholeGameByKeys() {
     }
     QVERIFY(g.s.gameOver);
     QVERIFY(humanSteps >= 2 * 21);
+}
+
+void KeyboardTest::courseKey() {
+    QTemporaryDir dir;
+    auto w = humanStarts(dir);
+    QAction* course = w->action("options.course");
+    QCOMPARE(course->shortcut(), QKeySequence(Qt::Key_F4));
+    course->trigger();
+    QVERIFY(w->board()->courseView()->isVisible());
+    course->trigger();
+    QVERIFY(!w->board()->courseView()->isVisible());
 }
 
 QTEST_MAIN(KeyboardTest)
