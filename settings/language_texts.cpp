@@ -88,6 +88,7 @@ std::vector<MenuItem> DefaultMenuBar() {
                  check("options.saveProfile", "&Profile sichern"),
                  check("options.showYellowDice", "&Zeige fremde gelbe Würfel"),
                  check("options.showHistory", "&Ablauf anzeigen"),
+                 item("options.course", "Ablauf ö&ffnen oder schließen", "F4"),
                  check("options.showSupervisorHint", "A&ufseher Hinweis"),
                  menu("options.pace", "Te&mpo der Computerspieler",
                       {

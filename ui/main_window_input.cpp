@@ -224,8 +224,7 @@ void MainWindow::handClicked(Qt::KeyboardModifiers mods) {
 void MainWindow::keyPressEvent(QKeyEvent* e) {
     const int key = e->key();
     if (key >= Qt::Key_1 && key <= Qt::Key_6 && e->modifiers() == Qt::NoModifier) {
-        WaehleWuerfelzeile(game(), key - Qt::Key_0);
-        afterInput();
+        diceClicked(key - Qt::Key_0, Qt::LeftButton, Qt::NoModifier);
         return;
     }
     if (key == Qt::Key_Escape) {

@@ -256,6 +256,7 @@ BoardView::BoardView(Game& g, const MoveHistory& history, const LanguageTexts& t
         }
         panels_[i] = l;
     }
+    setUpKeyboard();
     relayout();
     applyTexts();
 }
@@ -347,6 +348,7 @@ void BoardView::relayout() {
         shownValid_ = false;
         sync(false);
     }
+    placeFocusRing();
     update();
 }
 
@@ -511,6 +513,9 @@ void BoardView::paintGround(QPainter& p) {
 }
 
 bool BoardView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        keyEvent(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == ablauf_ || watched == question_ || watched == course_) {
         if (event->type() == QEvent::Enter) emit courseHover(true);
         if (event->type() == QEvent::Leave) emit courseHover(false);
@@ -575,8 +580,11 @@ void BoardView::refresh(Refresh, int) {
 
 void BoardView::sync(bool paintNow) {
     if (!displayAllowed()) return;
+    // Hiding the focused control hands the focus on by itself: remember where it was.
+    QWidget* had = window()->focusWidget();
     apply(TakeSnapshot(g_, history_, texts_, options));
     showRollPhase();
+    updateKeyFocus(had);
     if (paintNow && isVisible()) QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 

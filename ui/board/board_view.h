@@ -20,6 +20,7 @@
 #include "ui/controls/shape_widget.h"
 #include "ui/board/board_words.h"
 #include "ui/board/geometry.h"
+#include "ui/board/keyboard.h"
 #include "ui/board/snapshot.h"
 #include "ui/pictures.h"
 
@@ -156,6 +157,19 @@ class BoardView : public QWidget {
     ClickArea* ablaufLabel() const { return ablauf_; }
     ClickArea* questionLabel() const { return question_; }
 
+    // Keyboard play: the controls that can be used now, in the order the arrow keys and Tab
+    // visit them (see UsableNow). Only they take the focus; a ring drawn over the board shows
+    // which one has it.
+    const std::vector<QWidget*>& keyChain() const { return keyChain_; }
+    QWidget* keyWidget(const UsableItem& item) const;
+    // Enter or Space on a control: the control reports the same click the mouse would.
+    void activate(QWidget* w);
+    // The focus to the next (step 1) or previous (-1) usable control; false at either end
+    // when `wrap` is off.
+    bool moveKeyFocus(QWidget* from, int step, bool wrap);
+    // The ring's place on the board; empty while no usable control has the focus.
+    QRect focusRingRect() const;
+
     // The background rectangle the board picture is stretched into (client coordinates).
     QRect backgroundRect() const { return background_; }
     // The words painted on the board itself, as they are painted now.
@@ -167,6 +181,8 @@ class BoardView : public QWidget {
     void courseHover(bool inside);
 
   protected:
+    void focusInEvent(QFocusEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -194,6 +210,14 @@ class BoardView : public QWidget {
     void applySpoken(const BoardSnapshot& next, bool all);
     void showPanels(int players);
     QColor inkColour(Ink ink) const;
+    void setUpKeyboard();
+    bool keyEvent(QWidget* w, QKeyEvent* e);
+    // After the board changed: the chain follows what can be used now, and the focus moves to
+    // the first usable control when `had` (the focus before) was on the board and its control
+    // went away or a new step began.
+    void updateKeyFocus(QWidget* had);
+    void placeFocusRing();
+    bool isKeyCandidate(const QWidget* w) const;
     bool displayAllowed() const { return !g_.simulationRunning; }
     QPixmap picture(const std::string& name, QSize size);
     // Card kind 1..9 (0: the back) at the size of the pile and hand pictures, with its title.
@@ -265,6 +289,9 @@ class BoardView : public QWidget {
     std::array<QLabel*, 9> panels_{};
     ClickArea* ablauf_ = nullptr;
     ClickArea* question_ = nullptr;
+    std::vector<QWidget*> keyCandidates_;
+    std::vector<QWidget*> keyChain_;
+    QWidget* focusRing_ = nullptr;
 };
 
 // A Windows colour value (red in the lowest byte) as a QColor.
