@@ -276,7 +276,7 @@ constexpr Entry kDefaults[] = {
     {txt::guide::kPromptPlaceCubes, "Noch %1 Steine in „%2“ setzen: auf ein freies Feld des Viertels klicken."},
     {txt::guide::kPromptPlaceOneCube, "Noch %1 Stein in „%2“ setzen: auf ein freies Feld des Viertels klicken."},
     {txt::guide::kPromptCardCube, "Den Stein der Karte auf ein freies Feld setzen."},
-    {txt::guide::kPromptAction, "Du bist am Zug: eine Würfelgruppe wählen, den Aufseher versetzen oder eine Karte ziehen."},
+    {txt::guide::kPromptAction, "Du bist am Zug: eine Würfelgruppe wählen; mit ihr Steine setzen, Kamele oder Gold nehmen, den Aufseher versetzen oder eine Karte ziehen."},
     {txt::guide::kPromptAfterAction, "Ein Gebäude bauen, eine Karte spielen oder mit „Nächster“ den Zug beenden."},
     {txt::guide::kRefusedBuildingCost, "%1 kostet %2 Gold und %3 Kamele."},
     {txt::guide::kRefusedNotNow, "Das geht jetzt nicht."},
