@@ -128,5 +128,22 @@ TEST(BoardSnapshot, MarkersAndStatus) {
     EXPECT_TRUE(b.take().currentMarker[2]);
 }
 
+// The highlighted panel follows the turn during a game and claims nothing outside one.
+TEST(BoardSnapshot, TurnPanelOnlyWhileAGameRuns) {
+    const struct {
+        int players, current;
+        bool over;
+        int expected;
+    } cases[] = {{3, 2, false, 2}, {3, 1, false, 1}, {4, 4, false, 4}, {3, 2, true, 0},
+                 {0, 1, false, 0}, {2, 3, false, 0}, {2, 0, false, 0}};
+    for (const auto& c : cases) {
+        Board b(c.players >= 2 ? c.players : 2);
+        b.g.s.playerCount = c.players;
+        b.g.s.currentPlayer = c.current;
+        b.g.s.gameOver = c.over;
+        EXPECT_EQ(b.take().turnPanel, c.expected) << c.players << " " << c.current << " " << c.over;
+    }
+}
+
 }  // namespace
 }  // namespace kelmira

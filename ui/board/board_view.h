@@ -116,9 +116,15 @@ class BoardView : public QWidget {
 
     // "Test-&Grafik": every positioned control visible at once.
     void showLayoutTest();
-    // The game-course view while the mouse rests on "Ablauf" or "?".
+    // The game-course view while the mouse rests on "Ablauf" or "?" (or on the course).
     void setCourseVisible(bool on);
+    // A click on "Ablauf" or "?" keeps the course open until the next one; hovering still
+    // shows it meanwhile. Does nothing while the option "Ablauf anzeigen" is off.
+    void toggleCourse();
+    bool courseKeptOpen() const { return courseKeptOpen_; }
     void applyHistoryOption();
+    // The highlight of the panel of the player on turn, in widget coordinates (empty: none).
+    QRect turnPanelRect() const;
 
     // Controls the window wires to its handlers.
     QToolButton* toolButton(int i) const { return toolButtons_[i]; }
@@ -180,6 +186,10 @@ class BoardView : public QWidget {
     QFont roleFont(FontRole role) const;
     void relayout();
     void paintGround(QPainter& p);
+    QRect turnPanelRect(int player) const;
+    void showTurnPanel(int before, int now);
+    void paintTurnPanel(QPainter& p);
+    void showCourse();
     void setLabelText(QLabel* l, const QString& text);
     // Brings every control up to date with the game through a snapshot; with `paintNow` what
     // changed is painted before returning.
@@ -261,6 +271,8 @@ class BoardView : public QWidget {
     std::array<QLabel*, 9> panels_{};
     ClickArea* ablauf_ = nullptr;
     ClickArea* question_ = nullptr;
+    bool courseKeptOpen_ = false;
+    bool courseHovered_ = false;
 };
 
 // A Windows colour value (red in the lowest byte) as a QColor.
