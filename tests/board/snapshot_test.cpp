@@ -130,18 +130,14 @@ TEST(BoardSnapshot, MarkersAndStatus) {
 
 // The highlighted panel follows the turn during a game and claims nothing outside one.
 TEST(BoardSnapshot, TurnPanelOnlyWhileAGameRuns) {
-    const struct {
-        int players, current;
-        bool over;
-        int expected;
-    } cases[] = {{3, 2, false, 2}, {3, 1, false, 1}, {4, 4, false, 4}, {3, 2, true, 0},
-                 {0, 1, false, 0}, {2, 3, false, 0}, {2, 0, false, 0}};
+    // players, current player, game over, highlighted panel
+    const int cases[][4] = {{3, 2, 0, 2}, {4, 4, 0, 4}, {3, 2, 1, 0}, {0, 1, 0, 0}, {2, 3, 0, 0}};
     for (const auto& c : cases) {
-        Board b(c.players >= 2 ? c.players : 2);
-        b.g.s.playerCount = c.players;
-        b.g.s.currentPlayer = c.current;
-        b.g.s.gameOver = c.over;
-        EXPECT_EQ(b.take().turnPanel, c.expected) << c.players << " " << c.current << " " << c.over;
+        Board b(std::max(c[0], 2));
+        b.g.s.playerCount = c[0];
+        b.g.s.currentPlayer = c[1];
+        b.g.s.gameOver = static_cast<std::uint8_t>(c[2]);
+        EXPECT_EQ(b.take().turnPanel, c[3]) << c[0] << " " << c[1] << " " << c[2];
     }
 }
 
