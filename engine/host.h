@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/game_state.h"
 
@@ -58,6 +59,18 @@ struct CourseEvent {
     OneBased<DiceRow, kDiceRows> dice{};
 };
 
+// One player's line of the final standings: the place and where the points came from.
+struct Standing {
+    int player = 0;
+    int place = 0;  // 1 = first; equal points share a place
+    int souks = 0;
+    int caravan = 0;
+    int buildings = 0;
+    int cards = 0;
+    int total = 0;  // the victory points that decide the place
+    bool operator==(const Standing&) const = default;
+};
+
 // What the end-of-game window shows.
 struct EndOfGameData {
     std::string opponentStrategy[5];   // [2..4]: strategy names, "" beyond the player count
@@ -71,6 +84,8 @@ struct EndOfGameData {
     int gamesPlayed = 0;
     int percentWon = 0;
     bool isPuzzle = false;
+    // Every player in the order the game ranks them; empty when not known.
+    std::vector<Standing> standings;
 };
 
 class Host {

@@ -1,5 +1,6 @@
 #include "engine/scoring.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -116,6 +117,31 @@ void Rangfolge(Game& g) {
     }
 }
 
+std::vector<Standing> FinalStandings(const GameState& s) {
+    const int n = playersInGame(s);
+    std::vector<Standing> out;
+    for (int p = 1; p <= n; ++p) {
+        Standing st;
+        st.player = p;
+        st.total = s.player(p).victoryPoints;
+        for (int w = 1; w <= 3; ++w) {
+            const WeekPoints& wp = s.player(p).weekPoints[w];
+            st.souks += wp.fromSouks;
+            st.caravan += wp.fromCaravan;
+            st.buildings += wp.fromBuildings;
+            st.cards += wp.fromCards;
+        }
+        out.push_back(st);
+    }
+    // Stable, so equal points keep the lower player number first, as Rangfolge decides.
+    std::stable_sort(out.begin(), out.end(),
+                     [](const Standing& a, const Standing& b) { return a.total > b.total; });
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i].place = i > 0 && out[i].total == out[i - 1].total ? out[i - 1].place
+                                                                  : static_cast<int>(i) + 1;
+    return out;
+}
+
 void Spielende(Game& g) {
     GameState& s = g.s;
     if (g.traceOn) {
@@ -133,6 +159,7 @@ void Spielende(Game& g) {
         if (p <= n) d.points[p] = std::to_string(s.player(p).victoryPoints);
 
     Rangfolge(g);
+    d.standings = FinalStandings(s);
 
     // A puzzle shows what an ordinary game would but leaves the record alone, so the window
     // is filled from a working copy that is committed only for an ordinary game.

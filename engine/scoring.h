@@ -19,6 +19,9 @@ void Karawanenwertung(Game& g);
 void KarawaneLeeren(Game& g);
 // Final places into g.place; ties go to the lower player number.
 void Rangfolge(Game& g);
+// The players of the game in the order Rangfolge ranks them, each with the points of every
+// source summed over the weeks. Equal points share the better place.
+std::vector<Standing> FinalStandings(const GameState& s);
 // The end of the game: places, the end-of-game window and the long-term counters.
 void Spielende(Game& g);
 

@@ -217,10 +217,10 @@ void finishLoad(Game& g, MoveHistory& h, const GameRecord& loaded, LoadResult& r
             applyLoadedRecord(g, h, loaded, result);
             return;
         case 5:
-            rejectLoad(g, h, result, accessError(5, "Datei leer !"));
+            rejectLoad(g, h, result, accessError(5, kFileEmptyText));
             return;
         default:
-            rejectLoad(g, h, result, accessError(6, "Datei inkompatibel !"));
+            rejectLoad(g, h, result, accessError(6, kFileIncompatibleText));
             return;
     }
 }
@@ -555,6 +555,12 @@ LoadResult LoadGameImage(Game& g, MoveHistory& h, std::span<const std::uint8_t> 
     }
     finishLoad(g, h, *loaded, result);
     return result;
+}
+
+std::string FileMessageText(const FileMessage& m, const TextTable& texts) {
+    if (m.text == kFileEmptyText) return texts.get(txt::window::kFileEmpty);
+    if (m.text == kFileIncompatibleText) return texts.get(txt::window::kFileIncompatible);
+    return m.text;
 }
 
 void LogGameFileSaved(Game& g) {

@@ -15,6 +15,7 @@
 #include "players/dispatch.h"
 #include "records/game_record.h"
 #include "records/history.h"
+#include "settings/text_table.h"
 
 namespace kelmira {
 
@@ -34,6 +35,14 @@ struct FileMessage {
     int flags = 16;
     bool operator==(const FileMessage&) const = default;
 };
+
+// The loader's two verdicts on a record it read. They stay German in the message itself (logs
+// and reports quote them); FileMessageText words them for the player.
+inline constexpr const char* kFileEmptyText = "Datei leer !";
+inline constexpr const char* kFileIncompatibleText = "Datei inkompatibel !";
+// The message's text in the player's language: the loader's verdicts through the text table,
+// anything else (a path) as it is.
+std::string FileMessageText(const FileMessage& m, const TextTable& texts);
 
 // Raised by the compression object on every failure.
 class ZlibError : public std::runtime_error {

@@ -242,4 +242,18 @@ inline constexpr int kHintField = kGuidanceTexts + 81;    // %1 souk, %2 field
 inline constexpr int kBestHints = kGuidanceTexts + 82;    // %1 hints taken in that game
 }  // namespace guide
 
+// The end-of-game standings, the loader's verdicts and the game course's caption (block
+// kWindowTexts).
+namespace window {
+inline constexpr int kPlaceHeading = kWindowTexts + 20;      // "Platz"
+inline constexpr int kPlaceNumber = kWindowTexts + 20;       // + place 1..4: "1." .. "4."
+inline constexpr int kPlayerNamed = kWindowTexts + 25;       // "Spieler %1 (%2)": number, name
+inline constexpr int kSouks = kWindowTexts + 26;             // "Basare"
+inline constexpr int kBuildings = kWindowTexts + 27;         // "Gebäude"
+inline constexpr int kTotal = kWindowTexts + 28;             // "Gesamt"
+inline constexpr int kFileEmpty = kWindowTexts + 29;         // "Datei leer !"
+inline constexpr int kFileIncompatible = kWindowTexts + 30;  // "Datei inkompatibel !"
+inline constexpr int kCourseToggleHint = kWindowTexts + 31;  // the hint of "Ablauf" and "?"
+}  // namespace window
+
 }  // namespace kelmira::txt

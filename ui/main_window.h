@@ -64,6 +64,8 @@ class MainWindow : public QMainWindow, private ControllerView {
     void traceDebugExecute() { controller_->traceDebugExecute(); }
     void setCorrectionMode(bool on) { controller_->setCorrectionMode(on); }
     void runOneTick() { controller_->tick(); }
+    // Opens the game course and keeps it open, or closes it (as a click on "Ablauf" does).
+    void toggleCourse();
     // The two file commands after their dialogs; false when a message box said why not.
     bool saveGameFileTo(const std::filesystem::path& file);
     bool loadGameFileFrom(const std::filesystem::path& file);

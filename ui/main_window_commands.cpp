@@ -140,6 +140,7 @@ bool MainWindow::loadGameFileFrom(const std::filesystem::path& file) {
     if (r.message) {
         // The numbered caption stays for reports; the player reads the reason beside it.
         FileMessage m = *r.message;
+        m.text = FileMessageText(m, texts().table);
         const std::size_t digits = m.caption.find_last_not_of("0123456789");
         const int code = digits + 1 < m.caption.size() ? std::atoi(m.caption.c_str() + digits + 1) : 0;
         if (!r.loaded) m.text += (m.text.empty() ? "" : "\n") + LoadFailureReason(file, code, texts().table);

@@ -118,6 +118,8 @@ void MainWindow::wireBoard() {
     connect(b, &BoardView::courseHover, this, [this](bool inside) { board_->setCourseVisible(inside); });
 }
 
+void MainWindow::toggleCourse() { board_->toggleCourse(); }
+
 void MainWindow::beginClick(int building) {
     *clickBefore_ = game().s;
     inputBefore_ = game().input;

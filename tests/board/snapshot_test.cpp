@@ -164,5 +164,18 @@ TEST(BoardSnapshot, SaysWhatItShows) {
     for (const auto& [got, want] : said) EXPECT_EQ(got, want);
 }
 
+// The highlighted panel follows the turn during a game and claims nothing outside one.
+TEST(BoardSnapshot, TurnPanelOnlyWhileAGameRuns) {
+    // players, current player, game over, highlighted panel
+    const int cases[][4] = {{3, 2, 0, 2}, {4, 4, 0, 4}, {3, 2, 1, 0}, {0, 1, 0, 0}, {2, 3, 0, 0}};
+    for (const auto& c : cases) {
+        Board b(std::max(c[0], 2));
+        b.g.s.playerCount = c[0];
+        b.g.s.currentPlayer = c[1];
+        b.g.s.gameOver = static_cast<std::uint8_t>(c[2]);
+        EXPECT_EQ(b.take().turnPanel, c[3]) << c[0] << " " << c[1] << " " << c[2];
+    }
+}
+
 }  // namespace
 }  // namespace kelmira

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "engine/computer_players.h"
 #include "support/positions.h"
@@ -162,6 +163,38 @@ TEST(Scoring, EndOfGameFillsTheWindowAndTheRecord) {
                          t.g.counters.G_PersAnzSpiele[4], t.host.counterSaves),
               test::Ints(4, 2, 55, 145, 3, 1));
     EXPECT_EQ(t.host.saveEnabled, 1);
+}
+
+// Equal points share a place; the order among them is the one Rangfolge decides.
+TEST(Scoring, FinalStandingsShareTiedPlaces) {
+    const struct {
+        int players;
+        std::vector<int> points;
+        std::string order, places;  // players from first to last, and their places
+    } cases[] = {{4, {55, 55, 20, 54}, "1243", "1134"},
+                 {3, {10, 30, 30}, "231", "113"},
+                 {2, {0, 0}, "12", "11"},
+                 {4, {5, 9, 9, 9}, "2341", "1114"},
+                 {4, {1, 2, 3, 4}, "4321", "1234"}};
+    for (const auto& c : cases) {
+        ScoringGame t(c.players, false);
+        for (int p = 1; p <= c.players; ++p) t.p(p).victoryPoints = c.points[p - 1];
+        Rangfolge(t.g);
+        std::string order, places;
+        for (const Standing& st : FinalStandings(t.g.s)) {
+            order += std::to_string(st.player);
+            places += std::to_string(st.place);
+            EXPECT_EQ(t.g.place[st.player], static_cast<int>(order.size())) << c.order;
+        }
+        EXPECT_EQ(order, c.order);
+        EXPECT_EQ(places, c.places);
+    }
+    // The sources are summed over the three weeks.
+    ScoringGame t(2, false);
+    t.p(2).victoryPoints = 40;
+    t.p(2).weekPoints[1] = {3, 4, 5, 6};  // buildings, cards, caravan, souks
+    t.p(2).weekPoints[3] = {1, 0, 2, 19};
+    EXPECT_EQ(FinalStandings(t.g.s).front(), (Standing{2, 1, 25, 7, 4, 4, 40}));
 }
 
 TEST(Scoring, EndOfATwoPlayerLossLeavesTheOtherLinesEmpty) {

@@ -16,6 +16,18 @@ FileMessage Box(int code, std::string text) {
     return FileMessage{"File access error " + std::to_string(code), std::move(text), 16};
 }
 
+// The loader's verdicts are worded by the text table; other texts (paths) pass unchanged.
+TEST(GameFile, VerdictsAreWordedByTheTextTable) {
+    TextTable t;
+    t.setDefaults();
+    EXPECT_EQ(FileMessageText(Box(5, kFileEmptyText), t), "Datei leer !");
+    t.set(txt::window::kFileEmpty, "File is empty !");
+    t.set(txt::window::kFileIncompatible, "File is incompatible !");
+    EXPECT_EQ(FileMessageText(Box(5, kFileEmptyText), t), "File is empty !");
+    EXPECT_EQ(FileMessageText(Box(6, kFileIncompatibleText), t), "File is incompatible !");
+    EXPECT_EQ(FileMessageText(Box(2, "/tmp/leer.1Z1"), t), "/tmp/leer.1Z1");
+}
+
 // A copy of everything a rejected load must leave alone.
 struct LiveSnapshot {
     GameState s;

@@ -138,6 +138,7 @@ class AccessibilityTest : public QObject {
         data.opponentStrategy[3] = "Emir";
         data.gamesPlayed = 12;
         data.percentWon = 25;
+        data.standings = {{3, 1, 20, 9, 8, 6, 43}, {2, 2, 25, 6, 6, 5, 42}, {1, 3, 12, 2, 4, 23, 41}};
         end->setData(data);
         dialogs.push_back(std::move(end));
         auto info = std::make_unique<InfoDialog>(texts, pictures);

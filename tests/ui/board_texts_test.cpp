@@ -108,7 +108,23 @@ class BoardTextsTest : public QObject {
         }
         // Status panels, player values, row numbers, "Ablauf", the buttons.
         QVERIFY(measured > 25 + 9 + 20 + 6);
+
+        // The course caption, plain and framed while it holds the course open, at any scale.
+        w->show();
+        const QSize chrome = w->size() - b->size();
+        for (int scale : {BoardView::kMinScale, 75, 150, 250}) {
+            w->resize(BoardView::SizeForScale(scale) + chrome);
+            for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+            QCOMPARE(b->scale(), scale);
+            for (int click = 0; click < 2; ++click, b->toggleCourse()) {
+                QCOMPARE(b->courseKeptOpen(), click == 1);
+                for (QLabel* l : {static_cast<QLabel*>(b->ablaufLabel()), static_cast<QLabel*>(b->questionLabel())})
+                    QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(),
+                             qPrintable(QStringLiteral("%1 at %2 %").arg(l->text()).arg(scale)));
+            }
+        }
     }
+
 };
 
 QTEST_MAIN(BoardTextsTest)

@@ -119,6 +119,44 @@ class BoardViewTest : public QObject {
         QCOMPARE(b->scale(), 150);
     }
 
+    // The panel of the player on turn is framed in the player's colour at any scale, and a
+    // click on "Ablauf" keeps the course open after the mouse left, until the next click.
+    void turnPanelFramedAndCourseKeptOpen() {
+        QTemporaryDir dir;
+        auto w = test::OpenTestWindow(dir);
+        QVERIFY(w);
+        w->show();
+        BoardView* b = w->board();
+        QVERIFY(b->turnPanelRect().isEmpty());  // no game yet
+        w->newGame();
+        const QSize chrome = w->size() - b->size();
+        for (int scale : {100, 150}) {
+            w->resize(BoardView::SizeForScale(scale) + chrome);
+            for (int player : {3, 1, 2}) {
+                w->game().s.currentPlayer = player;
+                b->refreshAll();
+                Settle();
+                const QRect box = b->turnPanelRect();
+                QVERIFY(box.contains(b->currentMarker(player)->geometry()));
+                const int inset = std::max(3, 5 * scale / 100) / 2;
+                QCOMPARE(b->grab().toImage().pixelColor(box.center().x(), box.top() + inset),
+                         b->boardColour(player));
+            }
+        }
+        QWidget* course = b->courseView();
+        b->setCourseVisible(true);  // the mouse rests on the caption, is clicked and leaves
+        QTest::mouseClick(b->ablaufLabel(), Qt::LeftButton);
+        b->setCourseVisible(false);
+        QVERIFY(b->courseKeptOpen() && !course->isHidden());
+        QTest::mouseClick(b->questionLabel(), Qt::LeftButton);
+        QVERIFY(!b->courseKeptOpen() && course->isHidden());
+        w->toggleCourse();
+        QVERIFY(!course->isHidden());
+        b->options.showHistory = false;
+        b->applyHistoryOption();
+        QVERIFY(course->isHidden() && !b->courseKeptOpen());
+    }
+
     // "Test-Grafik" shows every figure; updating a player's numbers keeps them, the next
     // refresh of the game puts the board back.
     void layoutTestLastsUntilTheGameIsShown() {

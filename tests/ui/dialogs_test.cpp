@@ -252,6 +252,25 @@ class DialogsTest : public QObject {
         QCOMPARE(d.pointsLabel(3)->text(), QString());
         QCOMPARE(d.highScoreLabel()->text(), QString("55  (40)"));
         QCOMPARE(d.percentLabel()->text(), QString("50"));
+        // No standings known: the table stays out of sight.
+        QVERIFY(d.standingLabel(0, 0)->isHidden());
+        // Standings as the game ranks them: the tie shares the first place.
+        data.points[3] = "20";
+        data.opponentStrategy[3] = "Emir";
+        data.standings = {{1, 1, 20, 9, 8, 4, 41}, {2, 1, 25, 6, 6, 4, 41}, {3, 3, 12, 2, 4, 2, 20}};
+        d.setData(data);
+        const QStringList expected[] = {
+            {"Platz", "Spieler", "Basare", "Karawane", "Gebäude", "Karten", "Gesamt"},
+            {"1.", "Spieler 1 (Du)", "20", "9", "8", "4", "41"},
+            {"1.", "Spieler 2 (Stratege)", "25", "6", "6", "4", "41"},
+            {"3.", "Spieler 3 (Emir)", "12", "2", "4", "2", "20"}};
+        for (int row = 0; row <= 3; ++row)
+            for (int col = 0; col < EndOfGameDialog::kStandingColumns; ++col) {
+                QCOMPARE(d.standingLabel(row, col)->text(), expected[row][col]);
+                QVERIFY(!d.standingLabel(row, col)->isHidden());
+            }
+        QVERIFY(d.standingLabel(1, 1)->font().bold() && !d.standingLabel(2, 1)->font().bold());
+        QVERIFY(d.standingLabel(4, 0)->isHidden());
 
         QCOMPARE(EndOfGameDialog::ScaleFor(80), 100);
         QCOMPARE(EndOfGameDialog::ScaleFor(120), 100);

@@ -426,6 +426,8 @@ void BoardView::applyTexts() {
         toolButtons_[i]->setAccessibleName(q(t.get(kToolButtons[i].hint)));
     }
     ablauf_->setText(q(t.get(107)));
+    ablauf_->setToolTip(q(t.get(txt::window::kCourseToggleHint)));
+    question_->setToolTip(ablauf_->toolTip());
     panels_[8]->setText(QString::fromLatin1(kProgVersString.data(), static_cast<int>(kProgVersString.size())));
     rollButton_->setText(q(t.get(88)));
     rollButton_->setAccessibleName(q(t.get(88)));
@@ -490,6 +492,46 @@ void BoardView::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     for (const QRect& r : e->region())
         p.drawPixmap(r, background_cache_, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+    paintTurnPanel(p);
+}
+
+QRect BoardView::turnPanelRect(int player) const {
+    if (player < 1 || player > 4) return {};
+    // The frame lies just outside the panel, so it never covers a number.
+    const int margin = std::max(2, 3 * scale_ / 100);
+    return place(layout::PlayerPanel(player)).adjusted(-margin, -margin, margin, margin);
+}
+
+QRect BoardView::turnPanelRect() const { return turnPanelRect(shown_.turnPanel); }
+
+void BoardView::showTurnPanel(int before, int now) {
+    update(turnPanelRect(before));
+    update(turnPanelRect(now));
+}
+
+// The panel of the player on turn: tinted and framed in the player's colour between two dark
+// lines, so that even the light colours stand out on the panel pictures.
+void BoardView::paintTurnPanel(QPainter& p) {
+    const int player = shown_.turnPanel;
+    const QRect box = turnPanelRect(player);
+    if (box.isEmpty() || layoutTest_) return;
+    const qreal width = std::max(3.0, 5.0 * scale_ / 100);
+    const qreal radius = std::max(3.0, 6.0 * scale_ / 100);
+    const QRectF line = QRectF(box).adjusted(width / 2, width / 2, -width / 2, -width / 2);
+    QColor tint = boardColour(player);
+    tint.setAlpha(48);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(tint);
+    p.drawRoundedRect(line, radius, radius);
+    p.setBrush(Qt::NoBrush);
+    const QColor dark(40, 24, 12);
+    p.setPen(QPen(dark, width + 2));
+    p.drawRoundedRect(line, radius, radius);
+    p.setPen(QPen(boardColour(player), width - 1));
+    p.drawRoundedRect(line, radius, radius);
+    p.restore();
 }
 
 void BoardView::paintGround(QPainter& p) {
@@ -520,18 +562,40 @@ bool BoardView::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Enter) emit courseHover(true);
         if (event->type() == QEvent::Leave) emit courseHover(false);
     }
+    if ((watched == ablauf_ || watched == question_) && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        toggleCourse();
     return QWidget::eventFilter(watched, event);
 }
 
 void BoardView::setCourseVisible(bool on) {
-    course_->setVisible(on && options.showHistory);
+    courseHovered_ = on;
+    showCourse();
+}
+
+void BoardView::toggleCourse() {
+    if (!options.showHistory) return;
+    courseKeptOpen_ = !courseKeptOpen_;
+    // The closing click closes at once, though the mouse still rests on the caption.
+    if (!courseKeptOpen_) courseHovered_ = false;
+    showCourse();
+}
+
+void BoardView::showCourse() {
+    if (!options.showHistory) courseKeptOpen_ = false;
+    course_->setVisible((courseKeptOpen_ || courseHovered_) && options.showHistory);
     if (course_->isVisible()) course_->raise();
+    // The caption looks pressed while it holds the course open.
+    for (ClickArea* a : {ablauf_, question_}) {
+        a->setFrameShape(courseKeptOpen_ ? QFrame::Panel : QFrame::NoFrame);
+        a->setFrameShadow(QFrame::Sunken);
+    }
 }
 
 void BoardView::applyHistoryOption() {
     ablauf_->setVisible(options.showHistory);
     question_->setVisible(options.showHistory);
-    if (!options.showHistory) course_->hide();
+    showCourse();
 }
 
 void BoardView::setLabelText(QLabel* l, const QString& text) {
@@ -604,6 +668,7 @@ void BoardView::apply(const BoardSnapshot& n) {
     const bool all = !shownValid_;
     const BoardSnapshot& o = shown_;
     if (all || n.players != o.players) showPanels(n.players);
+    if (all || n.turnPanel != o.turnPanel) showTurnPanel(o.turnPanel, n.turnPanel);
     // The layout test shows every figure until the game is shown again.
     if (!layoutTest_) applyFigures(n, all);
     for (int p = 1; p <= 4; ++p)

@@ -117,9 +117,15 @@ class BoardView : public QWidget {
 
     // "Test-&Grafik": every positioned control visible at once.
     void showLayoutTest();
-    // The game-course view while the mouse rests on "Ablauf" or "?".
+    // The game-course view while the mouse rests on "Ablauf" or "?" (or on the course).
     void setCourseVisible(bool on);
+    // A click on "Ablauf" or "?" keeps the course open until the next one; hovering still
+    // shows it meanwhile. Does nothing while the option "Ablauf anzeigen" is off.
+    void toggleCourse();
+    bool courseKeptOpen() const { return courseKeptOpen_; }
     void applyHistoryOption();
+    // The highlight of the panel of the player on turn, in widget coordinates (empty: none).
+    QRect turnPanelRect() const;
 
     // Controls the window wires to its handlers.
     QToolButton* toolButton(int i) const { return toolButtons_[i]; }
@@ -196,6 +202,10 @@ class BoardView : public QWidget {
     QFont roleFont(FontRole role) const;
     void relayout();
     void paintGround(QPainter& p);
+    QRect turnPanelRect(int player) const;
+    void showTurnPanel(int before, int now);
+    void paintTurnPanel(QPainter& p);
+    void showCourse();
     void setLabelText(QLabel* l, const QString& text);
     // Brings every control up to date with the game through a snapshot; with `paintNow` what
     // changed is painted before returning.
@@ -292,6 +302,8 @@ class BoardView : public QWidget {
     std::vector<QWidget*> keyCandidates_;
     std::vector<QWidget*> keyChain_;
     QWidget* focusRing_ = nullptr;
+    bool courseKeptOpen_ = false;
+    bool courseHovered_ = false;
 };
 
 // A Windows colour value (red in the lowest byte) as a QColor.

@@ -107,6 +107,11 @@ Rect OpponentPanel(int player) {
     return {kPanelX[player], kPanelY, 270, 86};
 }
 
+Rect PlayerPanel(int player) {
+    if (player == 1) return {346, 582, 164, 76};
+    return OpponentPanel(player);
+}
+
 Rect PlayerValue(int player, PlayerLabel which) {
     if (player == 1) {
         switch (which) {

@@ -38,6 +38,9 @@ Rect QuestionLabel();  // the "?" beside "Ablauf"
 // Opponent panels for players 2..4 (270 x 86 at y 30) and what lies on them, in client
 // coordinates.
 Rect OpponentPanel(int player);
+// The area that stands for a player: the opponents' panels, and for player 1 the plate of
+// player 1's numbers in the human area.
+Rect PlayerPanel(int player);
 enum class PlayerLabel { Gold, Camels, Cubes, Cards, Points };
 // Player 1's labels lie in the human area; players 2..4's on their panels.
 Rect PlayerValue(int player, PlayerLabel which);

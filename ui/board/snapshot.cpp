@@ -159,6 +159,13 @@ void TakePlayers(const Game& g, int players, BoardSnapshot& b) {
     }
 }
 
+// Before the first game and after the end the marker stays where it was, but no panel claims
+// the turn.
+int TurnPanel(const GameState& s) {
+    const bool running = s.playerCount >= 2 && s.playerCount <= 4 && !s.gameOver;
+    return running && s.currentPlayer >= 1 && s.currentPlayer <= s.playerCount ? s.currentPlayer : 0;
+}
+
 void TakePiles(const GameState& s, BoardSnapshot& b) {
     b.drawPileLeft = s.drawCount - s.drawNext + 1;
     b.discardCount = std::clamp(s.discardCount, 0, kCards);
@@ -240,6 +247,7 @@ BoardSnapshot TakeSnapshot(const Game& g, const MoveHistory& history, const Lang
     for (int d = 1; d <= 7; ++d) b.dayMarker[d] = d == s.day;
     TakeDice(g, options, b);
     TakePlayers(g, b.players, b);
+    b.turnPanel = TurnPanel(s);
     TakePiles(s, b);
     TakeStatus(g, history, texts, b);
     TakeSpoken(g, texts.table, texts.cards, b);

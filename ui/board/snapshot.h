@@ -59,6 +59,8 @@ struct BoardSnapshot {
     std::array<ShapeLook, 13> caravan{};
     std::array<bool, 5> startMarker{};
     std::array<bool, 5> currentMarker{};
+    // The player whose panel is highlighted as on turn; 0 while no game runs.
+    int turnPanel = 0;
     std::array<bool, 4> weekMarker{};
     std::array<bool, 8> dayMarker{};
     // Buildings [player][kind]: visible when owned, in the owner's colour.

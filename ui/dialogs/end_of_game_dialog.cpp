@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "settings/language_texts.h"
 
 namespace kelmira {
@@ -76,6 +78,19 @@ EndOfGameDialog::EndOfGameDialog(const LanguageTexts& texts, PictureSource pictu
     record->addWidget(percentValue_, 2, 1, Qt::AlignRight);
     record->setColumnStretch(0, 1);
 
+    // Where every player's points came from, below the result.
+    auto* standings = new QGridLayout;
+    standings->setHorizontalSpacing(14);
+    for (int row = 0; row <= 4; ++row)
+        for (int col = 0; col < kStandingColumns; ++col) {
+            auto* l = new QLabel(this);
+            if (row == 0) l->setFont(bold);
+            const bool number = col >= 2 || (col == 0 && row > 0);
+            standings->addWidget(l, row, col, number ? Qt::AlignRight : Qt::AlignLeft);
+            standings_[row][col] = l;
+        }
+    standings->setColumnStretch(1, 1);
+
     ok_ = new QPushButton(this);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
@@ -101,6 +116,9 @@ EndOfGameDialog::EndOfGameDialog(const LanguageTexts& texts, PictureSource pictu
     buttons->addWidget(ok_);
     auto* top = new QVBoxLayout(this);
     top->addLayout(middle);
+    top->addSpacing(12);
+    top->addLayout(standings);
+    top->addSpacing(8);
     top->addLayout(buttons);
     setMinimumWidth(520 * scale_ / 100);
 
@@ -127,6 +145,51 @@ QLabel* EndOfGameDialog::strategyLabel(int player) const {
 }
 QLabel* EndOfGameDialog::pointsLabel(int player) const {
     return player >= 1 && player <= 4 ? points_[player] : nullptr;
+}
+QLabel* EndOfGameDialog::standingLabel(int row, int column) const {
+    return row >= 0 && row <= 4 && column >= 0 && column < kStandingColumns ? standings_[row][column]
+                                                                           : nullptr;
+}
+
+void EndOfGameDialog::prepareStandings() {
+    constexpr int kHeadings[kStandingColumns] = {
+        txt::window::kPlaceHeading, txt::kPlayerWord, txt::window::kSouks, txt::kCaravan,
+        txt::window::kBuildings,    txt::kCards,      txt::window::kTotal};
+    const int rows = std::min<int>(4, static_cast<int>(data_.standings.size()));
+    for (int col = 0; col < kStandingColumns; ++col) {
+        QLabel* head = standings_[0][col];
+        head->setText(TableText(texts_, kHeadings[col]));
+        NameFor(head, head->text());
+        head->setVisible(rows > 0);
+    }
+    for (int row = 1; row <= 4; ++row) {
+        const bool shown = row <= rows;
+        for (QLabel* l : standings_[row]) l->setVisible(shown);
+        if (!shown) continue;
+        const Standing& st = data_.standings[static_cast<std::size_t>(row - 1)];
+        const QString name = st.player == 1 ? TableText(texts_, txt::kYou)
+                             : st.player >= 2 && st.player <= 4
+                                 ? ToQt(data_.opponentStrategy[st.player])
+                                 : QString();
+        const QString who = TableText(texts_, txt::window::kPlayerNamed).arg(st.player).arg(name);
+        const QString place = st.place >= 1 && st.place <= 4
+                                  ? TableText(texts_, txt::window::kPlaceNumber + st.place)
+                                  : QString::number(st.place);
+        const int values[] = {st.souks, st.caravan, st.buildings, st.cards, st.total};
+        standings_[row][0]->setText(place);
+        standings_[row][1]->setText(who);
+        for (int col = 2; col < kStandingColumns; ++col)
+            standings_[row][col]->setText(QString::number(values[col - 2]));
+        NameFor(standings_[row][1], who);
+        for (int col = 0; col < kStandingColumns; ++col) {
+            QLabel* l = standings_[row][col];
+            if (col != 1) NameValue(l, who + QLatin1Char(' ') + standings_[0][col]->text());
+            // The human's own line stands out.
+            QFont f = font();
+            f.setBold(st.player == 1);
+            l->setFont(f);
+        }
+    }
 }
 
 void EndOfGameDialog::prepare() {
@@ -166,6 +229,7 @@ void EndOfGameDialog::prepare() {
     NameValue(percentValue_, percentText_->text());
     NameFor(picture_, windowTitle());
     NameByText({ok_, newGame_});
+    prepareStandings();
     // A scaled window scales its picture with it, whatever the picture's own size.
     const int scale = scale_;
     PictureSource scaled = [this, scale](const std::string& file) {

@@ -41,12 +41,17 @@ class EndOfGameDialog : public QDialog {
     QLabel* highScoreLabel() const { return highScore_; }
     QLabel* gamesLabel() const { return gamesValue_; }
     QLabel* percentLabel() const { return percentValue_; }
+    // The standings below: rows 1..4 in the order of the places, columns place, player,
+    // bazaars, caravan, buildings, cards, total; row 0 holds the headings.
+    static constexpr int kStandingColumns = 7;
+    QLabel* standingLabel(int row, int column) const;
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
     int playersInGame() const;
+    void prepareStandings();
 
     const LanguageTexts& texts_;
     PictureSource pictures_;
@@ -67,6 +72,7 @@ class EndOfGameDialog : public QDialog {
     QLabel* gamesValue_;
     QLabel* percentText_;
     QLabel* percentValue_;
+    QLabel* standings_[5][kStandingColumns] = {};
     QPushButton* ok_;
     QPushButton* newGame_;
 };
