@@ -4,7 +4,7 @@
 
 #include "engine/cards.h"
 #include "engine/course.h"
-#include "support/rules_fixture.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {

@@ -7,7 +7,7 @@
 #include "engine/actions.h"
 #include "engine/card_table.h"
 #include "engine/course.h"
-#include "support/rules_fixture.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {

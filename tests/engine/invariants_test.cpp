@@ -10,7 +10,7 @@
 #include "engine/scoring.h"
 #include "engine/supervisor.h"
 #include "engine/turn.h"
-#include "support/rules_fixture.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
@@ -91,7 +91,7 @@ class CoinDefence : public ComputerPlayers {
     std::string StrategieName(const Game&, int) const override { return ""; }
 };
 
-class CoinHost : public test::QuestionHost {
+class CoinHost : public test::RecordingHost {
   public:
     explicit CoinHost(std::mt19937& r) : rnd(r) {}
     std::mt19937& rnd;

@@ -4,7 +4,7 @@
 
 #include "engine/board.h"
 #include "engine/course.h"
-#include "support/rules_fixture.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
@@ -24,7 +24,7 @@ TEST(SupervisorCost, DistanceLeadsThroughTheCentreAndTheBadehausForgivesThreeSte
     RulesGame t;
     t.setup();
     GameState& s = t.g.s;
-    t.placeSupervisor(1, 0);
+    t.supervisor(1, 0);
     EXPECT_EQ(test::Ints(SupervisorCost(s, 2, 3, 3, 3), SupervisorCost(s, 2, 3, 3, 4),
                          SupervisorCost(s, 2, 3, 3, 2)),
               test::Ints(0, 1, 1));
@@ -344,7 +344,7 @@ TEST(MarkiereAufseherZiele, MarksPositionsByDistanceForGoldAndForFree) {
         return n;
     };
 
-    t.placeSupervisor(1, 0);
+    t.supervisor(1, 0);
     MarkiereAufseherZiele(t.g, 2, 0, false);
     for (int st = 1; st <= kStreets; ++st) {
         EXPECT_EQ(test::Flags(gold(st, 2), free(st, 2), gold(st, 1), gold(st, 3)), "1100");
@@ -361,7 +361,7 @@ TEST(MarkiereAufseherZiele, MarksPositionsByDistanceForGoldAndForFree) {
     EXPECT_TRUE(gold(3, 5));
 
     // From street 2 position 3 a die of 5 reaches position 2 of the other streets.
-    t.placeSupervisor(2, 3);
+    t.supervisor(2, 3);
     MarkiereAufseherZiele(t.g, 5, 0, false);
     EXPECT_EQ(test::Flags(gold(4, 2), gold(1, 2), gold(3, 2)), "111");
     EXPECT_EQ(countGold(), 3);

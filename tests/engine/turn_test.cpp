@@ -10,7 +10,7 @@
 #include "engine/computer_players.h"
 #include "engine/dice.h"
 #include "engine/scoring.h"
-#include "support/positions.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
@@ -58,9 +58,9 @@ class RollingPlayers : public ComputerPlayers {
     }
 };
 
-struct TurnGame : test::HostedGame {
+struct TurnGame : test::TestGame {
     RollingPlayers computers;
-    explicit TurnGame(int players = 4, bool trace = true) : HostedGame(players, trace) {
+    explicit TurnGame(int players = 4, bool trace = true) : TestGame(players, trace) {
         g.setPlayers(&computers);
     }
     GameState& s() { return g.s; }

@@ -6,7 +6,7 @@
 
 #include "engine/buildings.h"
 #include "engine/course.h"
-#include "support/positions_placement.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
