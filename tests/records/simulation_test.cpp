@@ -62,11 +62,6 @@ int countLines(const std::vector<std::string>& lines, const std::string& line) {
     return static_cast<int>(std::count(lines.begin(), lines.end(), line));
 }
 
-int indexOf(const std::vector<std::string>& lines, const std::string& line) {
-    const auto it = std::find(lines.begin(), lines.end(), line);
-    return it == lines.end() ? -1 : static_cast<int>(it - lines.begin());
-}
-
 std::vector<std::string> reportOf(const Statistics& st) {
     TestGame r{4};
     r.g.rng.RandSeed = 1;
@@ -119,9 +114,9 @@ TEST(Simulation, PlaysWholeGamesQuietlyAndReportsThem) {
     EXPECT_EQ(countLines(t.host.trace, "Anzahl Spieler: 4"), 1);
     EXPECT_EQ(countLines(t.host.trace, "Spielende !!"), 0);
     EXPECT_TRUE(t.g.traceOn);
-    const int banner = indexOf(t.host.trace, "*****        STATISTIC                   *****");
+    const int banner = t.host.traceIndex("*****        STATISTIC                   *****");
     ASSERT_GT(banner, 0);
-    EXPECT_GE(indexOf(t.host.trace, "number of games: 4"), banner);
+    EXPECT_GE(t.host.traceIndex("number of games: 4"), banner);
     EXPECT_EQ(t.host.trace.back(),
               "How often has player 2 same victory points as player 1(but player 1 wins): " +
                   std::to_string(st.samePointsAsPlayer1));
@@ -138,8 +133,8 @@ TEST(Simulation, AbortAfterThreeGamesReportsThree) {
     EXPECT_EQ(progress.events, (std::vector<std::string>{"started 100", "game 1", "game 2",
                                                          "game 3", "finished 3"}));
     EXPECT_EQ(st.games, 3);
-    EXPECT_NE(indexOf(t.host.trace, "number of games: 3"), -1);
-    EXPECT_NE(indexOf(t.host.trace, "Sum complete: " + std::to_string(3 * 21 * 6) +
+    EXPECT_NE(t.host.traceIndex("number of games: 3"), -1);
+    EXPECT_NE(t.host.traceIndex("Sum complete: " + std::to_string(3 * 21 * 6) +
                                         "  **** number of games * 21 = 63"),
               -1);
     EXPECT_FALSE(t.g.simulationRunning);
@@ -151,16 +146,16 @@ TEST(Simulation, TwoPlayerRunHasTwoPositionColumnsAndAllStartLines) {
     SimulationControl c;
     Simulation(t.g, st, c);
     const auto& L = t.host.trace;
-    EXPECT_NE(indexOf(L, "Number of players : 2"), -1);
-    EXPECT_NE(indexOf(L, "Strategy  player 2 : 14"), -1);
-    EXPECT_EQ(indexOf(L, "Strategy  player 3 : 8"), -1);
-    EXPECT_EQ(indexOf(L, "Start money  player 3 : 2"), -1);
+    EXPECT_NE(t.host.traceIndex("Number of players : 2"), -1);
+    EXPECT_NE(t.host.traceIndex("Strategy  player 2 : 14"), -1);
+    EXPECT_EQ(t.host.traceIndex("Strategy  player 3 : 8"), -1);
+    EXPECT_EQ(t.host.traceIndex("Start money  player 3 : 2"), -1);
     for (int p = 1; p <= 4; ++p) {
-        EXPECT_NE(indexOf(L, "Start camels player " + std::to_string(p) + " : 0"), -1);
-        EXPECT_NE(indexOf(L, "Start cubes player " + std::to_string(p) + " : 50"), -1);
+        EXPECT_NE(t.host.traceIndex("Start camels player " + std::to_string(p) + " : 0"), -1);
+        EXPECT_NE(t.host.traceIndex("Start cubes player " + std::to_string(p) + " : 50"), -1);
     }
     const int pos =
-        indexOf(L, "How often was each player on position X at game end (Pos1/Pos2/Pos3/Pos4): ");
+        t.host.traceIndex("How often was each player on position X at game end (Pos1/Pos2/Pos3/Pos4): ");
     ASSERT_GE(pos, 0);
     for (int p = 1; p <= 2; ++p) {
         const std::string& line = L[static_cast<std::size_t>(pos + p)];
@@ -211,7 +206,7 @@ TEST(Simulation, NewGameDriverStartsTheInstalledRun) {
     ASSERT_TRUE(t.g.runSimulation);
     t.g.runSimulation(t.g);
     EXPECT_EQ(st.games, 2);
-    EXPECT_NE(indexOf(t.host.trace, "number of games: 2"), -1);
+    EXPECT_NE(t.host.traceIndex("number of games: 2"), -1);
 }
 
 TEST(ParallelSimulation, SharesAndSeedsAreFixed) {
