@@ -27,7 +27,6 @@ std::string joined(const std::vector<std::string>& lines) {
 
 TEST(CheckInvariants, AFreshGameIsSoundAndEachKindOfDamageIsFound) {
     RulesGame t;
-    t.setup();
     EXPECT_TRUE(CheckInvariants(t.g).empty()) << joined(CheckInvariants(t.g));
 
     // A lost cube.

@@ -168,6 +168,7 @@ RulesGame::RulesGame(int playerCount, bool trace) : TestGame(playerCount, trace)
     g.setPlayers(&players);
     host.exchangeOk = true;
     host.pointsOk = true;
+    setup();
 }
 
 void RulesGame::setup(std::uint32_t seed, int startPlayer) {

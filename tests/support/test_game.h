@@ -176,11 +176,12 @@ struct TestGame {
     std::vector<CourseEvent> actions(int kind) const;
 };
 
-// Computer players that answer the camel defence; player 1 is the human; the start player
-// is fixed and the dice rows stay empty. The host confirms every dialog.
+// A set-up game whose computer players answer the camel defence; player 1 is the human, the
+// start player is fixed and the dice rows stay empty. The host confirms every dialog.
 struct RulesGame : TestGame {
     DefenceAnswers players;
     explicit RulesGame(int playerCount = 4, bool trace = true);
+    // Sets the game up again, e.g. after a change of the menu's variants.
     void setup(std::uint32_t seed = 12345, int startPlayer = 1);
 };
 
