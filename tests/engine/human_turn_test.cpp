@@ -35,7 +35,6 @@ struct HumanTurn : test::RulesGame {
     NestedHost nested;
 
     explicit HumanTurn(int players = 4, int startPlayer = 1) : RulesGame(players) {
-        setup(12345, 1);
         g.setHost(&nested);
         g.s.rollPending = 0;
         g.s.startPlayer = startPlayer;
