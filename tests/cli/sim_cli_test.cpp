@@ -95,10 +95,7 @@ TEST_F(SimCli, ReportIsDeterministicAndGoesToStdoutOrFile) {
     EXPECT_EQ(a.out, b.out);
     const auto lines = LinesOf(a.out);
     ASSERT_GT(lines.size(), 100u);
-    EXPECT_EQ(lines[0], "**********************************************");
-    EXPECT_EQ(lines[1], "*****        STATISTIC                   *****");
     EXPECT_TRUE(HasLine(a.out, "number of games: 3"));
-    EXPECT_TRUE(HasLine(a.out, "Number of players : 4"));
     const std::string sig = lines.back();
     ASSERT_EQ(sig.size(), std::string("signature: ").size() + 16) << sig;
     EXPECT_EQ(sig.substr(0, 11), "signature: ");
