@@ -1,34 +1,17 @@
 // Fingerprints of a spread of runs, taken before the simulation was made faster: any change
 // of a draw, a rule, a strategy decision, a report line, a trace line or a saved game shows.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "records/signature.h"
-
-#ifndef KELMIRA_SIM_PATH
-#error "KELMIRA_SIM_PATH must name the kelmira-sim binary"
-#endif
+#include "sim_process.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using kelmira::test::ReadBytes;
 
 std::string hashOf(const std::string& text) {
     char buf[17];
@@ -37,26 +20,14 @@ std::string hashOf(const std::string& text) {
     return buf;
 }
 
-class PinnedRuns : public ::testing::Test {
+class PinnedRuns : public kelmira::test::SimRun {
   protected:
-    void SetUp() override {
-        char name[] = "/tmp/kelmira-pinned-XXXXXX";
-        ASSERT_NE(::mkdtemp(name), nullptr);
-        dir = name;
+    // Standard output of a run that must succeed.
+    std::string output(const std::string& args) {
+        const kelmira::test::Result r = run(args);
+        EXPECT_EQ(r.status, 0) << args << r.err;
+        return r.out;
     }
-    void TearDown() override { fs::remove_all(dir); }
-
-    // Standard output of the binary run with `args`; the exit status must be 0.
-    std::string run(const std::string& args) {
-        const fs::path out = dir / "out.txt";
-        const std::string cmd = std::string("'") + KELMIRA_SIM_PATH + "' " + args + " >'" +
-                                out.string() + "' 2>/dev/null </dev/null";
-        const int raw = std::system(cmd.c_str());
-        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << args;
-        return readFile(out);
-    }
-
-    fs::path dir;
 };
 
 // Report and signature line of runs across player counts, variants, strategy mixes and jobs.
@@ -75,13 +46,13 @@ TEST_F(PinnedRuns, ReportsAndSignatures) {
         {"-p 2 -n 120 -s 31337 --jobs 2 --variant1 --variant3", "ef445298a31f9c75"},
     };
     for (const auto& [args, expected] : runs)
-        EXPECT_EQ(hashOf(run(args + " --signature")), expected) << args;
+        EXPECT_EQ(hashOf(output(args + " --signature")), expected) << args;
 }
 
 // The whole trace of short runs, and the history of a saved game as --dump lists it.
 TEST_F(PinnedRuns, TracesAndSavedGames) {
-    const std::string trace = (dir / "trace.txt").string();
-    const std::string game = (dir / "game.kel").string();
+    const std::string trace = path("trace.txt");
+    const std::string game = path("game.kel");
     const std::vector<std::pair<std::string, std::string>> runs = {
         {"-n 3 -s 8 --trace " + trace, "ce5790c232dde839"},
         {"-p 2 -n 2 -s 21 --variant1 --variant2 --strategies 12,5 --trace " + trace,
@@ -90,8 +61,8 @@ TEST_F(PinnedRuns, TracesAndSavedGames) {
          "986a99eaf5666b6f"},
     };
     for (const auto& [args, expected] : runs) {
-        run(args);
-        EXPECT_EQ(hashOf(readFile(trace)), expected) << args;
+        output(args);
+        EXPECT_EQ(hashOf(ReadBytes(trace)), expected) << args;
     }
 
     const std::vector<std::pair<std::string, std::string>> saves = {
@@ -99,9 +70,9 @@ TEST_F(PinnedRuns, TracesAndSavedGames) {
         {"-p 3 -n 3 -s 55 --variant2 --strategies 17,11,2", "7977c51ac37f3c5d"},
     };
     for (const auto& [args, expected] : saves) {
-        run(args + " --save " + game);
+        output(args + " --save " + game);
         std::string listing;
-        std::stringstream lines(run("--dump " + game));
+        std::stringstream lines(output("--dump " + game));
         for (std::string line; std::getline(lines, line);)
             if (line.rfind("Creation Date:", 0) != 0) listing += line + '\n';
         EXPECT_EQ(hashOf(listing), expected) << args;

@@ -1,14 +1,7 @@
 // Runs split into shards on the command line: merged shards give the report of the run on as
 // many threads, and broken or mixed partial files are refused.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,31 +9,11 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-using kelmira::test::readFile;
+using kelmira::test::ReadBytes;
 using kelmira::test::Result;
 
-class SplitRuns : public ::testing::Test {
+class SplitRuns : public kelmira::test::SimRun {
   protected:
-    void SetUp() override {
-        char name[] = "/tmp/kelmira-split-XXXXXX";
-        ASSERT_NE(::mkdtemp(name), nullptr);
-        dir = name;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    Result run(const std::string& args) {
-        const std::string cmd = std::string("cd '") + dir.string() + "' && '" + KELMIRA_SIM_PATH +
-                                "' " + args + " >out.txt 2>err.txt </dev/null";
-        const int raw = std::system(cmd.c_str());
-        Result r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = readFile(dir / "out.txt");
-        r.err = readFile(dir / "err.txt");
-        return r;
-    }
-
     // Plays the N shards of `args` into partial files and merges them.
     Result merged(const std::string& args, int shards) {
         std::string files;
@@ -53,8 +26,6 @@ class SplitRuns : public ::testing::Test {
         }
         return run("--merge" + files);
     }
-
-    fs::path dir;
 };
 
 TEST_F(SplitRuns, MergedShardsReportAsTheRunOnAsManyThreads) {
@@ -82,7 +53,7 @@ TEST_F(SplitRuns, MergedShardsReportAsTheRunOnAsManyThreads) {
 TEST_F(SplitRuns, BadShardsAndPartialFilesAreRefused) {
     ASSERT_EQ(merged("-n 20 -s 3", 2).status, 0);
     ASSERT_EQ(run("-n 20 -s 4 --shard 2/2 --partial other.txt").status, 0);
-    std::string text = readFile(dir / "part1.txt");
+    std::string text = ReadBytes(dir / "part1.txt");
     text[text.find("share ") + 6] ^= 1;
     std::ofstream(dir / "damaged.txt", std::ios::binary) << text;
 

@@ -4,17 +4,17 @@
 
 #include <cstring>
 
-#include "support/positions.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
 
-using test::HostedGame;
+using test::TestGame;
 using test::PlaceRowCubes;
 
 // A four-player game with player 1 as start player and empty dice rows.
-struct ActionGame : HostedGame {
-    explicit ActionGame(bool trace = true) : HostedGame(4, trace) {
+struct ActionGame : TestGame {
+    explicit ActionGame(bool trace = true) : TestGame(4, trace) {
         setup(12345, 1);
         test::ClearDiceRows(g.s);
         host.clear();

@@ -4,7 +4,7 @@
 
 #include "engine/cards.h"
 #include "engine/course.h"
-#include "support/rules_fixture.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
@@ -13,7 +13,6 @@ using test::RulesGame;
 
 TEST(KostenGebaeude, AnUnknownKindIsAFaultWithNoCost) {
     RulesGame t;
-    t.setup();
     int gold = 9, camels = 9;
     KostenGebaeude(t.g, 7, gold, camels);
     EXPECT_EQ(test::Ints(gold, camels), test::Ints(0, 0));
@@ -28,7 +27,6 @@ TEST(KostenGebaeude, AnUnknownKindIsAFaultWithNoCost) {
 
 TEST(Gebaeudekauf, HumanPurchaseChecksPurseCubeAndOwnershipAndBooksTheBonus) {
     RulesGame t;
-    t.setup();
     PlayerState& p = t.player(1);
     p.gold = 0;
     p.camels = 2;
@@ -71,7 +69,6 @@ TEST(Gebaeudekauf, HumanPurchaseChecksPurseCubeAndOwnershipAndBooksTheBonus) {
 
 TEST(Gebaeudekauf, BuildCardFlagsWaiveTheCostButTheOutValuesKeepTheTable) {
     RulesGame t;
-    t.setup();
     PlayerState& p = t.player(1);
     p.gold = 0;
     p.camels = 4;
@@ -86,7 +83,6 @@ TEST(Gebaeudekauf, BuildCardFlagsWaiveTheCostButTheOutValuesKeepTheTable) {
 
 TEST(KaufeGebaeude, BuildingCardsAreUsedAndDiscarded) {
     RulesGame t;
-    t.setup();
     PlayerState& p = t.player(2);
     t.setHand(2, {kBauenOhneGold, k3Gold});
     p.gold = 0;
@@ -118,7 +114,6 @@ TEST(KaufeGebaeude, BuildingCardsAreUsedAndDiscarded) {
 
 TEST(KaufeGebaeude, TheWeideNeverSpendsTheGoldCard) {
     RulesGame t;
-    t.setup();
     t.setHand(2, {kBauenOhneGold});
     t.player(2).camels = 2;
     ASSERT_TRUE(KaufeGebaeude(t.g, 2, kWeide, false, true));
@@ -128,7 +123,6 @@ TEST(KaufeGebaeude, TheWeideNeverSpendsTheGoldCard) {
 
 TEST(KaufeGebaeude, TheExchangeCardCoversExactlyTheShortfall) {
     RulesGame t;
-    t.setup();
     PlayerState& p = t.player(2);
     t.setHand(2, {kTauscheGoldKamel});
     p.gold = 1;

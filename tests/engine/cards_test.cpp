@@ -7,7 +7,7 @@
 #include "engine/actions.h"
 #include "engine/card_table.h"
 #include "engine/course.h"
-#include "support/rules_fixture.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
@@ -17,7 +17,6 @@ using test::RulesGame;
 
 TEST(Hand, AddingAndRemovingKeepsSlotsPackedAndSelectsTheNewestCard) {
     RulesGame t;
-    t.setup();
     PlayerState& p = t.player(2);
     ASSERT_TRUE(KarteInHand(t.g, 2, k3Gold));
     ASSERT_TRUE(KarteInHand(t.g, 2, k3Kamele));
@@ -44,7 +43,6 @@ TEST(Hand, AddingAndRemovingKeepsSlotsPackedAndSelectsTheNewestCard) {
 
 TEST(DiscardPile, RefusesNoCardAndAFullPile) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     EXPECT_FALSE(EinfuegenAbwurfKarte(t.g, 0));
     ASSERT_EQ(t.host.faults.size(), 1u);
@@ -60,7 +58,6 @@ TEST(DiscardPile, RefusesNoCardAndAFullPile) {
 
 TEST(Reshuffle, OnlyAUsedUpDrawPileIsRefilledFromTheDiscardPile) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     EXPECT_FALSE(KartenMischenAblagestapel(t.g));
     EXPECT_GE(t.host.traceIndex("Mischen: Abwurfstapel ist leer!"), 0);
@@ -91,7 +88,6 @@ TEST(Reshuffle, OnlyAUsedUpDrawPileIsRefilledFromTheDiscardPile) {
 
 TEST(Reshuffle, AnEmptyDiscardSlotIsReportedAndRepairedAsAnExchangeCard) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     s.drawNext = s.drawCount + 1;
     s.discardCount = 3;
@@ -108,7 +104,6 @@ TEST(Reshuffle, AnEmptyDiscardSlotIsReportedAndRepairedAsAnExchangeCard) {
 
 TEST(ZieheKarte, TheNineteenthCardWithAnEmptyDiscardPileIsNotThere) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     OneBased<int, kCardKinds> seen{};
     for (int i = 0; i < kCards; ++i) {
@@ -136,7 +131,6 @@ TEST(ZieheKarte, TheNineteenthCardWithAnEmptyDiscardPileIsNotThere) {
 
 TEST(KarteNutzen, TheExchangeCardNeedsExactlyOneDirection) {
     RulesGame t;
-    t.setup();
     PlayerState& p = t.player(2);
     t.setHand(2, {kTauscheGoldKamel, k3Kamele});
     p.gold = 5;
@@ -157,7 +151,6 @@ TEST(KarteNutzen, TheExchangeCardNeedsExactlyOneDirection) {
 
 TEST(KarteNutzen, VictoryPointCardsPayUpToTheirLimit) {
     RulesGame t;
-    t.setup();
     PlayerState& p = t.player(2);
     t.setHand(2, {k2SPproKamel, k2SPproKamel, k1SPproGold});
     p.camels = 3;
@@ -178,7 +171,6 @@ TEST(KarteNutzen, VictoryPointCardsPayUpToTheirLimit) {
 
 TEST(KarteNutzen, VictoryPointCardsExchangeFirstWhenAllowed) {
     RulesGame t;
-    t.setup();
     PlayerState& p = t.player(2);
     t.setHand(2, {kTauscheGoldKamel, k2SPproKamel});
     p.camels = 1;
@@ -197,7 +189,6 @@ TEST(KarteNutzen, VictoryPointCardsExchangeFirstWhenAllowed) {
 
 TEST(KarteNutzen, StoneCardsObeyTheSoukRules) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     t.setHand(2, {kSteinAufShop, kSteinAufShop, kSteinAufKarawane});
     PutCubes(s, 3, 1, 1, 1);
@@ -220,7 +211,6 @@ TEST(KarteNutzen, StoneCardsObeyTheSoukRules) {
 
 TEST(A_KarteNutzen_ShopStein, TargetsAndTheFaultOfAFailedPlay) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     t.setHand(2, {kSteinAufShop, kSteinAufShop});
     // Field 3 of the 12-point souk, not when the player owns an open souk in region 4.
@@ -245,7 +235,6 @@ TEST(A_KarteNutzen_ShopStein, TargetsAndTheFaultOfAFailedPlay) {
 
 TEST(A_KarteNutzen_ShopSteinEinerluecke, FillsTheMostValuableOneCubeGapFirst) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     t.setHand(2, {kSteinAufShop, kSteinAufShop, kSteinAufShop, kSteinAufShop});
     PutCubes(s, 2, 1, 4, 5);              // 6 fields: one gap
@@ -271,7 +260,6 @@ TEST(A_KarteNutzen_ShopSteinEinerluecke, FillsTheMostValuableOneCubeGapFirst) {
 
 TEST(A_KarteNutzen_ShopSteinEinerluecke, AReopenedSoukBesideAnOpenOneIsStillOwn) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     t.setHand(3, {kSteinAufShop});
     PutCubes(s, 3, 2, 3, 1);         // souk 2/3 open, three fields still free
@@ -289,7 +277,6 @@ TEST(A_KarteNutzen_ShopSteinEinerluecke, AReopenedSoukBesideAnOpenOneIsStillOwn)
 
 TEST(Spieler1KarteNutzen, DialogCardsAskTheHostAndKeepAnswersWithinThePurse) {
     RulesGame t;
-    t.setup();
     PlayerState& p = t.player(1);
     p.gold = 3;
     p.camels = 2;
@@ -333,7 +320,6 @@ TEST(Spieler1KarteNutzen, DialogCardsAskTheHostAndKeepAnswersWithinThePurse) {
 
 TEST(Spieler1KarteNutzen, DirectCardsFlagsAndTheStoneCard) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     PlayerState& p = t.player(1);
     EXPECT_TRUE(Spieler1KarteNutzen(t.g, 1, k3Kamele));
@@ -362,7 +348,6 @@ TEST(Spieler1KarteNutzen, DirectCardsFlagsAndTheStoneCard) {
 
     // Without a cube in stock nothing can be placed: the card is kept, the input unchanged.
     RulesGame u;
-    u.setup();
     u.player(1).cubes = 0;
     u.g.input.inputState = 6;
     EXPECT_FALSE(Spieler1KarteNutzen(u.g, 1, kSteinAufShop));

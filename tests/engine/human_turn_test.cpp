@@ -7,7 +7,7 @@
 
 #include "engine/dice.h"
 #include "engine/invariants.h"
-#include "support/rules_fixture.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
@@ -17,27 +17,25 @@ using test::PutCubes;
 using test::SetDiceRow;
 
 // A host that can click again while one of its dialogs is open, as the window allows.
-struct NestedHost : test::QuestionHost {
+struct NestedHost : test::RecordingHost {
     std::function<void()> during;
+    NestedHost() { exchangeOk = pointsOk = true; }
     int askCubeOrder(int first, int second) override {
         if (during) during();
-        return QuestionHost::askCubeOrder(first, second);
+        return RecordingHost::askCubeOrder(first, second);
     }
     bool askExchange(int gold, int camels, int& amount) override {
         if (during) during();
-        return QuestionHost::askExchange(gold, camels, amount);
+        return RecordingHost::askExchange(gold, camels, amount);
     }
 };
 
 // Player 1 on turn after the roll with empty rows; `startPlayer` rolled today.
 struct HumanTurn : test::RulesGame {
     NestedHost nested;
-    test::CountingHistory history;
 
     explicit HumanTurn(int players = 4, int startPlayer = 1) : RulesGame(players) {
-        setup(12345, 1);
         g.setHost(&nested);
-        g.setHistory(&history);
         g.s.rollPending = 0;
         g.s.startPlayer = startPlayer;
         ClearDiceRows(g.s);
@@ -286,7 +284,7 @@ TEST(HumanTurn, BuildingTimingByPlayerCount) {
 TEST(HumanTurn, SupervisorMovesOnceToAMarkedTarget) {
     HumanTurn t;
     t.player(1).gold = 0;
-    t.placeSupervisor(1, 0);
+    t.supervisor(1, 0);
     // Position 1 of street 1 sends two cubes of different owners while the first fills the
     // caravan's first row, so the order is asked.
     test::SetCaravan(t.s(), {2, 3, 4});
@@ -385,8 +383,6 @@ TEST(HumanTurn, ACancelledCardDialogKeepsTheCard) {
 
 TEST(HumanTurn, ScriptedTurnKeepsTheStateSound) {
     test::RulesGame t(4);
-    test::CountingHistory history;
-    t.g.setHistory(&history);
     t.setup(777, 1);
     ASSERT_TRUE(t.g.s.rollPending);
     WaehleWuerfelzeile(t.g, 6);  // nothing before the roll

@@ -10,7 +10,7 @@
 #include "engine/scoring.h"
 #include "engine/supervisor.h"
 #include "engine/turn.h"
-#include "support/rules_fixture.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
@@ -27,7 +27,6 @@ std::string joined(const std::vector<std::string>& lines) {
 
 TEST(CheckInvariants, AFreshGameIsSoundAndEachKindOfDamageIsFound) {
     RulesGame t;
-    t.setup();
     EXPECT_TRUE(CheckInvariants(t.g).empty()) << joined(CheckInvariants(t.g));
 
     // A lost cube.
@@ -91,7 +90,7 @@ class CoinDefence : public ComputerPlayers {
     std::string StrategieName(const Game&, int) const override { return ""; }
 };
 
-class CoinHost : public test::QuestionHost {
+class CoinHost : public test::RecordingHost {
   public:
     explicit CoinHost(std::mt19937& r) : rnd(r) {}
     std::mt19937& rnd;

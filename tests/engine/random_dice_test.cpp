@@ -6,7 +6,7 @@
 #include "engine/human_input.h"
 #include "engine/invariants.h"
 #include "engine/random.h"
-#include "support/positions.h"
+#include "support/test_game.h"
 #include "support/test_game.h"
 
 namespace kelmira {
@@ -230,7 +230,7 @@ TEST_F(DiceTest, CorrectionModeEditsARow) {
 }
 
 TEST(RollButton, RollsOnceWhileTheRollIsPendingAndMarksTheInput) {
-    test::HostedGame t(4, true);
+    test::TestGame t(4, true);
     t.setup(7, 1);
     GameState& s = t.g.s;
     ASSERT_TRUE(s.rollPending);

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "engine/computer_players.h"
-#include "support/positions.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
 
-using test::HostedGame;
+using test::TestGame;
 
 class NamedStrategies : public ComputerPlayers {
   public:
@@ -23,9 +23,9 @@ class NamedStrategies : public ComputerPlayers {
     }
 };
 
-struct ScoringGame : HostedGame {
+struct ScoringGame : TestGame {
     NamedStrategies strategies;
-    explicit ScoringGame(int players = 4, bool trace = true) : HostedGame(players, trace) {
+    explicit ScoringGame(int players = 4, bool trace = true) : TestGame(players, trace) {
         g.setPlayers(&strategies);
         setup(777, 1);
         host.clear();
@@ -142,7 +142,7 @@ TEST(Scoring, EndOfGameFillsTheWindowAndTheRecord) {
     t.p(4).victoryPoints = 54;
 
     Spielende(t.g);
-    EXPECT_EQ(t.host.traceIndex("Spielende !!") + 1, t.host.traceIndex("<points detail>"));
+    EXPECT_EQ(t.host.traceIndex("Spielende !!") + 1u, t.host.pointsDetailAt);
     ASSERT_EQ(t.host.endOfGame.size(), 1u);
     const EndOfGameData& d = t.host.endOfGame[0];
     const StrategyParams& b = t.g.params.forPlayers(4);

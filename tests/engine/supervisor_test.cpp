@@ -4,7 +4,7 @@
 
 #include "engine/board.h"
 #include "engine/course.h"
-#include "support/rules_fixture.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
@@ -22,9 +22,8 @@ TEST(SupervisorCost, DistanceLeadsThroughTheCentreAndTheBadehausForgivesThreeSte
               test::Ints(5, 5));
 
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
-    t.placeSupervisor(1, 0);
+    t.supervisor(1, 0);
     EXPECT_EQ(test::Ints(SupervisorCost(s, 2, 3, 3, 3), SupervisorCost(s, 2, 3, 3, 4),
                          SupervisorCost(s, 2, 3, 3, 2)),
               test::Ints(0, 1, 1));
@@ -71,7 +70,6 @@ TEST(BewegeAufseher, RefusesAnEmptyRowOrAShortPurseAndOtherwisePaysMovesAndSends
 
 TEST(CarryOutSupervisorMove, HumanMoveLogsTheShortLineSetsTheActionFlagAndFlagsANegativePurse) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     SetDiceRow(s, 2, 1, 1);
     s.player(1).gold = 0;
@@ -86,7 +84,6 @@ TEST(CarryOutSupervisorMove, HumanMoveLogsTheShortLineSetsTheActionFlagAndFlagsA
 
 TEST(SendAdjacentCubes, SameOwnerSendsBothWithoutAskingAndVariant2SendsOnlyTheFirst) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     SetCaravan(s, {1, 2, 4});  // the first cube fills the last slot of the first row
     PutCubes(s, 3, 4, 1, 1);
@@ -115,7 +112,6 @@ TEST(SendAdjacentCubes, SameOwnerSendsBothWithoutAskingAndVariant2SendsOnlyTheFi
 struct BoundaryCase {
     RulesGame t;
     explicit BoundaryCase(std::initializer_list<int> caravan) {
-        t.setup();
         SetCaravan(t.g.s, caravan);
         PutCubes(t.g.s, 3, 4, 1, 1);  // first adjacent field
         PutCubes(t.g.s, 4, 2, 1, 1);  // second adjacent field
@@ -168,7 +164,6 @@ TEST(SendAdjacentCubes, CubeOrderAtACaravanRowBoundary) {
 
 TEST(SteinInKarawane, TheCubeThatFillsTheCaravanScoresAndEmptiesItBeforeTheSecondIsSent) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     SetCaravan(s, {1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1});
     PutCubes(s, 3, 4, 1, 1);
@@ -193,7 +188,6 @@ TEST(SteinInKarawane, TheCubeThatFillsTheCaravanScoresAndEmptiesItBeforeTheSecon
 TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
     {
         RulesGame t;
-        t.setup();
         GameState& s = t.g.s;
         PutCubes(s, 1, 1, 3, 1);
         s.player(1).camels = 1;
@@ -212,7 +206,6 @@ TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
     {
         // Camels but no cube in stock: no defence, no question.
         RulesGame t;
-        t.setup();
         GameState& s = t.g.s;
         PutCubes(s, 1, 1, 3, 1);
         s.player(1).camels = 3;
@@ -223,7 +216,6 @@ TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
     }
     {
         RulesGame t;
-        t.setup();
         GameState& s = t.g.s;
         PutCubes(s, 1, 1, 3, 1);
         s.player(1).camels = 0;
@@ -253,7 +245,6 @@ TEST(KamelAbwehr, HumanOwnerAnswersThroughTheHost) {
 
 TEST(KamelAbwehr, ComputerOwnerAsksItsStrategyInPhaseOneThenTheFixedRule) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     PutCubes(s, 3, 1, 3, 1);
     s.player(3).camels = 2;
@@ -307,7 +298,6 @@ TEST(SteinInKarawane, KarawansereiDrawsACardPerCubeOrEverySecondCubeWithVariant3
 
 TEST(SteinInKarawaneAusVorrat, TakesTheStockCubeWithoutCardOrDefenceAndEmptiesAFullCaravan) {
     RulesGame t(2);
-    t.setup();
     GameState& s = t.g.s;
     ASSERT_EQ(s.caravanCapacity, 6);
     s.player(2).cubes = 0;
@@ -333,7 +323,6 @@ TEST(SteinInKarawaneAusVorrat, TakesTheStockCubeWithoutCardOrDefenceAndEmptiesAF
 
 TEST(MarkiereAufseherZiele, MarksPositionsByDistanceForGoldAndForFree) {
     RulesGame t;
-    t.setup();
     GameState& s = t.g.s;
     auto gold = [&](int st, int p) { return s.streets[st].positions[p].adjacent[0].markGold != 0; };
     auto free = [&](int st, int p) { return s.streets[st].positions[p].adjacent[0].markFree != 0; };
@@ -344,7 +333,7 @@ TEST(MarkiereAufseherZiele, MarksPositionsByDistanceForGoldAndForFree) {
         return n;
     };
 
-    t.placeSupervisor(1, 0);
+    t.supervisor(1, 0);
     MarkiereAufseherZiele(t.g, 2, 0, false);
     for (int st = 1; st <= kStreets; ++st) {
         EXPECT_EQ(test::Flags(gold(st, 2), free(st, 2), gold(st, 1), gold(st, 3)), "1100");
@@ -361,7 +350,7 @@ TEST(MarkiereAufseherZiele, MarksPositionsByDistanceForGoldAndForFree) {
     EXPECT_TRUE(gold(3, 5));
 
     // From street 2 position 3 a die of 5 reaches position 2 of the other streets.
-    t.placeSupervisor(2, 3);
+    t.supervisor(2, 3);
     MarkiereAufseherZiele(t.g, 5, 0, false);
     EXPECT_EQ(test::Flags(gold(4, 2), gold(1, 2), gold(3, 2)), "111");
     EXPECT_EQ(countGold(), 3);

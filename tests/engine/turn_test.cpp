@@ -6,22 +6,19 @@
 #include <utility>
 #include <vector>
 
-#include "engine/actions.h"
 #include "engine/computer_players.h"
 #include "engine/dice.h"
 #include "engine/scoring.h"
-#include "support/positions.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {
 
 using test::Ints;
 
-// Computer players that roll when they open the day and otherwise pass, or, with `act`, take
-// the row worth most to them.
+// Computer players that roll when they open the day and otherwise pass.
 class RollingPlayers : public ComputerPlayers {
   public:
-    bool act = false;
     int turns = 0;
     int rolls = 0;
     std::vector<int> turnsOf;  // the player of each turn
@@ -35,7 +32,6 @@ class RollingPlayers : public ComputerPlayers {
             ++rolls;
         }
         if (duringTurn) duringTurn(g);
-        if (act) takeBestRow(g, player);
         return true;
     }
     bool FesteKamelabwehr(Game&, int, int, int) override { return false; }
@@ -43,24 +39,11 @@ class RollingPlayers : public ComputerPlayers {
     std::string StrategieName(const Game&, int strategy) const override {
         return "S" + std::to_string(strategy);
     }
-
-  private:
-    static void takeBestRow(Game& g, int player) {
-        int best = 0;
-        for (int row = 1; row <= kDiceRows; ++row)
-            if (ZeilenWert(g, player, row) > (best ? ZeilenWert(g, player, best) : 0)) best = row;
-        if (best == 1)
-            A_Nehme_Kamele(g, player, false);
-        else if (best == 6)
-            A_Nehme_Gold(g, player, false);
-        else if (best >= 2)
-            test::PlaceRowCubes(g, player, best);
-    }
 };
 
-struct TurnGame : test::HostedGame {
+struct TurnGame : test::TestGame {
     RollingPlayers computers;
-    explicit TurnGame(int players = 4, bool trace = true) : HostedGame(players, trace) {
+    explicit TurnGame(int players = 4, bool trace = true) : TestGame(players, trace) {
         g.setPlayers(&computers);
     }
     GameState& s() { return g.s; }
@@ -435,41 +418,6 @@ TEST(WholeGame, TwentyOneRoundsOnTimerTicks) {
         for (int k = 0; k < 10; ++k) TimerTick(t.g);
         EXPECT_EQ(test::Ints(t.computers.turns, t.host.endOfGame.size()),
                   test::Ints(21 * turnsPerRound, 1u));
-    }
-}
-
-TEST(WholeGame, PlayingRowsKeepsCubesAndPointsConsistent) {
-    for (std::uint32_t seed : {1u, 77u, 31337u}) {
-        TurnGame t(4, false);
-        t.computers.act = true;
-        t.s().isComputer[1] = 1;
-        t.g.rng.RandSeed = seed;
-        NeuesSpiel(t.g);
-        PlayOnTicks(t);
-        const GameState& s = t.s();
-        ASSERT_TRUE(s.gameOver);
-        EXPECT_EQ(t.computers.turns, 84);
-        int total = 0;
-        for (int p = 1; p <= 4; ++p) {
-            const PlayerState& ps = s.player(p);
-            EXPECT_EQ(ps.cubes + test::CubesOnBoard(s, p), 50) << p;
-            int booked = 0;
-            for (int w = 1; w <= 3; ++w) {
-                const WeekPoints& wp = ps.weekPoints[w];
-                EXPECT_EQ(wp.fromCaravan + wp.fromCards + wp.fromBuildings, 0);
-                booked += wp.fromSouks;
-            }
-            EXPECT_EQ(ps.victoryPoints, booked) << p;
-            total += ps.victoryPoints;
-        }
-        EXPECT_GT(total, 0);
-        EXPECT_TRUE(t.host.faults.empty());
-        // The end-of-game places agree with the points.
-        for (int p = 1; p <= 4; ++p)
-            for (int q = 1; q <= 4; ++q)
-                if (s.player(p).victoryPoints > s.player(q).victoryPoints) {
-                    EXPECT_LT(t.g.place[p], t.g.place[q]);
-                }
     }
 }
 

@@ -9,7 +9,7 @@
 
 #include "engine/setup.h"
 #include "players/strategies.h"
-#include "support/positions_players.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "support/positions_players.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {

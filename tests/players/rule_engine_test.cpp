@@ -8,7 +8,7 @@
 #include "players/rule_tables.h"
 #include "players/strategies.h"
 #include "players/strategy_rules.h"
-#include "support/positions_players.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {

@@ -7,7 +7,7 @@
 #include "players/full_game.h"
 #include "players/strategy_rules.h"
 #include "players/strategy_turns.h"
-#include "support/positions_players.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/board.h"
-#include "support/positions_placement.h"
+#include "support/test_game.h"
 
 namespace kelmira {
 namespace {

@@ -27,13 +27,6 @@ void giveHand(PlayerState& ps, std::initializer_list<int> kinds) {
     for (const int k : kinds) ps.hand[++ps.cardCount] = k;
 }
 
-// Index of the first trace line equal to `line` at or after `from`; -1 when missing.
-int indexOf(const std::vector<std::string>& lines, const std::string& line, int from = 0) {
-    for (int i = from; i < static_cast<int>(lines.size()); ++i)
-        if (lines[static_cast<std::size_t>(i)] == line) return i;
-    return -1;
-}
-
 TEST(ColumnFormatting, PaddingKeepsLongTextsAndCountsCharacters) {
     EXPECT_EQ(PadRight("ab", 5), "ab   ");
     EXPECT_EQ(PadLeft("ab", 5), "   ab");
@@ -277,7 +270,7 @@ TEST(StatistikReport, HeaderStartValuesAndParameterSections) {
     ASSERT_GE(L.size(), head.size());
     for (std::size_t i = 0; i < head.size(); ++i) EXPECT_EQ(L[i], head[i]) << "line " << i;
 
-    const int s4 = indexOf(L, "Parameter Strategy 4:");
+    const int s4 = t.host.traceIndex("Parameter Strategy 4:");
     ASSERT_GE(s4, 0);
     const std::vector<std::string> strategy4 = {
         "W_Z1   : 2",  "W_Z2   : 2", "W_Z3   : 3", "W_Z4   : 4",
@@ -287,19 +280,19 @@ TEST(StatistikReport, HeaderStartValuesAndParameterSections) {
     for (std::size_t i = 0; i < strategy4.size(); ++i)
         EXPECT_EQ(L[static_cast<std::size_t>(s4) + 1 + i], strategy4[i]);
 
-    const int s7 = indexOf(L, "Parameter Strategy 7:");
+    const int s7 = t.host.traceIndex("Parameter Strategy 7:");
     ASSERT_GE(s7, 0);
     EXPECT_EQ(L[static_cast<std::size_t>(s7) + 11], "P1_Geb : 1");
     EXPECT_EQ(L[static_cast<std::size_t>(s7) + 16], "P6_Geb : 15");
     EXPECT_EQ(L[static_cast<std::size_t>(s7) + 17], "R_PG   : 14");
     EXPECT_EQ(L[static_cast<std::size_t>(s7) + 18], "");
     EXPECT_EQ(L[static_cast<std::size_t>(s7) + 19], "Parameter Strategy 8:");
-    const int s14 = indexOf(L, "Parameter Strategy 14:");
+    const int s14 = t.host.traceIndex("Parameter Strategy 14:");
     ASSERT_GE(s14, 0);
     EXPECT_EQ(L[static_cast<std::size_t>(s14) + 3], "");
     EXPECT_EQ(L[static_cast<std::size_t>(s14) + 4], "Parameter Strategy 15:");
 
-    const int s15 = indexOf(L, "Parameter Strategy 15:");
+    const int s15 = t.host.traceIndex("Parameter Strategy 15:");
     ASSERT_GE(s15, 0);
     EXPECT_EQ(L[static_cast<std::size_t>(s15) + 1], "W_Geb   : 12");
     EXPECT_EQ(L[static_cast<std::size_t>(s15) + 2], "X_Sup   : 1");
@@ -307,7 +300,7 @@ TEST(StatistikReport, HeaderStartValuesAndParameterSections) {
     EXPECT_EQ(L[static_cast<std::size_t>(s15) + 4], "number of games: 2");
     EXPECT_EQ(L[static_cast<std::size_t>(s15) + 5], "Number of dice roll overflows: 3");
     EXPECT_EQ(L[static_cast<std::size_t>(s15) + 6], "");
-    EXPECT_EQ(indexOf(L, "Strategy  player 3 : 8"), -1);
+    EXPECT_EQ(t.host.traceIndex("Strategy  player 3 : 8"), -1);
 }
 
 TEST(StatistikReport, DiceTables) {
@@ -316,7 +309,7 @@ TEST(StatistikReport, DiceTables) {
     StatistikReport(t.g, st);
     const std::vector<std::string>& L = t.host.trace;
 
-    const int a = indexOf(L, "Dice roll statistik(absolut):");
+    const int a = t.host.traceIndex("Dice roll statistik(absolut):");
     ASSERT_GE(a, 0);
     auto at = [&](int i) { return L[static_cast<std::size_t>(i)]; };
     EXPECT_EQ(at(a + 1), "");
@@ -333,7 +326,7 @@ TEST(StatistikReport, DiceTables) {
     EXPECT_EQ(at(a + 1 + 5 * 9), "Sum complete: 4  **** number of games * 21 = 42");
     EXPECT_EQ(at(a + 2 + 5 * 9), "");
 
-    const int p = indexOf(L, "Dice roll statistik(probability):");
+    const int p = t.host.traceIndex("Dice roll statistik(probability):");
     ASSERT_EQ(p, a + 3 + 5 * 9);
     EXPECT_EQ(at(p + 2), "8 dice rolls ");
     EXPECT_EQ(at(p + 3),
@@ -349,7 +342,7 @@ TEST(StatistikReport, DiceTables) {
               "Row 1   0.0000 0.0000 0.0000 0.0000 0.0000 0.0000 0.0000 0.0000 "
               "0.0000 0.0000 0.0000 ");
 
-    const int w = indexOf(L, "Dice roll statistik of game winner(probability):");
+    const int w = t.host.traceIndex("Dice roll statistik of game winner(probability):");
     ASSERT_EQ(w, p + 1 + 5 * 9 + 1);
     EXPECT_EQ(at(w - 1), "");
     // The winners' two nine-dice rolls.
@@ -370,7 +363,7 @@ TEST(StatistikReport, BuildingsCardsPointsAndPositions) {
     const std::vector<std::string>& L = t.host.trace;
     auto at = [&](int i) { return L[static_cast<std::size_t>(i)]; };
 
-    const int b = indexOf(L, "Buildings of player 1 (Mean - Abs): ");
+    const int b = t.host.traceIndex("Buildings of player 1 (Mean - Abs): ");
     ASSERT_GE(b, 0);
     EXPECT_EQ(at(b - 1), "");
     EXPECT_EQ(at(b + 1), "Building 1 : 0.00  -  0");

@@ -40,6 +40,7 @@ TEST(IniFile, ReadsValuesTheWayWindowsDoes) {
                "  Dec =  -42  \r\n"
                "Hex=$FF\r\n"
                "Hex2=0x10\r\n"
+               "Hex3=0xaF\r\n"
                "Word=abc\r\n"
                "Trail=12abc\r\n"
                "Huge=99999999999\r\n"
@@ -55,6 +56,7 @@ TEST(IniFile, ReadsValuesTheWayWindowsDoes) {
     EXPECT_EQ(ini.readInteger("S", "Dec", 0), -42);
     EXPECT_EQ(ini.readInteger("S", "Hex", 0), 255);
     EXPECT_EQ(ini.readInteger("S", "Hex2", 0), 16);
+    EXPECT_EQ(ini.readInteger("S", "Hex3", 0), 175);
     EXPECT_EQ(ini.readInteger("S", "Word", 5), 5);
     EXPECT_EQ(ini.readInteger("S", "Trail", 5), 5);
     EXPECT_EQ(ini.readInteger("S", "Huge", 5), 5);
