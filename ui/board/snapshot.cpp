@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/card_table.h"
+#include "engine/cards.h"
 #include "engine/game.h"
 #include "engine/supervisor.h"
 #include "records/game_record.h"
@@ -167,7 +168,7 @@ int TurnPanel(const GameState& s) {
 }
 
 void TakePiles(const GameState& s, BoardSnapshot& b) {
-    b.drawPileLeft = s.drawCount - s.drawNext + 1;
+    b.drawPileLeft = CardsLeftToDraw(s);
     b.discardCount = std::clamp(s.discardCount, 0, kCards);
     if (b.discardCount >= 1) {
         const int kind = s.discardPile[b.discardCount];
