@@ -70,6 +70,9 @@ bool enabledOf(const ActionContext& c, std::string_view id) {
         if (id == "move.redo" || id == "move.last") return humanTurn && b.redo && !noUndoPuzzle;
     }
 
+    // The course key has nothing to open while the course is switched off.
+    if (id == "options.course") return c.settings.ShowHistory;
+
     // A web item without an address has nothing to open.
     if (id == "help.webA") return WebAddressUsable(c.settings.wwwRefA);
     if (id == "help.webB") return WebAddressUsable(c.settings.wwwRefB);

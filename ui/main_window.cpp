@@ -202,7 +202,7 @@ std::vector<ActionRow> MainWindow::actionRows() {
              board_->options.showHistory = settings().ShowHistory;
              board_->applyHistoryOption();
          })},
-        {"options.course", call([this] { board_->setCourseVisible(!board_->courseView()->isVisible()); })},
+        {"options.course", call([this] { toggleCourse(); })},
         {"options.showSupervisorHint", call([&c] { c.toggleSupervisorHint(); })},
         {"options.scale", call([this] { showScaleDialog(); })},
         {"options.extra.correction", call([&c] { c.setCorrectionMode(!c.game().correctionMode); })},

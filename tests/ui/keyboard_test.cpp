@@ -198,6 +198,9 @@ void KeyboardTest::courseKey() {
     QVERIFY(w->board()->courseView()->isVisible());
     course->trigger();
     QVERIFY(!w->board()->courseView()->isVisible());
+    // With the course switched off the key has nothing to open.
+    w->action("options.showHistory")->trigger();
+    QVERIFY(!course->isEnabled());
 }
 
 QTEST_MAIN(KeyboardTest)
