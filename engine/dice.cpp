@@ -141,6 +141,8 @@ bool GelberWuerfelKlick(Game& g, int die) {
 
 void KorrekturWuerfelzeile(Game& g, int row, bool leftButton) {
     if (!g.correctionMode || row < 1 || row > kDiceRows) return;
+    // The game edited is marked even when correction mode was switched on in an earlier one.
+    g.s.dice.alteredGame = 1;
     DiceRow& r = g.s.diceRows[row];
     if (leftButton) {
         if (r.count < 8) {
