@@ -1,9 +1,9 @@
 // kelmira-monkey: drives the real main window offscreen with a seeded stream of random input
 // (clicks on every control, keys, menu commands, file round trips, timer ticks; every modal
 // dialog answered at random) and checks the game and the window after each event.
-//   kelmira-monkey [--events N] [--seed S]
+//   kelmira-monkey [--events N] [--seed S] [--verbose]
 // A run is fully determined by S: a reported failure at event k comes back with
-// --seed S --events k+1.
+// --seed S --events k+1 (--verbose prints every event as it is sent).
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -30,7 +30,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& mess
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: kelmira-monkey [--events N] [--seed S]\n");
+    std::fprintf(stderr, "usage: kelmira-monkey [--events N] [--seed S] [--verbose]\n");
     return 2;
 }
 
@@ -39,10 +39,12 @@ int usage() {
 int main(int argc, char** argv) {
     long events = 2000;
     unsigned long seed = 1;
+    bool verbose = false;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--events") == 0 && hasValue) events = std::strtol(argv[++i], nullptr, 10);
         else if (std::strcmp(argv[i], "--seed") == 0 && hasValue) seed = std::strtoul(argv[++i], nullptr, 10);
+        else if (std::strcmp(argv[i], "--verbose") == 0) verbose = true;
         else return usage();
     }
     if (events < 0) return usage();
@@ -70,6 +72,7 @@ int main(int argc, char** argv) {
 
     const auto start = std::chrono::steady_clock::now();
     kelmira::monkey::RandomInput monkey(*window, static_cast<std::uint32_t>(seed), files);
+    monkey.setVerbose(verbose);
     std::optional<kelmira::monkey::Failure> failure;
     // In slices, so that a long run says how far it got.
     constexpr long kSlice = 10000;

@@ -106,10 +106,13 @@ RandomInput::RandomInput(MainWindow& window, std::uint32_t seed, std::filesystem
         return TimeOfDay{static_cast<int>(ms / 3600000), static_cast<int>(ms / 60000 % 60),
                          static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
     });
+    // Game files carry their creation date; a fixed one keeps them the same from run to run.
+    w_.history().setClock([] { return 46000.5; });
     w_.controller().setAskBeforeReplacing(chance(50));
     // A file that is no game at all, for the loader to refuse.
     std::ofstream junk(folder_ / "junk.kel", std::ios::binary);
     for (int i = 0; i < 300; ++i) junk.put(static_cast<char>(draw(256)));
+    wasOver_ = w_.game().s.gameOver != 0;
     connect(&answerer_, &QTimer::timeout, this, &RandomInput::answer);
     answerer_.start(2);
 }
@@ -118,6 +121,7 @@ RandomInput::~RandomInput() { answerer_.stop(); }
 
 void RandomInput::note(std::string text) {
     tail_.push_back("#" + std::to_string(current_) + " " + std::move(text));
+    if (verbose_) std::fprintf(stderr, "%s\n", tail_.back().c_str());
     if (tail_.size() > 40) tail_.pop_front();
 }
 
@@ -141,11 +145,16 @@ void RandomInput::settle() {
 
 void RandomInput::event(long) {
     const Game& g = w_.game();
-    const bool human = IstMenschAmZug(g);
-    const bool computer = GameInProgress(g) && !human;
+    const int p = g.s.currentPlayer;
+    const bool playing = GameInProgress(g) && p >= 1 && p <= kMaxPlayers;
+    const bool computer = playing && g.s.isComputer[p];
+    const bool human = playing && !computer;
     const int r = static_cast<int>(draw(100));
+    // In single steps a computer player moves when "Nächster" asks for the step.
+    if (computer && g.timer.singleStep && r < 30) return clickWidget(w_.board()->nextButton(), false);
     if (computer && r < 65) return runTicks(1);
     if (!computer && r < 4) return runTicks(1);
+    if (human && r < 30) return guidedClick();
     if (r < 30) return playClick();
     if (r < 62) return clickPoint();
     if (r < 74) return pressKey();
@@ -208,6 +217,37 @@ void RandomInput::playClick() {
     clickWidget(t, false);
 }
 
+// A click that the rules would take more often than not: the roll, a row with dice, a field
+// the chosen row may fill, the take button, "Nächster" once the action is done.
+void RandomInput::guidedClick() {
+    const Game& g = w_.game();
+    const HumanTurnInput& in = g.input;
+    BoardView& b = *w_.board();
+    QWidget* t = nullptr;
+    if (g.s.rollPending) {
+        t = b.rollButton();
+    } else if (in.actionDone) {
+        t = chance(80) ? static_cast<QWidget*>(b.nextButton()) : b.buildingPicture(1 + static_cast<int>(draw(6)));
+    } else if (in.chosenRow >= 2 && in.chosenRow <= 5) {
+        const int region = in.chosenRow - 1;
+        std::vector<QWidget*> open;
+        for (int k = 1; k <= kSouksPerRegion; ++k)
+            for (int f = 1; f <= g.s.souk(region, k).fieldCount && f <= layout::kSoukFields[region][k]; ++f)
+                if (g.s.souk(region, k).fields[f].newCube && !g.s.souk(region, k).fields[f].occupied)
+                    open.push_back(b.field(region, k, f));
+        if (!open.empty()) t = open[draw(static_cast<std::uint32_t>(open.size()))];
+    } else if (in.chosenRow == 1 || in.chosenRow == 6) {
+        t = b.actionButton(in.chosenRow == 1 ? 1 : 2);
+    } else {
+        std::vector<int> rows;
+        for (int row = 1; row <= kDiceRows; ++row)
+            if (g.s.diceRows[row].count > 0) rows.push_back(row);
+        if (!rows.empty()) t = b.die(rows[draw(static_cast<std::uint32_t>(rows.size()))], 1);
+    }
+    if (!t || !t->isVisible()) return playClick();
+    clickWidget(t, false);
+}
+
 void RandomInput::pressKey() {
     struct Key {
         Qt::Key key;
@@ -242,7 +282,7 @@ void RandomInput::pressKey() {
 void RandomInput::menuCommand() {
     const int r = static_cast<int>(draw(100));
     std::vector<std::string> ids;
-    if (r < 2) {
+    if (r < 1) {
         ids = {"players." + std::to_string(2 + draw(3)), "file.new"};
     } else if (r < 12) {
         ids = {(draw(2) ? "strength." + std::to_string(1 + draw(4)) : "options.pace." + std::to_string(draw(3)))};
@@ -250,7 +290,12 @@ void RandomInput::menuCommand() {
         static const char* const moves[] = {"move.undo", "move.redo", "move.first", "move.last"};
         ids = {moves[draw(4)]};
     } else {
-        ids = {menuIds_[draw(static_cast<std::uint32_t>(menuIds_.size()))]};
+        std::string id = menuIds_[draw(static_cast<std::uint32_t>(menuIds_.size()))];
+        // Games must reach their end now and then: what starts a game anew or holds the
+        // computer players back comes up less often than the rest.
+        while ((id == "file.new" || id == "options.singlestep") && chance(80))
+            id = menuIds_[draw(static_cast<std::uint32_t>(menuIds_.size()))];
+        ids = {id};
     }
     for (const std::string& id : ids) {
         QAction* a = w_.action(id);
@@ -324,21 +369,6 @@ void RandomInput::answer() {
         return;
     }
     if (answerQueued_) return;
-    ++dialogsAnswered_;
-    if (++answersThisEvent_ > 400) {
-        const std::string what = "modal \"" + modal->windowTitle().toStdString() + "\" (" +
-                                 modal->metaObject()->className() + ") still open after 400 answers";
-        if (answersThisEvent_ == 401) answerProblems_.push_back(what);
-        if (answersThisEvent_ > 800) {
-            std::fprintf(stderr, "kelmira-monkey: seed %u, event %ld: %s; giving up\n", seed_, current_,
-                         what.c_str());
-            std::_Exit(3);
-        }
-    }
-    // Each answer draws from its own seed, so that a window shown only on some dates (the
-    // picture after a game) cannot change the answers that follow.
-    answerRng_.seed(seed_ ^ static_cast<std::uint32_t>(current_ * 2654435761u) ^
-                    static_cast<std::uint32_t>(answersThisEvent_ * 40503u));
     // Answered from the event loop, not inside this timer's call: an answer may open the next
     // modal window (a refused file name, an overwrite question), whose loop needs this timer.
     answerQueued_ = true;
@@ -347,9 +377,25 @@ void RandomInput::answer() {
         [this, target = QPointer<QWidget>(modal)] {
             answerQueued_ = false;
             if (!target || QApplication::activeModalWidget() != target) return;
-            if (answersThisEvent_ <= 400) return answerDialog(target);
-            if (auto* d = qobject_cast<QDialog*>(target.data())) d->done(QDialog::Rejected);
-            else target->close();
+            ++dialogsAnswered_;
+            if (++answersThisEvent_ > 400) {
+                const std::string what = "modal \"" + target->windowTitle().toStdString() + "\" (" +
+                                         target->metaObject()->className() + ") still open after 400 answers";
+                if (answersThisEvent_ == 401) answerProblems_.push_back(what);
+                if (answersThisEvent_ > 800) {
+                    std::fprintf(stderr, "kelmira-monkey: seed %u, event %ld: %s; giving up\n", seed_,
+                                 current_, what.c_str());
+                    std::_Exit(3);
+                }
+                if (auto* d = qobject_cast<QDialog*>(target.data())) d->done(QDialog::Rejected);
+                else target->close();
+                return;
+            }
+            // Each answer draws from its own seed, so that a window shown only on some dates
+            // (the picture after a game) cannot change the answers that follow.
+            answerRng_.seed(seed_ ^ static_cast<std::uint32_t>(current_ * 2654435761u) ^
+                            static_cast<std::uint32_t>(answersThisEvent_ * 40503u));
+            answerDialog(target);
         },
         Qt::QueuedConnection);
 }

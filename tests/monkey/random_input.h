@@ -45,6 +45,9 @@ class RandomInput : public QObject {
     // going on where the last stopped); stops at the first failed check.
     std::optional<Failure> run(long count, long first = 0);
 
+    // Every event is printed as it is sent (for a replay).
+    void setVerbose(bool on) { verbose_ = on; }
+
     long ticks() const { return ticks_; }
     long dialogsAnswered() const { return dialogsAnswered_; }
     long gamesFinished() const { return gamesFinished_; }
@@ -55,6 +58,7 @@ class RandomInput : public QObject {
     void clickWidget(QWidget* target, bool anyButton);
     void clickPoint();
     void playClick();
+    void guidedClick();
     void pressKey();
     void menuCommand();
     void fileRoundTrip();
@@ -90,6 +94,7 @@ class RandomInput : public QObject {
     long gamesStarted_ = 0;
     bool wasOver_ = false;
     bool answerQueued_ = false;
+    bool verbose_ = false;
 };
 
 }  // namespace kelmira::monkey
