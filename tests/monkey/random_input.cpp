@@ -314,15 +314,24 @@ void RandomInput::fileRoundTrip() {
     const std::filesystem::path file = folder_ / "direct.kel";
     const int r = static_cast<int>(draw(100));
     std::error_code ec;
-    if (r < 45 || !std::filesystem::exists(file, ec)) {
+    auto bytesOf = [](const std::filesystem::path& f) {
+        std::ifstream in(f, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    if (r < 15) {
+        // What a file holds comes back from it: saved again, it is the same file.
+        note("save, load and save again");
+        const std::filesystem::path again = folder_ / "again.kel";
+        if (!w_.saveGameFileTo(file) || !w_.loadGameFileFrom(file) || !w_.saveGameFileTo(again)) return;
+        if (bytesOf(file) != bytesOf(again)) eventProblems_.push_back("a game file saved again after loading differs");
+    } else if (r < 50 || !std::filesystem::exists(file, ec)) {
         note("save to direct.kel");
         w_.saveGameFileTo(file);
     } else if (r < 80) {
         note("load direct.kel");
         w_.loadGameFileFrom(file);
     } else if (r < 95) {
-        std::ifstream in(file, std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string bytes = bytesOf(file);
         if (bytes.empty()) return note("direct.kel is empty");
         const std::size_t at = draw(static_cast<std::uint32_t>(bytes.size()));
         if (draw(2)) bytes[at] = static_cast<char>(bytes[at] ^ (1 << draw(8)));
@@ -381,7 +390,7 @@ void RandomInput::answer() {
             if (++answersThisEvent_ > 400) {
                 const std::string what = "modal \"" + target->windowTitle().toStdString() + "\" (" +
                                          target->metaObject()->className() + ") still open after 400 answers";
-                if (answersThisEvent_ == 401) answerProblems_.push_back(what);
+                if (answersThisEvent_ == 401) eventProblems_.push_back(what);
                 if (answersThisEvent_ > 800) {
                     std::fprintf(stderr, "kelmira-monkey: seed %u, event %ld: %s; giving up\n", seed_,
                                  current_, what.c_str());
@@ -488,8 +497,8 @@ void RandomInput::answerDialog(QWidget* modal) {
 // --- Checks ------------------------------------------------------------------------------
 
 std::vector<std::string> RandomInput::check() {
-    std::vector<std::string> problems = std::move(answerProblems_);
-    answerProblems_.clear();
+    std::vector<std::string> problems = std::move(eventProblems_);
+    eventProblems_.clear();
     if (w_.controller().closing() || !w_.isVisible()) problems.push_back("the main window closed");
     if (QWidget* m = QApplication::activeModalWidget())
         problems.push_back("a modal window is open after the event: \"" + m->windowTitle().toStdString() + "\"");

@@ -84,7 +84,8 @@ class RandomInput : public QObject {
     QTimer answerer_;
     std::vector<std::string> menuIds_;
     std::deque<std::string> tail_;
-    std::vector<std::string> answerProblems_;
+    // Found during the event (by an answer or a file round trip), reported after it.
+    std::vector<std::string> eventProblems_;
     std::string lastCritical_;
     long current_ = 0;
     int answersThisEvent_ = 0;
