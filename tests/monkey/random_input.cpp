@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -113,6 +114,14 @@ RandomInput::RandomInput(MainWindow& window, std::uint32_t seed, std::filesystem
     std::ofstream junk(folder_ / "junk.kel", std::ios::binary);
     for (int i = 0; i < 300; ++i) junk.put(static_cast<char>(draw(256)));
     wasOver_ = w_.game().s.gameOver != 0;
+    // A simulation run started from the window (the strategy editor may have switched it on,
+    // for up to 100000 games) is stopped as the player would, after one to three games: counted
+    // by the gauge, not by the clock, so that the run stays the same from run to run.
+    connect(w_.board()->gauge(), &QProgressBar::valueChanged, this, [this](int done) {
+        if (!w_.controller().runInProgress() || done < 1 + static_cast<int>((seed_ ^ static_cast<std::uint32_t>(current_)) % 3)) return;
+        note("abort the run after " + std::to_string(done) + " games");
+        w_.abortSimulation();
+    });
     connect(&answerer_, &QTimer::timeout, this, &RandomInput::answer);
     answerer_.start(2);
 }
@@ -369,14 +378,7 @@ void RandomInput::answer() {
         return;
     }
     QWidget* modal = QApplication::activeModalWidget();
-    // A simulation run started from the window is stopped as the player would.
-    if (!modal) {
-        if (w_.controller().runInProgress()) {
-            note("abort the run");
-            w_.abortSimulation();
-        }
-        return;
-    }
+    if (!modal) return;
     if (answerQueued_) return;
     // Answered from the event loop, not inside this timer's call: an answer may open the next
     // modal window (a refused file name, an overwrite question), whose loop needs this timer.
