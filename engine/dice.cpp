@@ -45,8 +45,11 @@ void Wuerfelwurf(Game& g) {
     const int n = white + yellow;
     if (n < 1) return;
     // Whoever rolls, the day's roll is no longer due; a flag left over from a seat that changed
-    // hands would otherwise block the human and offer a second roll.
+    // hands would otherwise block the human and offer a second roll. The human's choice of
+    // yellow dice ends with it too: a computer that took over seat 1 after the human chose a
+    // die rolls it, and a choice left standing would give back gold for a die already rolled.
     s.rollPending = 0;
+    g.input.yellowChosen = {};
 
     int d[kMaxDice] = {};
     for (;;) {

@@ -206,10 +206,17 @@ TEST_F(DiceTest, YellowChoiceNeverOutlivesItsGold) {
     EXPECT_FALSE(GelberWuerfelKlick(t.g, 1));
     EXPECT_EQ(s.player(1).gold, 2);
     EXPECT_TRUE(CheckInvariants(t.g).empty());
-    // The roll uses up the choice.
-    ASSERT_TRUE(WuerfelnKlick(t.g));
+    // The roll uses up the choice, also when a computer took the seat over and rolled.
+    for (const bool computer : {false, true}) {
+        s = bought;
+        ZugEingabeStart(t.g);
+        s.isComputer[1] = computer;
+        if (computer) Wuerfelwurf(t.g);
+        else ASSERT_TRUE(WuerfelnKlick(t.g));
+        EXPECT_FALSE(t.g.input.yellowChosen[1]) << computer;
+        EXPECT_TRUE(CheckInvariants(t.g).empty()) << computer;
+    }
     EXPECT_EQ(GelbeWuerfelAngebot(t.g), 0);
-    EXPECT_TRUE(CheckInvariants(t.g).empty());
 }
 
 TEST_F(DiceTest, CorrectionModeEditsARow) {
