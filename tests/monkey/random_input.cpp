@@ -67,11 +67,14 @@ std::string buttonName(Qt::MouseButton b, Qt::KeyboardModifiers m) {
     return s;
 }
 
-// The spin boxes of a player's start cubes: changed in the middle of a game they would move
-// the yardstick of cube conservation, not the game.
-bool startCubeField(const QWidget* wdg) {
+// The strategy editor's start gold, camels and cubes are left alone. Changed in the middle of
+// a game the cubes would move the yardstick of cube conservation, not the game; and far from
+// the usual start (97 gold) the rule tables find no rule to fire, which they report as an
+// internal fault by design.
+bool startResourceField(const QWidget* wdg) {
     for (int slot = 1; slot <= kMaxPlayers; ++slot)
-        if (wdg->objectName() == QStringLiteral("param_%1").arg(sp::SetUpSteine_Sp(slot))) return true;
+        for (int index : {sp::SetUpGold_Sp(slot), sp::SetUpKamele_Sp(slot), sp::SetUpSteine_Sp(slot)})
+            if (wdg->objectName() == QStringLiteral("param_%1").arg(index)) return true;
     return false;
 }
 
@@ -453,7 +456,7 @@ void RandomInput::answerDialog(QWidget* modal) {
     std::string changes;
     const auto spins = usable<QSpinBox>(modal);
     for (QSpinBox* s : spins) {
-        if (startCubeField(s) || pick(spins.size()) >= 3) continue;
+        if (startResourceField(s) || pick(spins.size()) >= 3) continue;
         s->setValue(s->minimum() + static_cast<int>(pick(static_cast<std::size_t>(s->maximum() - s->minimum()) + 1)));
         changes += " " + nameOf(s) + "=" + std::to_string(s->value());
     }
