@@ -1,6 +1,8 @@
 // kelmira-monkey: drives the real main window offscreen with a seeded stream of random input
 // (clicks on every control, keys, menu commands, file round trips, timer ticks; every modal
-// dialog answered at random) and checks the game and the window after each event.
+// dialog answered at random) and checks the game and the window after each event. Commands
+// that would end the program, open a document or an address on the desktop, or scribble over
+// the game on purpose are never sent (the list is in random_input.cpp).
 //   kelmira-monkey [--events N] [--seed S] [--verbose]
 // A run is fully determined by S: a reported failure at event k comes back with
 // --seed S --events k+1 (--verbose prints every event as it is sent).
