@@ -102,9 +102,12 @@ bool WuerfelnKlick(Game& g) {
 void KaufeGelbeWuerfel(Game& g, int player, int wanted) {
     if (player < 1 || player > kMaxPlayers) return;
     PlayerState& ps = g.s.player(player);
-    const int bought = std::min({wanted, 3, ps.gold});
+    // Dice already paid for count: the human may have bought some before a computer took the
+    // seat over, and those must be neither paid twice nor lost.
+    const int already = std::clamp(static_cast<int>(g.s.dice.yellowDice), 0, 3);
+    const int bought = std::min({wanted - already, 3 - already, ps.gold});
     if (bought > 0) {
-        g.s.dice.yellowDice = bought;
+        g.s.dice.yellowDice = already + bought;
         ps.gold -= bought;
         g.refresh(Refresh::PlayerPanel, player);
     }

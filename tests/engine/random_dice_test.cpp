@@ -159,6 +159,10 @@ TEST_F(DiceTest, BuyingAndTogglingYellowDice) {
     p3.gold = 7;
     KaufeGelbeWuerfel(t.g, 3, 5);
     EXPECT_EQ(test::Ints(s.dice.yellowDice, p3.gold), test::Ints(3, 4));
+    // A die bought before (by the human, whose seat a computer took over) is not paid again.
+    s.dice.yellowDice = 1;
+    KaufeGelbeWuerfel(t.g, 3, 3);
+    EXPECT_EQ(test::Ints(s.dice.yellowDice, p3.gold), test::Ints(3, 2));
 
     // Player 1's roll phase: three dice offered for 3 gold; buying keeps the offer.
     humanRollPhase(3);
