@@ -120,8 +120,12 @@ RandomInput::RandomInput(MainWindow& window, std::uint32_t seed, std::filesystem
     // A simulation run started from the window (the strategy editor may have switched it on,
     // for up to 100000 games) is stopped as the player would, after one to three games: counted
     // by the gauge, not by the clock, so that the run stays the same from run to run.
+    // Meanwhile the player clicks and types: the run lets the window handle its input between
+    // games.
     connect(w_.board()->gauge(), &QProgressBar::valueChanged, this, [this](int done) {
-        if (!w_.controller().runInProgress() || done < 1 + static_cast<int>((seed_ ^ static_cast<std::uint32_t>(current_)) % 3)) return;
+        if (!w_.controller().runInProgress() || done < 1) return;
+        for (int i = static_cast<int>(draw(3)); i > 0; --i) draw(2) ? clickPoint() : pressKey();
+        if (done < 1 + static_cast<int>((seed_ ^ static_cast<std::uint32_t>(current_)) % 3)) return;
         note("abort the run after " + std::to_string(done) + " games");
         w_.abortSimulation();
     });
@@ -466,7 +470,7 @@ void RandomInput::answerDialog(QWidget* modal) {
         changes += " (" + nameOf(r) + ")";
     }
     for (QCheckBox* c : usable<QCheckBox>(modal))
-        if (percent(10)) {
+        if (percent(25)) {
             c->click();
             changes += " [" + nameOf(c) + "]";
         }
