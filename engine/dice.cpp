@@ -45,8 +45,11 @@ void Wuerfelwurf(Game& g) {
     const int n = white + yellow;
     if (n < 1) return;
     // Whoever rolls, the day's roll is no longer due; a flag left over from a seat that changed
-    // hands would otherwise block the human and offer a second roll.
+    // hands would otherwise block the human and offer a second roll. The human's choice of
+    // yellow dice ends with it too: a computer that took over seat 1 after the human chose a
+    // die rolls it, and a choice left standing would give back gold for a die already rolled.
     s.rollPending = 0;
+    g.input.yellowChosen = {};
 
     int d[kMaxDice] = {};
     for (;;) {
@@ -99,9 +102,12 @@ bool WuerfelnKlick(Game& g) {
 void KaufeGelbeWuerfel(Game& g, int player, int wanted) {
     if (player < 1 || player > kMaxPlayers) return;
     PlayerState& ps = g.s.player(player);
-    const int bought = std::min({wanted, 3, ps.gold});
+    // Dice already paid for count: the human may have bought some before a computer took the
+    // seat over, and those must be neither paid twice nor lost.
+    const int already = std::clamp(static_cast<int>(g.s.dice.yellowDice), 0, 3);
+    const int bought = std::min({wanted - already, 3 - already, ps.gold});
     if (bought > 0) {
-        g.s.dice.yellowDice = bought;
+        g.s.dice.yellowDice = already + bought;
         ps.gold -= bought;
         g.refresh(Refresh::PlayerPanel, player);
     }
@@ -141,6 +147,8 @@ bool GelberWuerfelKlick(Game& g, int die) {
 
 void KorrekturWuerfelzeile(Game& g, int row, bool leftButton) {
     if (!g.correctionMode || row < 1 || row > kDiceRows) return;
+    // The game edited is marked even when correction mode was switched on in an earlier one.
+    g.s.dice.alteredGame = 1;
     DiceRow& r = g.s.diceRows[row];
     if (leftButton) {
         if (r.count < 8) {

@@ -113,10 +113,15 @@ bool threeGoldBeforeRoll(const Game& g) {
     return FindeKarte(g.s, kHuman, k3Gold) >= 1 && p.gold < 3;
 }
 
+// Correction mode may outlast the game it was switched on in: the game an edit lands in is
+// marked, not only the one that was running at the switch.
+void markCorrected(Game& g) { g.s.dice.alteredGame = 1; }
+
 void editPlayerValue(Game& g, int player, bool leftButton, bool alt, i32 PlayerState::*value,
                      const char* log) {
     if (!alt || !g.correctionMode || !IstMenschAmZug(g)) return;
     if (player < 1 || player > std::min(static_cast<int>(g.s.playerCount), kMaxPlayers)) return;
+    markCorrected(g);
     i32& v = g.s.player(player).*value;
     if (leftButton)
         ++v;
@@ -298,6 +303,7 @@ void Geba(Game& g, int kind, bool correctionAlt) {
     GameState& s = g.s;
     if (!IstMenschAmZug(g) || in.buildingDone || in.inputState == 99) return;
     if (g.correctionMode && correctionAlt) {
+        markCorrected(g);
         GebaeudeUmschalten(g, kHuman, kind);
         return;
     }
@@ -358,6 +364,7 @@ void Image2MouseUp(Game& g, bool correctionAlt) {
         int kind = slotInUse ? p.hand[slot] : 0;
         int action = 0;
         if (!g.host().askCardCorrection(kind, kind, action)) return;
+        markCorrected(g);
         const bool validKind = kind >= 1 && kind <= kCardKinds;
         if (action == 0)
             KarteAusHand(g, kHuman, slot);
@@ -548,6 +555,7 @@ void Dice1MouseUp(Game& g, int row, bool leftButton, bool alt) {
 void KorrekturFeldClick(Game& g, int region, int souk, int field, bool alt) {
     GameState& s = g.s;
     if (!alt || !g.correctionMode || !validField(s, region, souk, field)) return;
+    markCorrected(g);
     const Souk& sk = s.souk(region, souk);
     if (!sk.fields[field].occupied) {
         LegeStein(g, region, souk, false, sk.owner != 0 ? static_cast<int>(sk.owner) : kHuman,

@@ -43,6 +43,10 @@ class MoveHistory : public HistoryHooks {
   public:
     // `clock` gives the creation date of the record; the local time when empty.
     explicit MoveHistory(std::function<double()> clock = {});
+    // A replay of recorded input fixes the date, so that its files come out the same.
+    void setClock(std::function<double()> clock) {
+        if (clock) clock_ = std::move(clock);
+    }
 
     // The turn sequence's hooks.
     void reset(Game& g) override { SichereHistory(g, true); }

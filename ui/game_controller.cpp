@@ -202,7 +202,7 @@ void GameController::changed() {
 
 void GameController::newGame() {
     if (runInProgress_ || game_.simulationRunning || game_.timer.stepBusy) return;
-    ReseedForNewGame(game_);
+    ReseedForNewGame(game_, clock_());
     const bool run = game_.simulationSwitch;
     NeuesSpiel(game_);
     hintsUsed_ = 0;

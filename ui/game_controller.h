@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -120,6 +121,8 @@ class GameController : public QObject, public Host, private SimulationProgress {
     void setScale(int percent);
     const GuideSettings& guide() const { return guide_; }
     void setPace(Pace pace);
+    // The time of day new games are seeded from; a replay of recorded input fixes it.
+    void setClock(std::function<TimeOfDay()> clock) { clock_ = std::move(clock); }
     void setAskBeforeReplacing(bool ask);
     // The game kept at the last close, offered at this start; empty when there is none.
     std::filesystem::path resumeFile() const;
@@ -221,6 +224,7 @@ class GameController : public QObject, public Host, private SimulationProgress {
     bool closing_ = false;
     GuideSettings guide_;
     int summarizedWeeks_ = 0;
+    std::function<TimeOfDay()> clock_ = UtcTimeOfDay;
     // Since the last computer player's step, so that its move stays in view.
     QElapsedTimer sinceComputerStep_;
 };

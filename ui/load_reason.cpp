@@ -17,7 +17,8 @@ namespace {
 std::string classify(const std::vector<std::uint8_t>& image, const TextTable& t) {
     auto header = std::make_unique<GameRecord>();
     std::memset(header->bytes(), 0, sizeof(GameRecord));
-    std::memcpy(header->bytes(), image.data(), std::min(image.size(), sizeof(GameRecord)));
+    // A stream may inflate to nothing at all, and an empty vector has no data to copy.
+    if (!image.empty()) std::memcpy(header->bytes(), image.data(), std::min(image.size(), sizeof(GameRecord)));
     const bool ourMagic = image.size() > kFileInfo.size() && header->FileInfo() == kFileInfo;
     if (!ourMagic) return t.get(txt::guide::kNotAGameFile);
     if (image.size() >= offsetof(GameRecord, ActHistory) && header->FileTyp == kFileTyp &&

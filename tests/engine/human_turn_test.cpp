@@ -450,5 +450,23 @@ TEST(HumanTurn, CorrectionModeEdits) {
     EXPECT_EQ(t.player(1).gold, gold);
 }
 
+// Correction mode stays on across a new game, which clears the marker: every edit marks the
+// game it lands in.
+TEST(HumanTurn, CorrectionEditsMarkTheirGame) {
+    const std::pair<const char*, std::function<void(Game&)>> edits[] = {
+        {"gold", [](Game& g) { SpielergeldMouseUp(g, 1, true, true); }},
+        {"field", [](Game& g) { KorrekturFeldClick(g, 3, 1, 1, true); }},
+        {"building", [](Game& g) { Geba(g, kMarkt, true); }},
+        {"dice", [](Game& g) { Dice1MouseUp(g, 2, true, true); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        HumanTurn t(3);
+        KorrekturModusClick(t.g);
+        t.s().dice.alteredGame = 0;
+        edit(t.g);
+        EXPECT_EQ(t.s().dice.alteredGame, 1) << name;
+    }
+}
+
 }  // namespace
 }  // namespace kelmira

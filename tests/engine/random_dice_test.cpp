@@ -159,6 +159,10 @@ TEST_F(DiceTest, BuyingAndTogglingYellowDice) {
     p3.gold = 7;
     KaufeGelbeWuerfel(t.g, 3, 5);
     EXPECT_EQ(test::Ints(s.dice.yellowDice, p3.gold), test::Ints(3, 4));
+    // A die bought before (by the human, whose seat a computer took over) is not paid again.
+    s.dice.yellowDice = 1;
+    KaufeGelbeWuerfel(t.g, 3, 3);
+    EXPECT_EQ(test::Ints(s.dice.yellowDice, p3.gold), test::Ints(3, 2));
 
     // Player 1's roll phase: three dice offered for 3 gold; buying keeps the offer.
     humanRollPhase(3);
@@ -206,10 +210,17 @@ TEST_F(DiceTest, YellowChoiceNeverOutlivesItsGold) {
     EXPECT_FALSE(GelberWuerfelKlick(t.g, 1));
     EXPECT_EQ(s.player(1).gold, 2);
     EXPECT_TRUE(CheckInvariants(t.g).empty());
-    // The roll uses up the choice.
-    ASSERT_TRUE(WuerfelnKlick(t.g));
+    // The roll uses up the choice, also when a computer took the seat over and rolled.
+    for (const bool computer : {false, true}) {
+        s = bought;
+        ZugEingabeStart(t.g);
+        s.isComputer[1] = computer;
+        if (computer) Wuerfelwurf(t.g);
+        else ASSERT_TRUE(WuerfelnKlick(t.g));
+        EXPECT_FALSE(t.g.input.yellowChosen[1]) << computer;
+        EXPECT_TRUE(CheckInvariants(t.g).empty()) << computer;
+    }
     EXPECT_EQ(GelbeWuerfelAngebot(t.g), 0);
-    EXPECT_TRUE(CheckInvariants(t.g).empty());
 }
 
 TEST_F(DiceTest, CorrectionModeEditsARow) {

@@ -35,6 +35,7 @@ TEST(LoadReason, NamesWhatIsWrongWithTheFile) {
     const std::string text = "Ein Brief, kein Spiel";
     const std::vector<std::uint8_t> letter(text.begin(), text.end());
     const std::vector<std::uint8_t> foreign = DeflateImage(letter);
+    const std::vector<std::uint8_t> hollow = DeflateImage({});
 
     const struct {
         const char* name;
@@ -44,6 +45,7 @@ TEST(LoadReason, NamesWhatIsWrongWithTheFile) {
     } cases[] = {
         {"letter.kel", letter, 0, txt::guide::kNotAGameFile},
         {"foreign.kel", foreign, 6, txt::guide::kNotAGameFile},
+        {"hollow.kel", hollow, 6, txt::guide::kNotAGameFile},
         {"cut.kel", cut, 0, txt::guide::kDamaged},
         {"newer.kel", newer, 6, txt::guide::kNewerVersion},
         {"empty.kel", empty, 5, txt::guide::kNoPosition},
