@@ -39,7 +39,8 @@ HintPlan PlanHint(const Game& g) {
     HintPlan plan;
     if (s.playerCount == 0 || s.gameOver || s.currentPlayer != 1 || s.isComputer[1] || g.simulationRunning)
         return plan;
-    if (g.input.actionDone || g.input.inputState != 6) {
+    // A chosen row is only a choice: the position is the same as before it.
+    if (g.input.actionDone || (g.input.inputState != 6 && g.input.inputState != 7)) {
         plan.status = HintPlan::Status::BeforeAction;
         return plan;
     }

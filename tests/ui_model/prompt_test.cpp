@@ -90,6 +90,12 @@ TEST(Hint, TellsAComputerPlayersMoveAndLeavesTheGameAsItWas) {
         if (plan.row >= 2 && plan.row <= 5) {
             EXPECT_FALSE(plan.fields.empty()) << hint;
         }
+        if (rolled) {
+            // Choosing a row changes nothing the hint depends on.
+            WaehleWuerfelzeile(m.g, plan.row == 1 ? 6 : 1);
+            ASSERT_EQ(m.g.input.inputState, 7);
+            EXPECT_EQ(HintOf(m.g, t), hint);
+        }
     }
     m.g.s.currentPlayer = 2;
     EXPECT_EQ(HintOf(m.g, t), t.get(txt::guide::kHintNotNow));
