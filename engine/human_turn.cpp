@@ -261,13 +261,16 @@ void SupervisorClick(Game& g, int street, int position) {
     if (!s.streets[street].positions[position].adjacent[0].markGold) return;
     const int row = in.chosenRow;
     if (row < 1 || row > kDiceRows) return;
+    // The targets were marked with the purse of that moment; a correction edit since may
+    // have emptied it, and a move the player cannot pay is refused like any unmarked one.
+    const int cost = SupervisorCost(s, kHuman, in.dieValue, street, position);
+    if (cost > s.player(kHuman).gold) return;
 
     clearFieldMarks(s);
     g.refresh(Refresh::Fields);
     hideSupervisorTargets(g);
     in.takeButtonRow = 0;
     in.inputState = 2;
-    const int cost = SupervisorCost(s, kHuman, in.dieValue, street, position);
     CarryOutSupervisorMove(g, kHuman, row, street, position, cost, true);
     endRowInput(g);
 }

@@ -309,6 +309,21 @@ TEST(HumanTurn, SupervisorMovesOnceToAMarkedTarget) {
     EXPECT_EQ(test::Flags(t.g.input.supervisorTargetsShown, t.sound()), "01");
 }
 
+TEST(HumanTurn, SupervisorTargetThePurseNoLongerPaysIsRefused) {
+    HumanTurn t;
+    t.player(1).gold = 1;
+    t.placeSupervisor(1, 0);
+    SetDiceRow(t.s(), 2, 1, 2);
+    WaehleWuerfelzeile(t.g, 2);
+    if (!t.g.input.supervisorTargetsShown) SupervisorClick(t.g, 1, 2);
+    ASSERT_TRUE(t.g.input.supervisorTargetsShown);
+    t.player(1).gold = 0;  // a correction edit after the targets were marked
+    SupervisorClick(t.g, 1, 2);
+    EXPECT_EQ(test::Ints(t.s().supervisorPos, t.player(1).gold, static_cast<int>(t.host.faults.size())),
+              test::Ints(0, 0, 0));
+    EXPECT_FALSE(t.g.input.actionDone);
+}
+
 TEST(HumanTurn, CardPlays) {
     // Before the roll "3Gold" refunds the yellow dice chosen so far.
     HumanTurn roll;
