@@ -312,7 +312,7 @@ TEST(HumanTurn, SupervisorMovesOnceToAMarkedTarget) {
 TEST(HumanTurn, SupervisorTargetThePurseNoLongerPaysIsRefused) {
     HumanTurn t;
     t.player(1).gold = 1;
-    t.placeSupervisor(1, 0);
+    t.supervisor(1, 0);
     SetDiceRow(t.s(), 2, 1, 2);
     WaehleWuerfelzeile(t.g, 2);
     if (!t.g.input.supervisorTargetsShown) SupervisorClick(t.g, 1, 2);
